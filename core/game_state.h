@@ -1,0 +1,114 @@
+#pragma once
+// The one game state of Tavik Borun. Every subsystem reads and writes it
+// directly under these names. Arrays are 1-based: index 0 is never used, and
+// tile number 0 means "no tile".
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tb {
+
+constexpr int kTiles = 97;     // physical tiles, numbered 1..97
+constexpr int kLetters = 38;   // letter codes 1..38, Czech alphabetical order
+constexpr int kBoard = 15;     // board is 15x15, (x, y) both 1..15
+constexpr int kRack = 7;       // rack slots 1..7
+constexpr int kSeats = 4;      // seats 1..4
+constexpr int kNaBoard = 6;    // Vlastnik of a tile laid on the board
+constexpr int kNese = 5;       // NaTahu while a person carries a tile
+
+// Premium codes of BodovanePole.
+enum Premium : int32_t {
+    kPlain = 1,
+    kLetter2 = 2,  // "2P", light green
+    kLetter3 = 3,  // "3P", dark green
+    kWord2 = 4,    // "2S", light red
+    kWord3 = 5,    // "3S", dark red
+};
+
+struct Kamen {
+    int32_t Vlastnik = 0;  // 1..4 rack of that seat, 6 on the board
+    int32_t Hodnota = 0;   // point value
+    std::string Pismeno;   // one code-page-1250 character
+    uint8_t Aktivni = 0;   // may be picked up by the player on move
+};
+
+struct Policko {
+    int32_t Pevny = 0;  // tile fixed by an earlier move
+    int32_t Novy = 0;   // tile laid in the current move
+};
+
+struct Hrac {
+    int32_t BodyTah = 0;
+    int32_t BodyCelkem = 0;
+    int32_t JePC = 0;
+    std::string Jmeno;
+};
+
+template <typename T, int N>
+using Arr1 = std::array<T, N + 1>;  // 1-based array of N elements
+
+struct GameState {
+    // Tiles, bag, racks, board.
+    Arr1<Kamen, kTiles> Kameny{};
+    Arr1<int32_t, kTiles> Pytel{};
+    int32_t Vytazeno = 0;
+    Arr1<Arr1<int32_t, kRack>, kSeats> Zasobnik{};
+    Arr1<Arr1<Policko, kBoard>, kBoard> Pole{};          // Pole[x][y]
+    Arr1<Arr1<int32_t, kBoard>, kBoard> BodovanePole{};  // BodovanePole[x][y]
+    int32_t PismenoKod = 0;    // side effect of dejpismeno
+    std::string PismenoCislo;  // "01".."38"
+
+    // Seats.
+    Arr1<Hrac, kSeats> Hraci{};
+    int32_t PocetHracu = 2;
+    Arr1<uint8_t, kSeats> VolbaPC{};
+
+    // Whose turn, and the tile in the hand.
+    int32_t NaTahu = 1;
+    int32_t UlozenyHrac = 0;
+    int32_t DrzenyKamen = 0;
+    int32_t AktSlot = 1;
+    int32_t CilX = 0;
+    int32_t CilY = 0;
+
+    // Turn counters.
+    int32_t CisloTahu = 0;
+    int32_t PosledniTah = 0;
+    int32_t PocetVzdani = 0;
+    std::string Rozpis;
+    uint8_t PrvniTah = 1;
+
+    // Clocks, in whole seconds.
+    int32_t SekundHry = 0;
+    int32_t SekundTahu = 0;
+    int32_t ZbyvaCasu = 0;
+    uint8_t HlidatLimit = 0;
+
+    // Options of the game.
+    int32_t MinPismen = 2;
+    uint8_t SLimitem = 0;
+    int32_t LimitTahu = 0;
+    uint8_t ZvukyZap = 1;
+
+    // Mode flags of the game screen.
+    uint8_t StartHry = 0;
+    uint8_t Rozdano = 0;
+    uint8_t RezimVymeny = 0;
+    uint8_t HrajePC = 0;
+    uint8_t NahranaHra = 0;
+    uint8_t Prohlizeni = 0;
+    uint8_t Nese = 0;
+    uint8_t HudbaVypnuta = 1;
+
+    // Word check state.
+    std::string ChybneSlovo;
+    int32_t ChybaX = 0;
+    int32_t ChybaY = 0;
+    uint8_t ChybaVodorovne = 0;
+    uint8_t Opakovat = 0;
+    uint8_t OpravimSam = 0;
+    uint8_t CasVyprsel = 0;
+};
+
+}  // namespace tb

@@ -1,0 +1,68 @@
+#pragma once
+// Test doubles for the seams of the rules: a generator that replays a script,
+// a tick source moved by hand, and a screen that records what it was asked.
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/game_ui.h"
+#include "core/random.h"
+
+namespace tb::test {
+
+// Answers random(k) from a script (each value taken modulo k); when the
+// script runs out it counts upwards, so loops still terminate.
+class ScriptedRandom : public Random {
+public:
+    explicit ScriptedRandom(std::vector<int> script = {}) : script_(script.begin(), script.end()) {}
+    void Randomize() override { ++reseeds; }
+    int random(int k) override {
+        int v;
+        if (!script_.empty()) {
+            v = script_.front();
+            script_.pop_front();
+        } else {
+            v = next_++;
+        }
+        ++calls;
+        return k <= 0 ? 0 : ((v % k) + k) % k;
+    }
+    int reseeds = 0;
+    int calls = 0;
+
+private:
+    std::deque<int> script_;
+    int next_ = 0;
+};
+
+class ManualTicks : public Ticks {
+public:
+    uint32_t GetTickCount() override { return now; }
+    uint32_t now = 0;
+};
+
+// Records the screen calls as short texts ("prichod 1 3 17").
+class RecordingUi : public GameUi {
+public:
+    void HrajZvuk(int n) override { log("zvuk " + std::to_string(n)); }
+    void ukazPrichod(int h, int s, int t) override { log("prichod", h, s, t); }
+    void ukazVeSlotu(int h, int s, int t) override { log("veslotu", h, s, t); }
+    void ukazOdchod(int h, int s, int t) override { log("odchod", h, s, t); }
+    void ZapniJmeno(int h) override { log("zapni " + std::to_string(h)); }
+    void VypniJmeno(int h) override { log("vypni " + std::to_string(h)); }
+    void prekresli() override { ++redraws; }
+
+    std::vector<std::string> calls;
+    int redraws = 0;
+
+protected:
+    void log(std::string s) { calls.push_back(std::move(s)); }
+    void log(const char* what, int a, int b, int c) {
+        log(std::string(what) + " " + std::to_string(a) + " " + std::to_string(b) + " " +
+            std::to_string(c));
+    }
+};
+
+}  // namespace tb::test
