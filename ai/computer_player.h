@@ -13,15 +13,7 @@
 
 namespace tb {
 
-// A run of tiles in one line of the board.
-struct Beh {
-    std::string Pismena;
-    int32_t VolnoPred = 0;  // free cells before the first tile (left / above)
-    int32_t VolnoZa = 0;    // free cells after the last tile (right / below)
-    int32_t X = 0;
-    int32_t Y = 0;
-    uint8_t Smer = 0;  // 1 along a row, 0 down a column
-};
+class GameUi;
 
 // A candidate move: the whole word and its first cell.
 struct Kandidat {
@@ -37,11 +29,26 @@ class TAI {
     static constexpr int kMaxBehu = 100;
     static constexpr int kMaxKandidatu = 350;
 
+    // A run of tiles in one line of the board.
+    struct Beh {
+        std::string Pismena;
+        int32_t VolnoPred = 0;  // free cells before the first tile (left / above)
+        int32_t VolnoZa = 0;    // free cells after the last tile (right / below)
+        int32_t X = 0;
+        int32_t Y = 0;
+        uint8_t Smer = 0;  // 1 along a row, 0 down a column
+    };
+
     // The computer player asks the dictionary through a cursor of its own.
     explicit TAI(WordCursor& kurzor) : kurzor_(kurzor) {}
 
     // The whole search for the player on move, ending with the scoring.
     void GOClick(const GameState& s);
+    // Lays candidate 1 for the player on move: each new cell gets the tile of
+    // the first rack slot with its letter; fixed tiles stay as they are.
+    void PolozSlovo(GameState& s, GameUi& ui) const;
+    // The hint chose candidate n: it takes the place of candidate 1.
+    void VyberKandidata(int n);
 
     // Results of the last search, 1-based; records beyond the counts are stale.
     Arr1<Beh, kMaxBehu> Behy{};

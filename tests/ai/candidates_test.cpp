@@ -19,16 +19,16 @@ struct Search {
 };
 
 Words search(const Search& c, int minPismen = 2) {
-    AiFixture f;
-    for (const auto& [x, y, h, w] : c.board) f.fixed(x, y, h, w);
-    f.rack(1, c.rack);
+    Deska f;
+    for (const auto& [x, y, h, w] : c.board) f.pevne(x, y, h, w);
+    f.stojan(1, c.rack);
     f.s.NaTahu = 1;
     f.s.MinPismen = minPismen;
     MemoryWordStore store(c.dictionary);
     auto cursor = store.openCursor();
     TAI ai(*cursor);
     ai.GOClick(f.s);
-    return AiFixture::list(ai);
+    return seznam(ai);
 }
 
 TEST(Candidates, ExactListAroundRunsOfOneTwoThreeAndFourRackLetters) {
@@ -82,23 +82,23 @@ TEST(Candidates, SpaceTestIsStrictExceptForSingleLetters) {
         {2, 3, {"es 8 8 H 0", "pe 7 8 H 0", "sep 7 8 H 0", "eps 8 8 H 0", "pes 7 8 H 0"}},
     };
     for (const Case& c : cases) {
-        AiFixture f;
-        f.rack(1, "ps");
+        Deska f;
+        f.stojan(1, "ps");
         MemoryWordStore store{"es", "pe", "eps", "pes", "sep"};
         auto cursor = store.openCursor();
         TAI ai(*cursor);
         ai.NactiPismena(f.s);
-        ai.Behy[1] = Beh{"e", c.pred, c.za, 8, 8, 1};
+        ai.Behy[1] = TAI::Beh{"e", c.pred, c.za, 8, 8, 1};
         ai.AktBeh = 1;
         ai.Jednicky();
         ai.Dvojky();
-        EXPECT_EQ(AiFixture::list(ai), c.expected) << c.pred << "/" << c.za;
+        EXPECT_EQ(seznam(ai), c.expected) << c.pred << "/" << c.za;
     }
 }
 
 TEST(Candidates, EmptyRackSlotsAndEmptyBoardCentring) {
-    AiFixture f;
-    f.rack(1, "ko-ta-s");
+    Deska f;
+    f.stojan(1, "ko.ta.s");
     f.s.MinPismen = 2;
     MemoryWordStore store{"kost", "kosta", "kos", "to", "-k", "k-"};
     auto cursor = store.openCursor();
@@ -118,16 +118,16 @@ TEST(Candidates, EmptyRackSlotsAndEmptyBoardCentring) {
 }
 
 TEST(Candidates, ListKeepsTheFirst350Found) {
-    AiFixture f;
+    Deska f;
     // 25 lone tiles with one free cell on each side: 14 words per run, and
     // the 25 row runs alone fill the list.
     int t = 0;
     for (int x = 2; x <= kBoard; x += 3)
         for (int y = 2; y <= kBoard; y += 3) {
             f.s.Pole[x][y].Pevny = ++t;
-            f.used[t] = true;
+            f.pouzit[t] = true;
         }
-    f.rack(1, "fghijkl");
+    f.stojan(1, "fghijkl");
     MemoryWordStore store;
     auto cursor = store.openCursor();
     for (int n = 1; n <= t; ++n)

@@ -20,7 +20,7 @@ std::vector<std::string> scored(const std::vector<Cand>& cands, int minPismen) {
     TAI ai(*cursor);
     for (const Cand& c : cands) ai.Kandidati[++ai.PocetKandidatu] = {c.slovo, c.x, c.y, 0, c.h};
     ai.Oboduj(minPismen);
-    return AiFixture::list(ai);
+    return seznam(ai);
 }
 
 TEST(Estimate, LetterAndWordPremiumsOfEveryCell) {

@@ -14,16 +14,16 @@ struct Laid {
 };
 
 std::vector<std::string> runsAfterSearch(const std::vector<Laid>& board) {
-    AiFixture f;
-    for (const Laid& l : board) f.fixed(l.x, l.y, l.vodorovne, l.word);
-    f.rack(1, "-------");
+    Deska f;
+    for (const Laid& l : board) f.pevne(l.x, l.y, l.vodorovne, l.word);
+    f.stojan(1, ".......");
     MemoryWordStore store;
     auto cursor = store.openCursor();
     TAI ai(*cursor);
     ai.GOClick(f.s);
     std::vector<std::string> out;
     for (int n = 1; n <= ai.PocetBehu; ++n) {
-        const Beh& b = ai.Behy[n];
+        const TAI::Beh& b = ai.Behy[n];
         out.push_back(b.Pismena + " " + std::to_string(b.X) + " " + std::to_string(b.Y) +
                       (b.Smer == 1 ? " H " : " V ") + std::to_string(b.VolnoPred) + " " +
                       std::to_string(b.VolnoZa));
@@ -68,16 +68,16 @@ TEST(Runs, FreeCellsAtEdgesNextToTilesAndTrimmed) {
 }
 
 TEST(Runs, CrowdedBoardWithoutRoomGivesNoCandidate) {
-    AiFixture f;
+    Deska f;
     // Tiles on every other square of every other row: over 100 runs, none
     // with a free cell, so the first hundred are kept and all dropped.
     int t = 0;
     for (int x = 1; x <= kBoard; x += 2)
         for (int y = 1; y <= kBoard; y += 2) {
             f.s.Pole[x][y].Pevny = ++t;
-            f.used[t] = true;
+            f.pouzit[t] = true;
         }
-    f.rack(1, "rstuvyz");
+    f.stojan(1, "rstuvyz");
     MemoryWordStore store{"ar", "ra", "as", "sa", "at", "ta", "ov", "vo"};
     auto cursor = store.openCursor();
     TAI ai(*cursor);
