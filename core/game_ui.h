@@ -5,6 +5,7 @@
 // answer the dialogs. Every call has a do-nothing default so a screen (or a
 // test) overrides only what it cares about.
 
+#include <cstdint>
 #include <string>
 
 namespace tb {
@@ -17,8 +18,49 @@ enum class DialogVolba {
     OpravimSam,   // the player corrects the move himself
 };
 
+// What the rule error box is told (the validator's finding).
+struct ChybaPravidla {
+    uint8_t casVyprsel = 0;  // time is up: "correct it myself" is unavailable
+    uint8_t zRadku = 0;      // 1 = found in a row, 0 = in a column
+    int32_t minPismen = 0;
+    int32_t y = 0;  // first cell of the faulty run
+    int32_t x = 0;
+    int32_t kod = 0;  // 1 lone letter, 2 too short, 3 not connected, 4 misses the centre
+    std::string slovo;
+};
+
+// What the word error dialog is told (the word missing from the dictionary).
+struct ChybaSlova {
+    std::string slovo;
+    uint8_t casVyprsel = 0;
+    int32_t y = 0;
+    int32_t x = 0;
+    uint8_t vodorovne = 0;  // 1 = the word lies in a row
+};
+
+// Texts of the game screen that the rules write.
+enum class Titulek {
+    Display,     // status line
+    CasCelkem,   // game clock
+    CasTah,      // turn clock
+    Odpocet,     // time left of the move
+    Jmeno,       // Jmeno1..Jmeno4 (seat given)
+    BodyTah,     // b1m..b4m (seat given)
+    BodyCelkem,  // b1c..b4c (seat given)
+};
+
+// The picture of the results screen.
+enum class VysledekObrazek { Remiza, Win, Lost, WinPL };
+
+struct Vysledek {
+    VysledekObrazek obrazek = VysledekObrazek::Remiza;
+    int wpl = 0;             // WPL1..WPL4 beside WinPL, 0 = none
+    std::string radekVitez;  // "Jméno vítěze: ..." or empty
+    std::string radekDelka;  // "Délka hry: ..."
+};
+
 class GameUi {
-public:
+  public:
     virtual ~GameUi() = default;
 
     // Sound effect 1..9.
@@ -37,6 +79,54 @@ public:
 
     // Redraw the whole game screen from the state.
     virtual void prekresli() {}
+
+    // The modal windows that decide something. The caller has already
+    // stopped the clocks' effects it must (HlidatLimit); the window shows the
+    // system pointer and stops the frame timer while it is open, and returns
+    // the button that closed it. The rules then perform that button's action.
+    virtual DialogVolba ChybaPravidlaBox(const ChybaPravidla& /*c*/) {
+        return DialogVolba::Zavreno;
+    }
+    virtual DialogVolba ChybaSlovaBox(const ChybaSlova& /*c*/) { return DialogVolba::Zavreno; }
+    // "Pro provedení této operace nesmíte mít vyložené žádné písmeno".
+    virtual void ChybaVymenaBox() {}
+    // Results screen; true when the player chose to browse the finished game.
+    virtual bool KonecHryBox(const Vysledek& /*v*/) { return false; }
+
+    // A caption's text (texts in code page 1250); `hrac` 1..4 for the seat
+    // captions, 0 otherwise.
+    virtual void NastavTitulek(Titulek /*t*/, int /*hrac*/, const std::string& /*text*/) {}
+    // Odpocet turns red while the time is up but the move cannot be ended.
+    virtual void OdpocetCerveny(bool /*cerveny*/) {}
+    // The captions of seats 3 and 4 are shown only when those seats play.
+    virtual void UkazHrace(int /*pocetHracu*/) {}
+
+    // The cursor frame (KurzorAno) over rack slot `slot` of seat `hrac`, or hidden.
+    virtual void KurzorNaSlot(int /*hrac*/, int /*slot*/) {}
+    virtual void SkryjKurzor() {}
+    // The exchange frame KV and the exchange marks KV1..KV7.
+    virtual void UkazKV(bool /*ukaz*/) {}
+    virtual bool OznacenKVymene(int /*slot*/) { return false; }
+    virtual void ZrusOznaceni(int /*slot*/) {}
+
+    // A tile's picture shown or hidden where it lies.
+    virtual void UkazKamen(int /*tile*/, bool /*ukaz*/) {}
+    // A tile going back to rack slot `slot` of seat `hrac` (taken back from the board).
+    virtual void KamenDoSlotu(int /*hrac*/, int /*slot*/, int /*tile*/) {}
+    // A tile flown over the screen from (sx, sy) to (tx, ty) in `ms` milliseconds.
+    virtual void PresunPismeno(int /*tile*/, int /*sx*/, int /*sy*/, int /*tx*/, int /*ty*/,
+                               int /*ms*/) {}
+    // Blocks for `ms` milliseconds of the tick count, keeping the window alive.
+    virtual void Pockej(int /*ms*/) {}
+
+    // The frame timer DXTimer1: 0 menu frames, 1 start of a game, 1000 one second.
+    virtual void NastavCasovac(bool /*zapnut*/, int /*interval*/) {}
+    // The system mouse pointer.
+    virtual void SystemovyKurzor(bool /*ukaz*/) {}
+    // The game hands over to the main menu.
+    virtual void DoMenu() {}
+    // The browse screen's input blockers (a finished game or a stored record).
+    virtual void ZapniProhlizeni() {}
 };
 
 }  // namespace tb

@@ -1,10 +1,11 @@
 #include "platform/files.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace tb {
 namespace {
@@ -106,8 +107,8 @@ fs::path defaultUserDir() {
 int countMusicTracks(const FileRoot& install) {
     int n = 0;
     std::error_code ec;
-    while (n < 20 && fs::is_regular_file(
-                         install.resolve("Sound/" + std::to_string(n + 1) + ".xm"), ec))
+    while (n < 20 &&
+           fs::is_regular_file(install.resolve("Sound/" + std::to_string(n + 1) + ".xm"), ec))
         ++n;
     return n;
 }

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 // A file problem, with the file's name in the message.
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -23,13 +23,13 @@ public:
 // exactly first, then without regard to ASCII case; a component that does
 // not exist keeps the spelling given (so new files can be created).
 class FileRoot {
-public:
+  public:
     FileRoot() = default;
     explicit FileRoot(fs::path base) : base_(std::move(base)) {}
     const fs::path& base() const { return base_; }
     fs::path resolve(std::string_view relative) const;
 
-private:
+  private:
     fs::path base_;
 };
 

@@ -1,8 +1,9 @@
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "platform/files.h"
 #include "support/temp_dir.h"
 
 namespace tb {

@@ -1,0 +1,47 @@
+#include "core/scoring.h"
+
+#include <string>
+
+namespace tb {
+
+int bodyBehu(const GameState& s, const Beh& b) {
+    int soucet = 0, nasobek = 1;
+    for (int i = 0; i < b.delka; ++i) {
+        const int x = b.cx(i), y = b.cy(i);
+        int pismenoKrat = 1;
+        switch (s.BodovanePole[x][y]) {
+            case kLetter2:
+                pismenoKrat = 2;
+                break;
+            case kLetter3:
+                pismenoKrat = 3;
+                break;
+            case kWord2:
+                nasobek *= 2;
+                break;
+            case kWord3:
+                nasobek *= 3;
+                break;
+            default:
+                break;
+        }
+        soucet += s.Kameny[kamenNa(s, x, y)].Hodnota * pismenoKrat;
+    }
+    return soucet * nasobek;
+}
+
+void Oboduj(GameState& s) {
+    int celkem = 0;
+    for (bool vodorovne : {true, false})
+        for (const Beh& b : behyTahu(s, vodorovne)) {
+            if (b.delka < 2) continue;  // a single letter is no word
+            const int body = bodyBehu(s, b);
+            celkem += body;
+            s.Rozpis += pismenaBehu(s, b) + "(" + std::to_string(b.x) + "," + std::to_string(b.y) +
+                        (vodorovne ? ") :" : "):") + std::to_string(body) + ",";
+        }
+    s.Hraci[s.NaTahu].BodyTah = celkem;
+    s.Hraci[s.NaTahu].BodyCelkem += celkem;
+}
+
+}  // namespace tb

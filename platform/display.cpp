@@ -1,0 +1,109 @@
+#include "platform/display.h"
+
+#include <ctime>
+#include <stdexcept>
+
+#include "platform/files.h"
+#include "platform/sdl_handles.h"
+
+namespace tb {
+
+struct Display::Impl {
+    sdl::Window window;
+    sdl::Renderer renderer;
+    sdl::Texture texture;
+    bool pointer = true;
+
+    ~Impl() {
+        texture.reset();
+        renderer.reset();
+        window.reset();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+};
+
+namespace {
+
+[[noreturn]] void fail(const std::string& what) {
+    throw std::runtime_error(what + ": " + SDL_GetError());
+}
+
+}  // namespace
+
+Display::Display(bool fullscreen, const std::string& title)
+    : impl_(std::make_unique<Impl>()), back_(kWidth, kHeight) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) fail("Cannot start the display");
+    // Smooth scaling when the desktop is not 1024x768.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    const Uint32 flags = fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    impl_->window.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                         SDL_WINDOWPOS_CENTERED, kWidth, kHeight, flags));
+    if (!impl_->window) fail("Cannot open the window");
+    impl_->renderer.reset(SDL_CreateRenderer(impl_->window.get(), -1, 0));
+    if (!impl_->renderer) fail("Cannot draw into the window");
+    // The renderer letterboxes and maps the mouse back to 1024x768.
+    SDL_RenderSetLogicalSize(impl_->renderer.get(), kWidth, kHeight);
+    impl_->texture.reset(SDL_CreateTexture(impl_->renderer.get(), SDL_PIXELFORMAT_ARGB8888,
+                                           SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight));
+    if (!impl_->texture) fail("Cannot create the screen picture");
+}
+
+Display::~Display() = default;
+
+void Display::flip() {
+    SDL_Renderer* r = impl_->renderer.get();
+    SDL_UpdateTexture(impl_->texture.get(), nullptr, back_.data(), kWidth * 4);
+    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+    SDL_RenderClear(r);
+    SDL_RenderCopy(r, impl_->texture.get(), nullptr, nullptr);
+    SDL_RenderPresent(r);
+    ++flips_;
+}
+
+bool Display::fullscreen() const {
+    return (SDL_GetWindowFlags(impl_->window.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+void Display::setFullscreen(bool on) {
+    SDL_SetWindowFullscreen(impl_->window.get(), on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!on) SDL_SetWindowSize(impl_->window.get(), kWidth, kHeight);
+    flip();
+}
+
+void Display::toLogical(int wx, int wy, int& x, int& y) const {
+    float fx = 0, fy = 0;
+    SDL_RenderWindowToLogical(impl_->renderer.get(), wx, wy, &fx, &fy);
+    x = static_cast<int>(fx);
+    y = static_cast<int>(fy);
+}
+
+void Display::showPointer(bool on) {
+    impl_->pointer = on;
+    SDL_ShowCursor(on ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool Display::pointerShown() const {
+    return impl_->pointer;
+}
+
+std::string Display::rendererName() const {
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(impl_->renderer.get(), &info);
+    return info.name ? info.name : "";
+}
+
+std::filesystem::path Display::screenshot(const std::filesystem::path& dir) const {
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (ec) throw FileError("Cannot create " + dir.string() + ": " + ec.message());
+    const std::time_t now = std::time(nullptr);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+    std::filesystem::path file = dir / (std::string("tavik-borun-") + stamp + ".png");
+    for (int n = 2; std::filesystem::exists(file, ec); ++n)
+        file = dir / (std::string("tavik-borun-") + stamp + "-" + std::to_string(n) + ".png");
+    savePng(back_, file);
+    return file;
+}
+
+}  // namespace tb

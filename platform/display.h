@@ -1,0 +1,50 @@
+#pragma once
+// The game's screen: one 1024x768 logical picture. Everything is drawn into
+// the back buffer, which keeps its contents between flips (the screens often
+// draw one face over the previous picture and flip); a flip shows it in the
+// window, scaled to full screen with the aspect kept.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/bitmap.h"
+
+namespace tb {
+
+class Display {
+  public:
+    static constexpr int kWidth = 1024;
+    static constexpr int kHeight = 768;
+
+    // Full screen at the desktop's resolution, or a 1024x768 window.
+    explicit Display(bool fullscreen, const std::string& title = "Tavik Borun");
+    ~Display();
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+
+    Bitmap& surface() { return back_; }
+    const Bitmap& surface() const { return back_; }
+    void flip();
+    int flips() const { return flips_; }
+
+    bool fullscreen() const;
+    void setFullscreen(bool on);
+    // Window pixels to the logical 1024x768 picture.
+    void toLogical(int wx, int wy, int& x, int& y) const;
+    void showPointer(bool on);
+    bool pointerShown() const;
+    std::string rendererName() const;
+
+    // Saves the back buffer as a PNG with a fresh time-stamped name in `dir`
+    // (created when missing); returns the file written.
+    std::filesystem::path screenshot(const std::filesystem::path& dir) const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    Bitmap back_;
+    int flips_ = 0;
+};
+
+}  // namespace tb

@@ -1,0 +1,48 @@
+#include "platform/display.h"
+
+#include <gtest/gtest.h>
+
+#include "dummy_drivers.h"
+#include "platform/draw.h"
+#include "support/temp_dir.h"
+
+namespace tb {
+namespace {
+
+TEST(Display, BackBufferPersistsAcrossFlipsAndScreenshotsItExactly) {
+    Display display(false);
+    EXPECT_FALSE(display.fullscreen());
+    Bitmap& s = display.surface();
+    ASSERT_EQ(s.width(), 1024);
+    ASSERT_EQ(s.height(), 768);
+    fillRect(s, {100, 100, 10, 10}, Rgb{1, 2, 3});
+    display.flip();
+    display.flip();
+    EXPECT_EQ(display.flips(), 2);
+    EXPECT_EQ(s.rgb(105, 105), (Rgb{1, 2, 3}));
+
+    test::TempDir dir;
+    const auto first = display.screenshot(dir.path() / "Screenshots");
+    const auto second = display.screenshot(dir.path() / "Screenshots");
+    EXPECT_NE(first, second) << "a second shot never overwrites the first";
+    const Bitmap back = loadBitmap(first);
+    ASSERT_EQ(back.width(), 1024);
+    EXPECT_EQ(back.rgb(105, 105), (Rgb{1, 2, 3}));
+    EXPECT_EQ(back.rgb(0, 0), Rgb{});
+}
+
+TEST(Display, WindowCoordinatesMapOntoTheLogicalPicture) {
+    Display display(false);
+    int x = -1, y = -1;
+    display.toLogical(512, 384, x, y);
+    EXPECT_EQ(x, 512);
+    EXPECT_EQ(y, 384);
+    display.setFullscreen(true);
+    display.setFullscreen(false);
+    EXPECT_FALSE(display.fullscreen());
+    display.showPointer(false);
+    EXPECT_FALSE(display.pointerShown());
+}
+
+}  // namespace
+}  // namespace tb

@@ -1,0 +1,15 @@
+#pragma once
+// The platform tests run without a screen or a sound card: SDL's dummy
+// drivers are chosen before anything starts SDL.
+
+#include <cstdlib>
+
+namespace tb::test {
+
+inline const bool kDummyDrivers = [] {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    return true;
+}();
+
+}  // namespace tb::test
