@@ -3,11 +3,11 @@
 
 #include <string>
 
+#include "menu/clock_text.h"  // casText: seconds as "0:00:00"
+
 namespace tb {
 
 // A value below 10 gets a leading "0".
 std::string GetSTime(int n);
-// Seconds as hours ":" minutes ":" seconds, "0:00:00" at the start.
-std::string casText(int sekundy);
 
 }  // namespace tb
