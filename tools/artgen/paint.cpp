@@ -89,6 +89,8 @@ void drawText(cairo_t* cr, const std::string& utf8, Rect box, TextStyle style) {
     setColour(cr, style.colour);
     pango_cairo_show_layout(cr, layout.get());
     cairo_restore(cr);
+    // Leave no current point behind: the next shape must not start with a line from here.
+    cairo_new_path(cr);
 }
 
 void addGrain(cairo_t* cr, Rect r, double amplitude, unsigned seed) {
