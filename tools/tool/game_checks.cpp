@@ -8,7 +8,9 @@
 namespace tb::tool {
 namespace {
 
-std::string tile(int t) { return "tile " + std::to_string(t); }
+std::string tile(int t) {
+    return "tile " + std::to_string(t);
+}
 
 // Points of one move description: the number after each ':' of a word entry
 // ("pes(5,8) :12,"); an exchange ("Výměna:a,ř,") and a pass score nothing.
@@ -27,7 +29,9 @@ int bodyRozpisu(const std::string& rozpis) {
     return body;
 }
 
-int cislo(const std::string& radek) { return std::stoi(radek); }
+int cislo(const std::string& radek) {
+    return std::stoi(radek);
+}
 
 }  // namespace
 
@@ -35,7 +39,8 @@ std::string kontrolaKamenu(const GameState& s) {
     std::array<int, kTiles + 1> vPytli{}, mist{};
     for (int i = 1; i <= kTiles; ++i) {
         const int t = s.Pytel[i];
-        if (t < 1 || t > kTiles) return "Pytel[" + std::to_string(i) + "] holds " + std::to_string(t);
+        if (t < 1 || t > kTiles)
+            return "Pytel[" + std::to_string(i) + "] holds " + std::to_string(t);
         if (++vPytli[t] > 1) return "Pytel holds " + tile(t) + " twice";
         if (i > s.Vytazeno) ++mist[t];
     }
@@ -56,7 +61,8 @@ std::string kontrolaBodu(const GameState& s, const std::vector<std::string>& rad
     std::array<int, kSeats + 1> soucet{};
     size_t r = 0;
     int hrac = 0;  // seat on move at the previous record
-    for (; r + kRadkuZaznamu <= radky.size() && !radky[r + kRadkuZaznamu - 1].size(); r += kRadkuZaznamu) {
+    for (; r + kRadkuZaznamu <= radky.size() && !radky[r + kRadkuZaznamu - 1].size();
+         r += kRadkuZaznamu) {
         const int naTahu = cislo(radky[r + 4]);
         if (hrac != 0) soucet[hrac] += bodyRozpisu(radky[r + 1]);
         hrac = naTahu;
@@ -86,15 +92,18 @@ std::string kontrolaZaznamu(const GameState& s, const TZapis& zapis) {
         return std::string("record does not load: ") + e.what();
     }
     for (int p = 1; p <= kSeats; ++p) {
-        if (kopie.Zasobnik[p] != s.Zasobnik[p]) return "record holds another rack " + std::to_string(p);
+        if (kopie.Zasobnik[p] != s.Zasobnik[p])
+            return "record holds another rack " + std::to_string(p);
         if (kopie.Hraci[p].BodyCelkem != s.Hraci[p].BodyCelkem)
             return "record holds another score of seat " + std::to_string(p);
     }
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y)
             if (kopie.Pole[x][y].Pevny != s.Pole[x][y].Pevny)
-                return "record holds another board at " + std::to_string(x) + "," + std::to_string(y);
-    if (kopie.NaTahu != s.NaTahu || kopie.Vytazeno != s.Vytazeno) return "record holds another turn or bag";
+                return "record holds another board at " + std::to_string(x) + "," +
+                       std::to_string(y);
+    if (kopie.NaTahu != s.NaTahu || kopie.Vytazeno != s.Vytazeno)
+        return "record holds another turn or bag";
     return {};
 }
 

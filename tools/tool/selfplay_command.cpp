@@ -139,6 +139,7 @@ int selfplayCommand(ToolEnv& env) {
     if (n.minPismen < 1 || n.minPismen > kBoard) throw UsageError("--min-letters must be 1..15");
     if (n.zaznamy) std::filesystem::create_directories(*n.zaznamy);
 
+    env.store();  // loaded before the clock starts
     std::vector<double> vse;
     const auto t0 = std::chrono::steady_clock::now();
     try {
@@ -148,8 +149,7 @@ int selfplayCommand(ToolEnv& env) {
         env.out << "invariant broken: " << p.co << std::endl;
         return 1;
     }
-    const double s =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::sort(vse.begin(), vse.end());
     env.out << games << " games, invariants ok" << std::endl;
     if (!vse.empty())
