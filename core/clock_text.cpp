@@ -2,6 +2,8 @@
 
 namespace tb {
 
-std::string GetSTime(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string GetSTime(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 }  // namespace tb

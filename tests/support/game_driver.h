@@ -118,12 +118,14 @@ inline std::vector<std::pair<int, int>> cestaHrace() {
 }
 
 // Lays up to `kolik` tiles of the rack of NaTahu, in slot order, on the
-// next free cells of the path (as the mouse would: Novy, Vlastnik 6).
+// next free cells of the path (as the mouse would: Novy, Vlastnik 6). A move
+// stays in one row, so each of its runs touches the tiles already fixed.
 inline int polozPoCeste(GameState& s, int kolik) {
-    int polozeno = 0;
+    int polozeno = 0, radek = 0;
     for (auto [x, y] : cestaHrace()) {
-        if (polozeno == kolik) break;
+        if (polozeno == kolik || (radek != 0 && y != radek)) break;
         if (s.Pole[x][y].Pevny != 0 || s.Pole[x][y].Novy != 0) continue;
+        radek = y;
         int slot = 1;
         while (slot <= kRack && s.Zasobnik[s.NaTahu][slot] == 0) ++slot;
         if (slot > kRack) break;
