@@ -15,6 +15,9 @@ std::string cp1250ToUtf8(std::string_view cp);
 std::string utf8ToCp1250(std::string_view utf8);
 // Unicode code point of a code-page-1250 byte (0 where the code page has none).
 char32_t cp1250ToUnicode(unsigned char b);
+// UTF-8 <-> Unicode code points; malformed sequences are dropped.
+std::u32string utf8ToU32(std::string_view utf8);
+std::string u32ToUtf8(std::u32string_view text);
 // The lowering of typed words: A..Z become a..z, every other byte is kept
 // (capitals with diacritics included).
 std::string lowerAZ(std::string_view cp);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "dictionary/memory_word_store.h"
+
+#include <gtest/gtest.h>
 
 namespace tb {
 namespace {

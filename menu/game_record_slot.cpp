@@ -1,0 +1,76 @@
+#include "menu/game_record_slot.h"
+
+#include <limits>
+
+#include "menu/clock_text.h"
+#include "menu/file_lines.h"
+#include "menu/menu_reset.h"
+#include "menu/record_lines.h"
+#include "menu/slot_files.h"
+
+namespace tb {
+
+std::string formatRecordSlot(const GameState& s, std::string_view datum, std::string_view casCelkem,
+                             const std::vector<std::string>& zapis) {
+    int32_t delka = s.SekundHry;
+    parseCasText(casCelkem, delka);
+    std::vector<std::string> lines = {
+        std::string(datum),
+        "",
+        std::to_string(s.PosledniTah - 1),
+        std::to_string(delka),
+        "",
+        "",
+        "",
+        "",
+        std::to_string(s.PocetHracu),
+    };
+    for (int p = 1; p <= s.PocetHracu; ++p) {
+        lines.push_back(oneLine(s.Hraci[p].Jmeno));
+        lines.insert(lines.end(), 3, "");
+    }
+    lines.emplace_back();
+    lines.insert(lines.end(), zapis.begin(), zapis.end());
+    return joinLines(lines);
+}
+
+RecordSlot parseRecordSlot(const std::vector<std::string>& lines, const std::string& name) {
+    LineReader r(lines, name);
+    RecordSlot z;
+    if (r.text().empty()) r.failHere("the slot is free");
+    r.skip();
+    z.PosledniTah = r.number(0, std::numeric_limits<int32_t>::max() - 1) + 1;
+    for (int k = 4; k <= 8; ++k) r.skip();
+    z.PocetHracu = r.number(2, kSeats);
+    for (int p = 1; p <= z.PocetHracu; ++p) {
+        z.Jmena[p] = r.text();
+        for (int k = 0; k < 3; ++k) r.skip();
+    }
+    r.skip();
+    z.zapis = readRecordPart(r, z.PocetHracu, z.PosledniTah);
+    return z;
+}
+
+void SavePr(const GameState& s, const FileRoot& user, int n, std::string_view datum,
+            std::string_view casCelkem) {
+    writeUserFile(user, slotName(n, true),
+                  formatRecordSlot(s, datum, casCelkem, readRecordFile(user)));
+}
+
+void LoadPr(GameState& s, const FileRoot& user, int n) {
+    const RecordSlot z = parseRecordSlot(readSlotToLoad(user, n, true), slotName(n, true));
+    writeRecordFile(user, z.zapis);
+
+    MainInitMenu(s);
+    s.Prohlizeni = 1;
+    s.PosledniTah = z.PosledniTah;
+    s.PocetHracu = z.PocetHracu;
+    for (int p = 1; p <= z.PocetHracu; ++p) s.Hraci[p].Jmeno = z.Jmena[p];
+    s.CisloTahu = 1;
+    s.NahranaHra = 1;
+    // No computer moves while a record is viewed.
+    for (int p = 1; p <= kSeats; ++p) s.Hraci[p].JePC = 0;
+    s.StartHry = 1;
+}
+
+}  // namespace tb

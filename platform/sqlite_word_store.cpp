@@ -1,0 +1,116 @@
+#include "platform/sqlite_word_store.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/text.h"
+#include "dictionary/letter_codes.h"
+#include "platform/sqlite_db.h"
+
+namespace tb {
+namespace {
+
+// The player's changes: two small tables of UTF-8 words, in a file made on
+// the first change. Every change is written at once, so a crash loses nothing.
+class PlayerChanges : public WordChanges {
+  public:
+    explicit PlayerChanges(fs::path path) : path_(std::move(path)) {}
+
+    // The words of one table; none while the file does not exist yet.
+    std::vector<std::string> read(const std::string& table) {
+        std::vector<std::string> words;
+        if (!fs::exists(path_)) return words;
+        auto stmt = db().prepare(("SELECT Cesky FROM " + table).c_str());
+        while (stmt.step()) words.push_back(utf8ToCp1250(stmt.column(0)));
+        return words;
+    }
+
+    void added(std::string_view cp) override { move(cp, "Odebrana", "Pridana"); }
+    void removed(std::string_view cp) override { move(cp, "Pridana", "Odebrana"); }
+
+  private:
+    SqliteDb& db() {
+        if (!db_) {
+            fs::create_directories(path_.parent_path());
+            db_.emplace(path_, SqliteDb::Mode::ReadWriteCreate);
+            db_->exec(
+                "CREATE TABLE IF NOT EXISTS Pridana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;"
+                "CREATE TABLE IF NOT EXISTS Odebrana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;");
+        }
+        return *db_;
+    }
+
+    // A word is in at most one of the two tables: the player's last word on it.
+    void move(std::string_view cp, const std::string& from, const std::string& to) {
+        const std::string word = cp1250ToUtf8(cp);
+        SqliteDb& d = db();
+        d.exec("BEGIN");
+        try {
+            d.prepare(("DELETE FROM " + from + " WHERE Cesky = ?1").c_str()).bind(1, word).run();
+            d.prepare(("INSERT OR IGNORE INTO " + to + " VALUES (?1)").c_str()).bind(1, word).run();
+            d.exec("COMMIT");
+        } catch (...) {
+            d.exec("ROLLBACK");
+            throw;
+        }
+    }
+
+    fs::path path_;
+    std::optional<SqliteDb> db_;
+};
+
+// The shipped list, opened and its query prepared before the reading starts,
+// so a missing or damaged file is reported at once.
+struct ShippedList {
+    explicit ShippedList(const fs::path& path)
+        : db(path, SqliteDb::Mode::ReadOnly), rows(db.prepare("SELECT Cesky FROM Slovnik")) {}
+    SqliteDb db;
+    SqliteStatement rows;
+};
+
+WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
+                    const std::vector<std::string>& removed) {
+    WordIndex index;
+    index.reserve(3'000'000, 30'000'000);
+    std::string codes;
+    while (shipped.rows.step()) {
+        codes.clear();
+        // A record that no tiles could lay is of no use to any move.
+        if (appendCodesOfUtf8(shipped.rows.column(0), codes)) index.appendCodes(codes);
+    }
+    index.seal();
+    for (const auto& w : added)
+        if (isTileWord(w) && w.size() <= WordIndex::kMaxLetters) index.insert(w);
+    for (const auto& w : removed) index.erase(w);
+    return index;
+}
+
+}  // namespace
+
+struct SqliteWordStore::Opened {
+    std::future<WordIndex> loading;
+    std::unique_ptr<WordChanges> changes;
+};
+
+SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
+    auto shipped = std::make_unique<ShippedList>(install.resolve(kShippedName));
+    auto changes = std::make_unique<PlayerChanges>(user.resolve(kChangesName));
+    auto added = changes->read("Pridana");
+    auto removed = changes->read("Odebrana");
+    Opened opened;
+    opened.loading =
+        std::async(std::launch::async,
+                   [shipped = std::move(shipped), added = std::move(added),
+                    removed = std::move(removed)] { return loadWords(*shipped, added, removed); });
+    opened.changes = std::move(changes);
+    return opened;
+}
+
+SqliteWordStore::SqliteWordStore(const FileRoot& install, const FileRoot& user)
+    : SqliteWordStore(open(install, user)) {}
+
+SqliteWordStore::SqliteWordStore(Opened opened)
+    : IndexedWordStore(std::move(opened.loading), std::move(opened.changes)) {}
+
+}  // namespace tb

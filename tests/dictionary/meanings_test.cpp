@@ -1,0 +1,121 @@
+#include "dictionary/meanings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/text.h"
+#include "support/temp_dir.h"
+#include "tools/dictbuild/meanings_builder.h"
+
+namespace tb {
+namespace {
+
+TEST(Meanings, FirstCommaSplitsAndTheLastLineWins) {
+    const std::string file = utf8ToCp1250(
+        "pes,zvíře\r\n"
+        "kos,pták, černý, zpívá\r\n"
+        "pes,člověkův přítel\r\n"
+        "bez\r\n"
+        "Tak,velké\r\n"
+        "tak,malé");  // the last line has no line end
+    struct Case {
+        std::string word;
+        std::optional<std::string> meaning;
+    } cases[] = {
+        {"kos", "pták, černý, zpívá"},
+        {"pes", "člověkův přítel"},
+        {"bez", ""},
+        {"tak", "malé"},
+        {"Tak", "velké"},
+        {"ta", std::nullopt},
+        {"pes,", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto meaning = findMeaning(file, utf8ToCp1250(c.word));
+        ASSERT_EQ(meaning.has_value(), c.meaning.has_value()) << c.word;
+        if (meaning) {
+            EXPECT_EQ(cp1250ToUtf8(*meaning), *c.meaning) << c.word;
+        }
+    }
+}
+
+TEST(Meanings, AMissingFileKnowsNoMeaning) {
+    test::TempDir dir;
+    EXPECT_EQ(findMeaning(FileRoot(dir.path()), "pes"), std::nullopt);
+}
+
+TEST(MeaningsBuilder, ArticlesLoseTheirMarkup) {
+    using dictbuild::plainText;
+    struct Case {
+        const char* markup;
+        const char* plain;
+    } cases[] = {
+        {"\n    <b>nápis, nadpis, heslo</b>\n", "nápis, nadpis, heslo"},
+        {"\n  [<i>a kapela</i>]\n\n<b>vokální skladba</b>\n", "[a kapela] vokální skladba"},
+        {"A &amp; B &lt;x&gt; &quot;c&quot; &bogus; &", "A & B <x> \"c\" &bogus; &"},
+        {"jedna<br>dvě<br/>tři", "jedna dvě tři"},
+        {"  \t ", ""},
+        {"<b>neukončená", "neukončená"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(plainText(c.markup), c.plain) << c.markup;
+}
+
+TEST(MeaningsBuilder, HeadwordsGiveOneSmallWordPerVariant) {
+    using dictbuild::headwordVariants;
+    EXPECT_EQ(headwordVariants("konzervace, konservace"),
+              (std::vector<std::string>{"konzervace", "konservace"}));
+    EXPECT_EQ(headwordVariants("Ábel"), (std::vector<std::string>{"ábel"}));
+    EXPECT_EQ(headwordVariants("ŘEKA ĽUBOVŇA, ŇÚ"),
+              (std::vector<std::string>{"řeka ľubovňa", "ňú"}));
+    EXPECT_EQ(headwordVariants("a priori"), (std::vector<std::string>{"a priori"}));
+    EXPECT_EQ(headwordVariants(" , "), (std::vector<std::string>{}));
+}
+
+TEST(MeaningsBuilder, WritesCodePage1250LinesAndSkipsWordsItCannotWrite) {
+    const std::vector<dictbuild::StardictEntry> entries = {
+        {"Konzervace, konservace", "<b>uchování → trvanlivost, ochrana</b>"},
+        {"α-částice", "<b>jádro hélia</b>"},
+        {"ďábel", "čert"},
+    };
+    EXPECT_EQ(dictbuild::buildMeanings(entries),
+              utf8ToCp1250("konzervace,uchování trvanlivost, ochrana") + "\r\n" +
+                  utf8ToCp1250("konservace,uchování trvanlivost, ochrana") + "\r\n" +
+                  utf8ToCp1250("ďábel,čert") + "\r\n");
+}
+
+TEST(MeaningsBuilder, StardictIndexMustFitTheArticles) {
+    const std::string articles = "první článekdruhý";
+    const std::string idx =
+        std::string("alfa\0\0\0\0\0\0\0\0\x0F", 13) + std::string("beta\0\0\0\0\x0F\0\0\0\x06", 13);
+    const auto entries = dictbuild::parseStardict(idx, articles, "x.idx");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].headword, "beta");
+    EXPECT_EQ(entries[1].article, "druhý");
+    EXPECT_THROW(dictbuild::parseStardict(idx.substr(0, 20), articles, "x.idx"), FileError);
+    EXPECT_THROW(dictbuild::parseStardict(idx, articles.substr(0, 10), "x.idx"), FileError);
+}
+
+TEST(MeaningsBuilder, ShippedFileExplainsForeignWords) {
+    const FileRoot root(TB_ROOT_DIR);
+    const auto konzervace = findMeaning(root, "konzervace");
+    ASSERT_TRUE(konzervace.has_value());
+    EXPECT_EQ(findMeaning(root, "konservace"), konzervace);
+    EXPECT_EQ(findMeaning(root, "absence"),
+              utf8ToCp1250("nepřítomnost osoby, vlastnosti, jevu nebo entity; náhlá krátká "
+                           "ztráta vědomí nebo paměti"));
+    const std::string file = readFile(root.resolve(kMeaningsFile));
+    size_t lines = 0;
+    for (size_t at = 0; (at = file.find('\n', at)) != std::string::npos; ++at, ++lines)
+        ASSERT_EQ(file[at - 1], '\r') << "line " << lines + 1;
+    EXPECT_GT(lines, 18000u);
+    // Typed words are lowered in A..Z before they are matched.
+    for (size_t at = 0; at < file.size(); at = file.find('\n', at) + 1) {
+        const std::string word = file.substr(at, file.find(',', at) - at);
+        EXPECT_EQ(word.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << word;
+    }
+}
+
+}  // namespace
+}  // namespace tb

@@ -1,0 +1,100 @@
+#include "menu/user_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace tb {
+namespace {
+
+class UserSettingsTest : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    FileRoot user{dir.path()};
+    UserSettings nast;
+    GameState s;
+
+    void put(const std::string& bytes) {
+        fs::create_directories(dir.path() / "Data");
+        writeFileAtomic(dir.path() / "Data" / "User.dat", bytes);
+    }
+};
+
+TEST_F(UserSettingsTest, ReadsTheTenLines) {
+    put("200\r\n0\r\n7\r\n3\r\nJana;1\r\nHrac2;0\r\nA;B;0\r\n;1\r\n4\r\n120\r\n");
+    EXPECT_TRUE(LoadUserData(nast, s, user, 5));
+    EXPECT_EQ(nast.HlasitostHudby, 200);
+    EXPECT_EQ(s.ZvukyZap, 0);
+    EXPECT_EQ(nast.PocetPisni, 7);
+    EXPECT_EQ(nast.NastHracu, 3);
+    EXPECT_EQ(nast.MJmeno[1], "Jana");
+    EXPECT_EQ(nast.NastPC[1], 1);
+    EXPECT_TRUE(nast.jmenoZamceno(1));
+    EXPECT_FALSE(nast.jmenoZamceno(2));
+    EXPECT_EQ(nast.MJmeno[3], "A;B");  // the name keeps its own ";"
+    EXPECT_EQ(nast.MJmeno[4], "");
+    EXPECT_EQ(nast.NastPC[4], 1);
+    EXPECT_EQ(nast.NastMinPismen, 4);
+    EXPECT_EQ(nast.NastLimit, 120);
+
+    // Any number other than 0 turns the effects on; LF-only lines read too.
+    put("0\n5\n0\n2\na;0\nb;0\nc;0\nd;0\n2\n0\n");
+    EXPECT_TRUE(LoadUserData(nast, s, user, 5));
+    EXPECT_EQ(s.ZvukyZap, 1);
+}
+
+TEST_F(UserSettingsTest, WritesWhatItReads) {
+    nast.HlasitostHudby = 17;
+    nast.PocetPisni = 3;
+    nast.NastHracu = 4;
+    nast.NastMinPismen = 5;
+    nast.NastLimit = 300;
+    nast.MJmeno = {"", "Hrac1", "PC2", "\x8A\xE1rka", "x\r\ny"};  // "Šárka" in cp1250
+    nast.NastPC = {0, 0, 1, 0, 1};
+    s.ZvukyZap = 0;
+    SaveUserData(nast, s, user);
+    EXPECT_EQ(readFile(dir.path() / "Data" / "User.dat"),
+              "17\r\n0\r\n3\r\n4\r\nHrac1;0\r\nPC2;1\r\n\x8A\xE1rka;0\r\nxy;1\r\n5\r\n300\r\n");
+    UserSettings back;
+    GameState t;
+    EXPECT_TRUE(LoadUserData(back, t, user, 0));
+    EXPECT_EQ(back.MJmeno[3], nast.MJmeno[3]);
+    EXPECT_EQ(back.NastPC, nast.NastPC);
+    EXPECT_EQ(t.ZvukyZap, 0);
+}
+
+TEST_F(UserSettingsTest, MissingOrBadFileGivesTheDefaults) {
+    UserSettings defaults;
+    GameState ds;
+    parseUserData(defaultUserDat(6), "x", defaults, ds.ZvukyZap);
+
+    const std::string good = "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n";
+    const std::string cases[] = {
+        "",                                                            // missing (not written)
+        "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n",       // a line short
+        "x\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",  // not a number
+        "256\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",
+        "9\r\n1\r\n1\r\n5\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",   // five players
+        "9\r\n1\r\n1\r\n2\r\na;2\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",   // flag 2
+        "9\r\n1\r\n1\r\n2\r\na;0\r\n0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",     // seat line too short
+        "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n6\r\n0\r\n",   // six letters
+        "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n45\r\n",  // not a step of 30
+    };
+    for (const std::string& bad : cases) {
+        if (!bad.empty()) put(bad);
+        nast = UserSettings{};
+        s.ZvukyZap = 0;
+        EXPECT_FALSE(LoadUserData(nast, s, user, 6)) << bad;
+        EXPECT_EQ(nast.MJmeno, defaults.MJmeno);
+        EXPECT_EQ(nast.NastPC, defaults.NastPC);
+        EXPECT_EQ(nast.PocetPisni, 6);
+        EXPECT_EQ(nast.NastHracu, defaults.NastHracu);
+        EXPECT_EQ(s.ZvukyZap, ds.ZvukyZap);
+    }
+    put(good);
+    EXPECT_TRUE(LoadUserData(nast, s, user, 6));
+    EXPECT_EQ(nast.HlasitostHudby, 9);
+}
+
+}  // namespace
+}  // namespace tb

@@ -1,0 +1,41 @@
+#pragma once
+// Runs tavik-borun-tool in-process on a small dictionary file of its own.
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/sqlite_db.h"
+#include "support/temp_dir.h"
+#include "tools/tool/tool.h"
+
+namespace tb::test {
+
+struct ToolRun {
+    int code;
+    std::string out, err;
+};
+
+class ToolFixture {
+  public:
+    // Words in UTF-8.
+    explicit ToolFixture(const std::vector<std::string>& words) {
+        SqliteDb db(dict(), SqliteDb::Mode::ReadWriteCreate);
+        db.exec("CREATE TABLE Slovnik(Cesky TEXT PRIMARY KEY) WITHOUT ROWID");
+        auto insert = db.prepare("INSERT INTO Slovnik VALUES (?1)");
+        for (const auto& w : words) insert.bind(1, w).run();
+    }
+    std::filesystem::path dict() const { return dir.path() / "slovnik.db"; }
+
+    ToolRun run(std::vector<std::string> args) const {
+        args.insert(args.begin(),
+                    {"--dict", dict().string(), "--user-dir", (dir.path() / "user").string()});
+        std::ostringstream out, err;
+        const int code = tool::runTool(args, dir.path() / "tavik-borun-tool", out, err);
+        return {code, out.str(), err.str()};
+    }
+
+    TempDir dir;
+};
+
+}  // namespace tb::test

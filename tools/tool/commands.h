@@ -1,0 +1,10 @@
+#pragma once
+// The subcommands of tavik-borun-tool; each returns its exit code.
+
+#include "tools/tool/tool_env.h"
+
+namespace tb::tool {
+
+int lookupCommand(ToolEnv& env);
+
+}  // namespace tb::tool

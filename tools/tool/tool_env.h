@@ -1,0 +1,58 @@
+#pragma once
+// What every subcommand works with: the command's own arguments, the output
+// streams, and the dictionary and user directory chosen by the global
+// options (opened only when a command asks for them).
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "dictionary/word_store.h"
+#include "platform/files.h"
+
+namespace tb::tool {
+
+// Bad usage or a bad input: the message goes to stderr, exit code 2.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class ToolEnv {
+  public:
+    ToolEnv(std::vector<std::string> args, std::optional<std::filesystem::path> dict,
+            std::optional<std::filesystem::path> userDir, std::filesystem::path executable,
+            std::ostream& out, std::ostream& err);
+    ~ToolEnv();
+    ToolEnv(const ToolEnv&) = delete;
+    ToolEnv& operator=(const ToolEnv&) = delete;
+
+    const std::vector<std::string>& args() const { return args_; }
+    std::ostream& out;
+    std::ostream& err;
+
+    // The dictionary (opened on first use).
+    WordStore& store();
+    // The user directory: --user-dir, else a fresh one removed at exit.
+    const FileRoot& user();
+
+    // The value after option `name` among the command's arguments, removed
+    // from them; nullopt if the option is absent.
+    std::optional<std::string> takeOption(const std::string& name);
+    int takeIntOption(const std::string& name, int fallback);
+
+  private:
+    const std::filesystem::path& scratch();
+
+    std::vector<std::string> args_;
+    std::optional<std::filesystem::path> dict_, userDir_;
+    std::filesystem::path executable_, scratch_;
+    std::unique_ptr<WordStore> store_;
+    std::optional<FileRoot> user_;
+};
+
+}  // namespace tb::tool
