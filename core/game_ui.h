@@ -123,6 +123,10 @@ class GameUi {
     virtual void NastavCasovac(bool /*zapnut*/, int /*interval*/) {}
     // The system mouse pointer.
     virtual void SystemovyKurzor(bool /*ukaz*/) {}
+    // A restored game's first tick: the menu shows its board (fade-in).
+    virtual void ObnovenaHra() {}
+    // A tile shown on board cell (x, y).
+    virtual void KamenNaPole(int /*tile*/, int /*x*/, int /*y*/) {}
     // The game hands over to the main menu.
     virtual void DoMenu() {}
     // The browse screen's input blockers (a finished game or a stored record).

@@ -12,15 +12,44 @@
 #include "core/random.h"
 #include "dictionary/validator.h"
 #include "dictionary/word_store.h"
+#include "record/move_record.h"
 
 namespace tb {
 
 class Hra {
   public:
-    Hra(GameState& s, GameUi& ui, Random& rnd, WordCursor& slovnik);
+    Hra(GameState& s, GameUi& ui, Random& rnd, WordCursor& slovnik, TZapis& zapis);
 
     GameState& stav() { return s_; }
     GameUi& ui() { return ui_; }
+    TZapis& zapis() { return zapis_; }
+    // The seat that plays by the computer; without one a computer seat passes.
+    void setComputerPlayer(ComputerPlayer* pc) { pc_ = pc; }
+
+    // The frame timer DXTimer1 as the game sees it. The menus start a game by
+    // setting StartHry and NastavCasovac(true, 1).
+    void NastavCasovac(bool zapnut, int interval);
+    int interval() const { return interval_; }
+    bool casovacZapnut() const { return zapnut_; }
+
+    // Reset for a new game (not for a restored one).
+    void MainInit();
+    // One tick of the game timer (interval 1 or 1000): the start of a game,
+    // the clocks and the time limit. Menu ticks (interval 0) are not the game's.
+    void DXTimer1Timer();
+    // The next-move button: ends the move unless a tile is being carried.
+    void PrehazujClick();
+    // Ends the move: both checks, scoring, fixing the tiles, hand-over, and
+    // the computer seats that follow.
+    void prehod();
+    // Hand-over: refill, next seat, move record, end conditions, clocks.
+    void next();
+    // The exchange button: first click enters exchange mode, second performs it.
+    void VymenitClick();
+    // Penalties and bonus, the closing section, the results screen.
+    void TiskniKonec(int vitez);
+    // The three clock captions.
+    void PrintTime();
 
     // The two checks of a move (placement, then dictionary); true = accepted.
     bool Test();
@@ -36,13 +65,20 @@ class Hra {
 
   private:
     void spocitejCasVyprsel();
+    void tahPC();
+    void kurzorNaPrvni();
+    void ukazBody(int hrac);
     void provedVolbu(DialogVolba v, int x, int y, const std::string& slovo, bool vodorovne);
 
     GameState& s_;
     GameUi& ui_;
     Random& rnd_;
     WordCursor& slovnik_;
+    TZapis& zapis_;
+    ComputerPlayer* pc_ = nullptr;
     TKontrolaForm kontrola_;
+    int interval_ = 0;
+    bool zapnut_ = false;
 };
 
 }  // namespace tb

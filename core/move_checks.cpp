@@ -5,8 +5,8 @@
 
 namespace tb {
 
-Hra::Hra(GameState& s, GameUi& ui, Random& rnd, WordCursor& slovnik)
-    : s_(s), ui_(ui), rnd_(rnd), slovnik_(slovnik) {}
+Hra::Hra(GameState& s, GameUi& ui, Random& rnd, WordCursor& slovnik, TZapis& zapis)
+    : s_(s), ui_(ui), rnd_(rnd), slovnik_(slovnik), zapis_(zapis) {}
 
 void Hra::spocitejCasVyprsel() {
     s_.CasVyprsel = (s_.SLimitem && s_.ZbyvaCasu == 0) ? 1 : 0;

@@ -37,7 +37,8 @@ std::string formatRecordSlot(const GameState& s, std::string_view datum, std::st
 RecordSlot parseRecordSlot(const std::vector<std::string>& lines, const std::string& name) {
     LineReader r(lines, name);
     RecordSlot z;
-    if (r.text().empty()) r.failHere("the slot is free");
+    if (lines.empty() || lines[0].empty()) r.fail("the slot is free");
+    r.skip();  // the date
     r.skip();
     z.PosledniTah = r.number(0, std::numeric_limits<int32_t>::max() - 1) + 1;
     for (int k = 4; k <= 8; ++k) r.skip();
@@ -60,7 +61,10 @@ void SavePr(const GameState& s, const FileRoot& user, int n, std::string_view da
 void LoadPr(GameState& s, const FileRoot& user, int n) {
     const RecordSlot z = parseRecordSlot(readSlotToLoad(user, n, true), slotName(n, true));
     writeRecordFile(user, z.zapis);
+    applyRecordSlot(s, z);
+}
 
+void applyRecordSlot(GameState& s, const RecordSlot& z) {
     MainInitMenu(s);
     s.Prohlizeni = 1;
     s.PosledniTah = z.PosledniTah;

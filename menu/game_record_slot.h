@@ -35,5 +35,7 @@ void SavePr(const GameState& s, const FileRoot& user, int n, std::string_view da
 // then shows move 1 and switches into the viewer. Throws FileError and
 // changes nothing when the slot is missing, free or bad.
 void LoadPr(GameState& s, const FileRoot& user, int n);
+// The state part of LoadPr, for a slot already checked.
+void applyRecordSlot(GameState& s, const RecordSlot& z);
 
 }  // namespace tb

@@ -115,7 +115,8 @@ std::string formatSavedGame(const GameState& s, std::string_view datum,
 SavedGame parseSavedGame(const std::vector<std::string>& lines, const std::string& name) {
     LineReader r(lines, name);
     SavedGame g;
-    if (r.text().empty()) r.failHere("the slot is free");
+    if (lines.empty() || lines[0].empty()) r.fail("the slot is free");
+    r.skip();  // the date
     g.PrvniTah = r.text() == "0" ? 0 : 1;
     g.PosledniTah = r.number(0, kMax - 1) + 1;
     g.SekundHry = r.number(0, kMax);
@@ -151,7 +152,10 @@ void SaveAndExit(GameState& s, const FileRoot& user, int n, std::string_view dat
 void LoadGame(GameState& s, const FileRoot& user, int n) {
     const SavedGame g = parseSavedGame(readSlotToLoad(user, n, false), slotName(n, false));
     writeRecordFile(user, g.zapis);
+    applySavedGame(s, g);
+}
 
+void applySavedGame(GameState& s, const SavedGame& g) {
     MainInitMenu(s);
     s.PrvniTah = g.PrvniTah;
     s.PosledniTah = g.PosledniTah;

@@ -51,6 +51,8 @@ void SaveAndExit(GameState& s, const FileRoot& user, int n, std::string_view dat
 // game screen's next tick resumes the game. Throws FileError and changes
 // nothing when the slot is missing, free or bad.
 void LoadGame(GameState& s, const FileRoot& user, int n);
+// The state part of LoadGame, for a slot already checked.
+void applySavedGame(GameState& s, const SavedGame& g);
 
 // The state side of the board reveal on the first tick of a loaded game:
 // every fixed tile is marked as lying on the board. Returns the tiles in

@@ -8,6 +8,7 @@
 #include "dictionary/memory_word_store.h"
 #include "support/board_setup.h"
 #include "support/fakes.h"
+#include "support/temp_dir.h"
 
 namespace tb {
 namespace {
@@ -61,13 +62,15 @@ struct Kontroly : ::testing::Test {
         d.s.PrvniTah = 0;
         d.s.MinPismen = 2;
     }
-    Hra hra() { return Hra(d.s, ui, rnd, kurzor); }
+    Hra hra() { return Hra(d.s, ui, rnd, kurzor, zapis); }
 
     test::Deska d;
     DialogUi ui;
     test::ScriptedRandom rnd;
     MemoryWordStore slovnik;
     CountingCursor kurzor;
+    test::TempDir dir;
+    TZapis zapis{FileRoot(dir.path())};
 };
 
 TEST_F(Kontroly, EmptyMovePassesBothStagesWithoutDialogOrLookup) {

@@ -1,0 +1,31 @@
+// Move record lines as a slot carries them: the first byte picks the number
+// of seats, the rest is the record file. Any bytes either fail with FileError
+// or are whole records and a closing section that pass the check again.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "menu/file_lines.h"
+#include "menu/record_lines.h"
+#include "platform/files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace tb;
+    if (size == 0) return 0;
+    const int hracu = 2 + data[0] % 3;
+    const auto lines =
+        splitLines(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+    LineReader r(lines, "main.dat");
+    int records = 0;
+    try {
+        records = checkRecordLines(r, hracu);
+    } catch (const FileError&) {
+        return 0;
+    }
+    fuzz::require(size_t(records) * kRecordLines <= lines.size(), "more records than lines");
+    LineReader again(splitLines(joinLines(lines)), "main.dat again");
+    fuzz::require(checkRecordLines(again, hracu) == records, "written again, reads otherwise");
+    return 0;
+}

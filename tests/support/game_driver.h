@@ -1,0 +1,151 @@
+#pragma once
+// Plays whole games headless: a screen that answers the dialogs from a
+// script and records what it was told, a chosen bag order, and a player that
+// lays its tiles along a fixed path over the board.
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/game_state.h"
+#include "core/hra.h"
+#include "core/tiles.h"
+#include "support/fakes.h"
+
+namespace tb::test {
+
+class HerniUi : public RecordingUi {
+  public:
+    DialogVolba ChybaPravidlaBox(const ChybaPravidla& c) override {
+        pravidla.push_back(c);
+        return vezmi(pravidlaOdpovedi, DialogVolba::OpravimSam);
+    }
+    DialogVolba ChybaSlovaBox(const ChybaSlova& c) override {
+        slova.push_back(c);
+        return vezmi(slovaOdpovedi, DialogVolba::PridatSlovo);
+    }
+    void ChybaVymenaBox() override { ++vymenaOdmitnuta; }
+    bool KonecHryBox(const Vysledek& v) override {
+        vysledky.push_back(v);
+        return prohlizetPoKonci;
+    }
+    void NastavTitulek(Titulek t, int hrac, const std::string& text) override {
+        tituly[{t, hrac}] = text;
+    }
+    void OdpocetCerveny(bool c) override { cerveny = c; }
+    bool OznacenKVymene(int slot) override { return oznaceno.count(slot) > 0; }
+    void ZrusOznaceni(int slot) override { oznaceno.erase(slot); }
+    void NastavCasovac(bool z, int i) override {
+        log("casovac " + std::to_string(z) + " " + std::to_string(i));
+    }
+    void DoMenu() override { log("menu"); }
+
+    std::string titulek(Titulek t, int hrac = 0) const {
+        auto it = tituly.find({t, hrac});
+        return it == tituly.end() ? std::string() : it->second;
+    }
+
+    std::deque<DialogVolba> pravidlaOdpovedi, slovaOdpovedi;
+    std::vector<ChybaPravidla> pravidla;
+    std::vector<ChybaSlova> slova;
+    std::vector<Vysledek> vysledky;
+    std::map<std::pair<Titulek, int>, std::string> tituly;
+    std::set<int> oznaceno;
+    int vymenaOdmitnuta = 0;
+    bool cerveny = false;
+    bool prohlizetPoKonci = false;
+
+  private:
+    static DialogVolba vezmi(std::deque<DialogVolba>& q, DialogVolba jinak) {
+        if (q.empty()) return jinak;
+        DialogVolba v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+// The random script that makes the first player `prvni` and the bag order
+// start with the tiles of `zacatek` (letters, code page 1250), the remaining
+// tiles following in the order of `zbytek` (a permutation of 1..97).
+inline std::vector<int> skriptHry(int prvni, const std::string& zacatek,
+                                  const std::vector<int>& zbytek) {
+    std::array<bool, kTiles + 1> pouzit{};
+    std::vector<int> poradi;
+    for (char c : zacatek) {
+        const LetterInfo& li = letterInfo(letterCodeOf(c));
+        int t = li.prvni;
+        while (pouzit[t]) ++t;
+        pouzit[t] = true;
+        poradi.push_back(t);
+    }
+    for (int t : zbytek)
+        if (!pouzit[t]) poradi.push_back(t), pouzit[t] = true;
+    std::array<int, kTiles + 1> pozice{};
+    for (size_t i = 0; i < poradi.size(); ++i) pozice[poradi[i]] = static_cast<int>(i);
+    std::vector<int> skript{prvni - 1};
+    for (int t = 1; t <= kTiles; ++t) skript.push_back(pozice[t]);
+    return skript;
+}
+
+// A fixed shuffle of 1..97 (a small linear congruential generator).
+inline std::vector<int> zamichano(uint32_t seed) {
+    std::vector<int> v;
+    for (int t = 1; t <= kTiles; ++t) v.push_back(t);
+    for (int i = kTiles - 1; i > 0; --i) {
+        seed = seed * 1103515245u + 12345u;
+        std::swap(v[i], v[(seed >> 8) % static_cast<uint32_t>(i + 1)]);
+    }
+    return v;
+}
+
+// The path the test player fills: row 8 from the centre to the right, then
+// leftwards from the centre, rows 9..15, then rows 7 up to 1. Every stretch
+// along it touches what lies before it.
+inline std::vector<std::pair<int, int>> cestaHrace() {
+    std::vector<std::pair<int, int>> c;
+    for (int x = 8; x <= kBoard; ++x) c.push_back({x, 8});
+    for (int x = 7; x >= 1; --x) c.push_back({x, 8});
+    for (int y = 9; y <= kBoard; ++y)
+        for (int x = 1; x <= kBoard; ++x) c.push_back({x, y});
+    for (int y = 7; y >= 1; --y)
+        for (int x = 1; x <= kBoard; ++x) c.push_back({x, y});
+    return c;
+}
+
+// Lays up to `kolik` tiles of the rack of NaTahu, in slot order, on the
+// next free cells of the path (as the mouse would: Novy, Vlastnik 6). A move
+// stays in one row, so each of its runs touches the tiles already fixed.
+inline int polozPoCeste(GameState& s, int kolik) {
+    int polozeno = 0, radek = 0;
+    for (auto [x, y] : cestaHrace()) {
+        if (polozeno == kolik || (radek != 0 && y != radek)) break;
+        if (s.Pole[x][y].Pevny != 0 || s.Pole[x][y].Novy != 0) continue;
+        radek = y;
+        int slot = 1;
+        while (slot <= kRack && s.Zasobnik[s.NaTahu][slot] == 0) ++slot;
+        if (slot > kRack) break;
+        const int t = s.Zasobnik[s.NaTahu][slot];
+        s.Zasobnik[s.NaTahu][slot] = 0;
+        s.Pole[x][y].Novy = t;
+        s.Kameny[t].Vlastnik = kNaBoard;
+        ++polozeno;
+    }
+    return polozeno;
+}
+
+// Every tile 1..97 on the board or a rack exactly once.
+inline bool kazdyKamenJednou(const GameState& s) {
+    std::array<int, kTiles + 1> n{};
+    for (int p = 1; p <= s.PocetHracu; ++p)
+        for (int slot = 1; slot <= kRack; ++slot) ++n[s.Zasobnik[p][slot]];
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) ++n[s.Pole[x][y].Pevny];
+    return std::all_of(n.begin() + 1, n.end(), [](int k) { return k == 1; });
+}
+
+}  // namespace tb::test
