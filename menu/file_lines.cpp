@@ -6,21 +6,6 @@
 
 namespace tb {
 
-std::vector<std::string> splitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        const bool last = end == std::string_view::npos;
-        if (last) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (!last && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) {

@@ -12,9 +12,6 @@
 
 namespace tb {
 
-// Splits at LF and drops a CR before it. A final line ending does not start
-// another line; a file without any line ending is one line (or none if empty).
-std::vector<std::string> splitLines(std::string_view bytes);
 // Every line followed by CR LF.
 std::string joinLines(const std::vector<std::string>& lines);
 // A text (a player's name) fit for one line: CR and LF are dropped, so a

@@ -5,7 +5,7 @@
 #include "menu/clock_text.h"
 #include "menu/file_lines.h"
 #include "menu/menu_reset.h"
-#include "menu/record_lines.h"
+#include "menu/record_part.h"
 #include "menu/slot_files.h"
 
 namespace tb {

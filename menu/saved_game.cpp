@@ -6,7 +6,7 @@
 #include "core/tiles.h"
 #include "menu/file_lines.h"
 #include "menu/menu_reset.h"
-#include "menu/record_lines.h"
+#include "menu/record_part.h"
 #include "menu/slot_files.h"
 
 namespace tb {

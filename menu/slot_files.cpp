@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "menu/file_lines.h"
+#include "record/record_lines.h"
 
 namespace tb {
 
@@ -14,7 +15,7 @@ std::optional<std::vector<std::string>> readSlotLines(const FileRoot& user, int 
     const fs::path path = user.resolve(slotName(n, zaznam));
     std::error_code ec;
     if (!fs::exists(path, ec)) return std::nullopt;
-    return splitLines(readFile(path));
+    return rozdelRadky(readFile(path));
 }
 
 std::vector<std::string> readSlotToLoad(const FileRoot& user, int n, bool zaznam) {
@@ -31,7 +32,7 @@ void writeUserFile(const FileRoot& user, const std::string& name, const std::str
 }
 
 std::vector<std::string> readRecordFile(const FileRoot& user) {
-    return splitLines(readFile(user.resolve(kMainDat)));
+    return rozdelRadky(readFile(user.resolve(kMainDat)));
 }
 
 void writeRecordFile(const FileRoot& user, const std::vector<std::string>& lines) {

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "menu/file_lines.h"
+#include "record/record_lines.h"
 
 namespace tb {
 namespace {
@@ -25,7 +26,7 @@ void readSeat(LineReader& r, std::string& jmeno, int32_t& pc) {
 
 void parseUserData(std::string_view bytes, const std::string& name, UserSettings& nast,
                    uint8_t& zvukyZap) {
-    LineReader r(splitLines(bytes), name);
+    LineReader r(rozdelRadky(bytes), name);
     UserSettings n = nast;
     n.HlasitostHudby = r.number(0, 255);
     const uint8_t zvuky = r.number(kMin, kMax) != 0;

@@ -10,10 +10,11 @@
 #include "menu/game_record_slot.h"
 #include "menu/save_header.h"
 #include "platform/files.h"
+#include "record/record_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
-    const auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto lines = rozdelRadky(std::string_view(reinterpret_cast<const char*>(data), size));
     parseSlotHeader(lines);
     RecordSlot z;
     try {
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string once = formatRecordSlot(s, lines[0], "1:02:05", z.zapis);
     RecordSlot again;
     try {
-        again = parseRecordSlot(splitLines(once), "written slot");
+        again = parseRecordSlot(rozdelRadky(once), "written slot");
     } catch (const FileError&) {
         fuzz::require(false, "a record slot that loaded is not read back after saving");
     }
@@ -34,6 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     applyRecordSlot(t, again);
     fuzz::require(formatRecordSlot(t, lines[0], "1:02:05", again.zapis) == once,
                   "save, load, save differs");
-    fuzz::require(parseSlotHeader(splitLines(once)).HlavCas == "1:02:05", "length not kept");
+    fuzz::require(parseSlotHeader(rozdelRadky(once)).HlavCas == "1:02:05", "length not kept");
     return 0;
 }

@@ -10,10 +10,11 @@
 #include "menu/save_header.h"
 #include "menu/saved_game.h"
 #include "platform/files.h"
+#include "record/record_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
-    const auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto lines = rozdelRadky(std::string_view(reinterpret_cast<const char*>(data), size));
     parseSlotHeader(lines);
     SavedGame g;
     try {
@@ -26,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string once = formatSavedGame(s, lines[0], g.zapis);
     SavedGame again;
     try {
-        again = parseSavedGame(splitLines(once), "written slot");
+        again = parseSavedGame(rozdelRadky(once), "written slot");
     } catch (const FileError&) {
         fuzz::require(false, "a slot that loaded is not read back after saving");
     }
     GameState t;
     applySavedGame(t, again);
     fuzz::require(formatSavedGame(t, lines[0], again.zapis) == once, "save, load, save differs");
-    fuzz::require(!parseSlotHeader(splitLines(once)).PraznaPozice, "a saved slot reads as free");
+    fuzz::require(!parseSlotHeader(rozdelRadky(once)).PraznaPozice, "a saved slot reads as free");
     return 0;
 }

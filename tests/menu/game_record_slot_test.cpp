@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "menu/file_lines.h"
-#include "menu/record_lines.h"
+#include "menu/record_part.h"
 #include "menu/save_header.h"
 #include "menu/slot_files.h"
+#include "record/record_lines.h"
 #include "saved_game_fixture.h"
 #include "support/temp_dir.h"
 
@@ -57,7 +58,7 @@ TEST_F(RecordSlotTest, SaveAndLoadForViewing) {
     GameState s = rozehranaHra(4, 3);
     LoadPr(s, user, 7);
     EXPECT_EQ(readSlotLines(user, 7, true)->size(), head.size() + zapis().size());
-    EXPECT_EQ(splitLines(readFile(user.resolve(kMainDat))), zapis());
+    EXPECT_EQ(rozdelRadky(readFile(user.resolve(kMainDat))), zapis());
     EXPECT_EQ(s.Prohlizeni, 1);
     EXPECT_EQ(s.NahranaHra, 1);
     EXPECT_EQ(s.StartHry, 1);

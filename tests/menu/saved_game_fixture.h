@@ -15,6 +15,7 @@
 #include "menu/file_lines.h"
 #include "menu/slot_files.h"
 #include "platform/files.h"
+#include "record/move_record.h"
 
 namespace tb::test {
 
@@ -56,20 +57,10 @@ inline GameState rozehranaHra(int hracu, uint64_t seed = 7) {
 
 // The 34 lines of a position record numbered `cislo`.
 inline std::vector<std::string> zaznamTahu(const GameState& s, int cislo) {
-    std::vector<std::string> l = {std::to_string(cislo),    "pes(5,8) :12,",           "100", "20",
-                                  std::to_string(s.NaTahu), std::to_string(s.Vytazeno)};
-    for (int p = 1; p <= kSeats; ++p) {
-        l.push_back(listLine(std::span(s.Zasobnik[p]).subspan(1)));
-        l.push_back(std::to_string(s.Hraci[p].BodyTah));
-        l.push_back(std::to_string(s.Hraci[p].BodyCelkem));
-    }
-    for (int y = 1; y <= kBoard; ++y) {
-        std::vector<int32_t> row;
-        for (int x = 1; x <= kBoard; ++x) row.push_back(s.Pole[x][y].Pevny);
-        l.push_back(listLine(row));
-    }
-    l.emplace_back();
-    return l;
+    GameState t = s;
+    t.CisloTahu = cislo;
+    t.Rozpis = "pes(5,8) :12,";
+    return rozdelRadky(zaznamText(t));
 }
 
 inline std::vector<std::string> zaznamHry(const GameState& s, int records) {

@@ -8,15 +8,16 @@
 
 #include "fuzz_check.h"
 #include "menu/file_lines.h"
-#include "menu/record_lines.h"
+#include "menu/record_part.h"
 #include "platform/files.h"
+#include "record/record_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
     if (size == 0) return 0;
     const int hracu = 2 + data[0] % 3;
     const auto lines =
-        splitLines(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+        rozdelRadky(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
     LineReader r(lines, "main.dat");
     int records = 0;
     try {
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     fuzz::require(size_t(records) * kRecordLines <= lines.size(), "more records than lines");
-    LineReader again(splitLines(joinLines(lines)), "main.dat again");
+    LineReader again(rozdelRadky(joinLines(lines)), "main.dat again");
     fuzz::require(checkRecordLines(again, hracu) == records, "written again, reads otherwise");
     return 0;
 }

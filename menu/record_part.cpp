@@ -1,4 +1,4 @@
-#include "menu/record_lines.h"
+#include "menu/record_part.h"
 
 #include <array>
 #include <limits>
