@@ -16,6 +16,7 @@ int krokCez(const GameState& s, int r, int (*soused)(const GameState&, int)) {
 
 int krokTahu(const GameState& s, GameUi& ui, bool hlasit, int r,
              int (*soused)(const GameState&, int)) {
+    if (s.NaTahu == kNese) return 0;  // a tile in the hand belongs to the position on screen
     if (!MuzuMenitTah(s)) {
         if (hlasit) ui.ChybaVymenaBox();
         return 0;

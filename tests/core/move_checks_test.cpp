@@ -99,6 +99,12 @@ TEST_F(Kontroly, TakingBackThroughAFixedTileReturnsOnlyNewTilesInOrder) {
     for (int y : {7, 9, 10}) EXPECT_EQ(d.s.Pole[5][y].Novy, 0);
     EXPECT_EQ(d.s.Kameny[o].Vlastnik, 1);
     EXPECT_EQ(ui.calls.front(), "doslotu 1 1 " + std::to_string(k));
+
+    d.s.Zasobnik[1][6] = d.kamen('c');  // the rack is full now: a tile has nowhere to go
+    d.s.Zasobnik[1][7] = d.kamen('d');
+    d.nove(6, 7, true, "m");
+    h.Oprav(6, 7, "m", true);
+    EXPECT_NE(d.s.Pole[6][7].Novy, 0);
 }
 
 TEST_F(Kontroly, RuleBoxTakeBackChecksAgainAndCorrectMyselfRefuses) {

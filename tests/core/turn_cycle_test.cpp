@@ -10,6 +10,7 @@ namespace tb {
 namespace {
 
 using test::HerniStul;
+using test::polozPoCeste;
 
 std::string crlf(std::initializer_list<std::string> radky) {
     std::string out;
@@ -198,6 +199,21 @@ TEST(TahovyCyklus, ExchangeRefusalCancelAndRecord) {
     EXPECT_TRUE(t.ui.oznaceno.empty());
     EXPECT_EQ(t.s.Pytel[7], sedmy);
     EXPECT_EQ(cp1250ToUtf8(radkyZaznamu(t.mainDat(), 2)[1]), "Výměna:a,ž,");
+}
+
+TEST(TahovyCyklus, AFailedRecordWriteStillFinishesTheHandOverThenReports) {
+    HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(8)));
+    t.s.VolbaPC = {0, 0, 1};
+    t.start();
+    std::filesystem::remove_all(t.dir.path() / "Data");
+    polozPoCeste(t.s, 3);
+    EXPECT_THROW(t.hra.PrehazujClick(), FileError);
+    EXPECT_EQ(t.s.NaTahu, 1);  // the computer seat has passed after the person's move
+    EXPECT_EQ(t.s.CisloTahu, 3);
+    EXPECT_EQ(t.s.Rozpis, "");
+    EXPECT_EQ(t.s.PocetVzdani, 1);
+    std::filesystem::create_directories(t.dir.path() / "Data");
+    EXPECT_NO_THROW(t.hra.PrehazujClick());
 }
 
 class TahujiciPC : public ComputerPlayer {

@@ -28,6 +28,7 @@ TEST(Prehravani, StepSizesPassOverComputerSeats) {
         {"all people", 4, {0, 0, 0, 0, 0}, 3, 5, 6, 1, 1},
         {"people around one computer", 3, {0, 0, 1, 0}, 1, 5, 9, 1, 2},
         {"at the first record", 2, {0, 0, 0}, 1, 1, 1, 0, 0},
+        {"a tile in the hand", 2, {0, 0, 0}, kNese, 3, 5, 0, 0},
     };
     for (const Kroky& k : pripady) {
         SCOPED_TRACE(k.nazev);
