@@ -302,7 +302,7 @@ void brassButton(cairo_t* cr, Rect r, Face face, const Content& content) {
             gradientStops(g, {{0, hex(0xFFF3C4)}, {0.45, hex(0xF4CF6A)}, {1, hex(0xC08E2E)}});
             break;
         case Face::Down:
-            gradientStops(g, {{0, hex(0x6F4D17)}, {0.5, hex(0x9C722B)}, {1, hex(0xC39B52)}});
+            gradientStops(g, {{0, hex(0x7E5A1E)}, {0.5, hex(0xAB8034)}, {1, hex(0xD2AA5E)}});
             break;
     }
     roundedRect(cr, body, radius - 1);
