@@ -27,7 +27,12 @@ int main(int argc, char** argv) {
         tb::SqliteWordStore slovnik(install, user);
         tb::Nahoda nahoda(opt.seed);
         tb::HerniAplikace hra(app, install, user, slovnik, nahoda);
-        hra.novaHra();
+        if (opt.newGame) {
+            hra.novaHra();
+        } else {
+            if (opt.skipIntro) hra.stav().HudbaVypnuta = 0;
+            hra.doMenu();
+        }
         hra.run();
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "tavik-borun: %s\n%s", e.what(), tb::optionsUsage().c_str());

@@ -24,6 +24,22 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
         });
     };
     FormCreate();
+    vytvorMenu();
+}
+
+void HerniAplikace::vytvorMenu() {
+    MenuHost host{ctx_, hra_, nast_, screen_.form()};
+    host.novaHra = [this] { screen_.novaHra(); };
+    host.NactiObrazky = [this] { screen_.painter().NactiObrazky(); };
+    host.skryjMenuDown = [this] { screen_.form().tlacitka[kMenu].Down->visible = false; };
+    host.ukazFPS = [this] { return screen_.UkazFPS; };
+    host.chyba = [this](const std::string& text) {
+        if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
+    };
+    menu_ = std::make_unique<TMainMenu>(std::move(host));
+    screen_.naMenu = [this] { menu_->DoMenu(); };
+    screen_.klavesaMenu = [this](char k) { menu_->FormKeyPress(k); };
+    screen_.menuHry = [this](int obrazovka) { menu_->ZeHry(obrazovka); };
 }
 
 HerniAplikace::~HerniAplikace() {
@@ -41,13 +57,23 @@ void HerniAplikace::FormCreate() {
 
 void HerniAplikace::casovac() {
     if (app_.timer().Interval() == 0) {
-        if (menuSnimek) menuSnimek();
+        menu_->DXTimer1Timer();
         return;
     }
     screen_.DXTimer1Timer();
 }
 
+void HerniAplikace::doMenu() {
+    screen_.FormActivate();
+    s_.StartHry = 0;
+    hra_.NastavCasovac(true, 0);
+}
+
 void HerniAplikace::novaHra() {
+    // Past the intro and the menus: the music starts as the intro would start it.
+    s_.HudbaVypnuta = 0;
+    menu_->DXDraw1().enabled = false;
+    ctx_.app.showPointer(false);
     screen_.FormActivate();
     MainInitMenu(s_);
     if (!PriradHodnoty(s_, nast_)) {

@@ -11,6 +11,7 @@
 #include "core/hra.h"
 #include "core/random.h"
 #include "dictionary/word_store.h"
+#include "menu/main_menu_screen.h"
 #include "menu/user_settings.h"
 #include "platform/application.h"
 #include "platform/image_manifest.h"
@@ -33,18 +34,20 @@ class HerniAplikace {
     GameScreen& screen() { return screen_; }
     Hra& hra() { return hra_; }
     UserSettings& nastaveni() { return nast_; }
-    // A menu frame (timer interval 0); none until the menus take over.
-    std::function<void()> menuSnimek;
+    TMainMenu& menu() { return *menu_; }
 
-    // A new game with the new-game choices of the user settings; its first
-    // timer tick deals.
+    // A new game with the new-game choices of the user settings at once,
+    // past the intro and the menus; its first timer tick deals.
     void novaHra();
+    // The intro, then the main menu.
+    void doMenu();
     // Runs the game screen until the application ends.
     void run();
 
   private:
     void FormCreate();
     void casovac();
+    void vytvorMenu();
 
     Application& app_;
     ImageLists obrazky_;
@@ -56,6 +59,7 @@ class HerniAplikace {
     Hra hra_;
     PocitacovyHrac pc_;
     UserSettings nast_;
+    std::unique_ptr<TMainMenu> menu_;
 };
 
 }  // namespace tb

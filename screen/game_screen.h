@@ -31,6 +31,9 @@ class GameScreen : public GameUi {
     std::function<void()> TipClick;
     // The game hands over to the menus; without them the application ends.
     std::function<void()> naMenu;
+    // The in-game menu hands over to a menu screen (4 settings, 7 save,
+    // 8 save the record, 0 the game is abandoned).
+    std::function<void(int)> menuHry;
     // Esc outside a game goes to the menus (the intro, the menu screens).
     std::function<void(char)> klavesaMenu;
     // Rest between the frames of a blocking animation, so it does not spin

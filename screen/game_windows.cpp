@@ -98,6 +98,13 @@ HerniOkna herniOkna() {
         return volbaBox(ctx, cp("Nejlepší tah"), {radek}, {cp("Zahrát"), cp("Zavřít")}) == 1 ? 1
                                                                                              : 0;
     };
+    o.menuHry = [](UiContext& ctx, const std::function<void(int)>& zeHry) {
+        const int obrazovky[] = {-1, -1, 7, 8, 4, 0};
+        const int i = volbaBox(ctx, cp("Menu hry"), {},
+                               {cp("Zpět do hry"), cp("Uložit hru"), cp("Uložit průběh"),
+                                cp("Nastavení"), cp("Konec")});
+        if (i >= 2 && i <= 5 && zeHry) zeHry(obrazovky[i]);
+    };
     o.chyba = [](UiContext& ctx, const std::string& text) {
         volbaBox(ctx, cp("Chyba"), {text}, {"OK"});
     };

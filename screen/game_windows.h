@@ -24,7 +24,9 @@ struct HerniOkna {
     // The hint: the candidate to lay (1-based), 0 when closed.
     std::function<int(UiContext&, const TAI&)> tip;
     std::function<void(UiContext&)> poctyPismen;
-    std::function<void(UiContext&)> menuHry;
+    // The in-game menu; `zeHry` hands over to a menu screen (4 settings,
+    // 7 save, 8 save the record, 0 the game is abandoned).
+    std::function<void(UiContext&, const std::function<void(int)>& zeHry)> menuHry;
     // A file or data error during play, named in a box; the game goes on.
     std::function<void(UiContext&, const std::string&)> chyba;
 };
