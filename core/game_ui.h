@@ -123,6 +123,8 @@ class GameUi {
     virtual void NastavCasovac(bool /*zapnut*/, int /*interval*/) {}
     // The system mouse pointer.
     virtual void SystemovyKurzor(bool /*ukaz*/) {}
+    // The seven empty-slot markers of the rack go away at a hand-over.
+    virtual void SkryjOpanely() {}
     // A restored game's first tick: the menu shows its board (fade-in).
     virtual void ObnovenaHra() {}
     // A tile shown on board cell (x, y).

@@ -4,6 +4,8 @@
 // the one game state and reaches the screen, chance, the dictionary, the move
 // record and the computer player through their seams.
 
+#include <exception>
+#include <functional>
 #include <string>
 
 #include "core/computer_player.h"
@@ -58,7 +60,8 @@ class Hra {
     bool existuje();
     // Takes the new tiles of a word back to the rack and asks for a new check.
     void Oprav(int x, int y, const std::string& slovo, bool vodorovne);
-    void VratZpetPismeno(int tile);
+    // Into the first empty slot of NaTahu's rack; false when there is none.
+    bool VratZpetPismeno(int tile);
     // Adds the word to the dictionary for good and asks for a new check.
     void Zarad(const std::string& slovo);
     void SetOpravimSam();
@@ -69,6 +72,13 @@ class Hra {
     void kurzorNaPrvni();
     void ukazBody(int hrac);
     void provedVolbu(DialogVolba v, int x, int y, const std::string& slovo, bool vodorovne);
+    void prehodVnitrni();
+    void vymena();
+    // A failed write of the move record must not leave a hand-over half done
+    // (or a computer seat stuck on move): the write's error is kept, the turn
+    // cycle finishes, and the outermost call throws it.
+    void zapisuj(const std::function<void()>& zapis);
+    void vstup(const std::function<void()>& akce);
 
     GameState& s_;
     GameUi& ui_;
@@ -79,6 +89,8 @@ class Hra {
     TKontrolaForm kontrola_;
     int interval_ = 0;
     bool zapnut_ = false;
+    std::exception_ptr odlozenaChyba_;
+    int hloubka_ = 0;
 };
 
 }  // namespace tb

@@ -5,9 +5,6 @@
 
 namespace tb {
 
-Hra::Hra(GameState& s, GameUi& ui, Random& rnd, WordCursor& slovnik, TZapis& zapis)
-    : s_(s), ui_(ui), rnd_(rnd), slovnik_(slovnik), zapis_(zapis) {}
-
 void Hra::spocitejCasVyprsel() {
     s_.CasVyprsel = (s_.SLimitem && s_.ZbyvaCasu == 0) ? 1 : 0;
 }
@@ -93,21 +90,20 @@ void Hra::Oprav(int x, int y, const std::string& slovo, bool vodorovne) {
         const int cy = vodorovne ? y : y + static_cast<int>(i);
         if (cx > kBoard || cy > kBoard) break;
         auto& c = s_.Pole[cx][cy];
-        if (c.Novy == 0) continue;
-        VratZpetPismeno(c.Novy);
-        c.Novy = 0;
+        if (c.Novy != 0 && VratZpetPismeno(c.Novy)) c.Novy = 0;
     }
 }
 
-void Hra::VratZpetPismeno(int tile) {
+bool Hra::VratZpetPismeno(int tile) {
     auto& rack = s_.Zasobnik[s_.NaTahu];
     for (int slot = 1; slot <= kRack; ++slot) {
         if (rack[slot] != 0) continue;
         rack[slot] = tile;
         s_.Kameny[tile].Vlastnik = s_.NaTahu;
         ui_.KamenDoSlotu(s_.NaTahu, slot, tile);
-        return;
+        return true;
     }
+    return false;  // no free slot: the tile stays on the board rather than vanish
 }
 
 void Hra::Zarad(const std::string& slovo) {

@@ -1,5 +1,7 @@
 // The turn cycle: start of a game, end of a move, hand-over, exchange,
 // clocks and time limit, end of the game.
+#include <utility>
+
 #include "core/bag.h"
 #include "core/clock_text.h"
 #include "core/hra.h"
@@ -27,6 +29,29 @@ bool jePevnyKamen(const GameState& s) {
 }
 
 }  // namespace
+
+Hra::Hra(GameState& s, GameUi& ui, Random& rnd, WordCursor& slovnik, TZapis& zapis)
+    : s_(s), ui_(ui), rnd_(rnd), slovnik_(slovnik), zapis_(zapis) {}
+
+void Hra::zapisuj(const std::function<void()>& zapis) {
+    try {
+        zapis();
+    } catch (const FileError&) {
+        if (!odlozenaChyba_) odlozenaChyba_ = std::current_exception();
+    }
+}
+
+void Hra::vstup(const std::function<void()>& akce) {
+    ++hloubka_;
+    try {
+        akce();
+    } catch (...) {
+        --hloubka_;
+        throw;
+    }
+    if (--hloubka_ == 0 && odlozenaChyba_)
+        std::rethrow_exception(std::exchange(odlozenaChyba_, nullptr));
+}
 
 void Hra::NastavCasovac(bool zapnut, int interval) {
     zapnut_ = zapnut;
@@ -100,40 +125,42 @@ void Hra::tahPC() {
 }
 
 void Hra::DXTimer1Timer() {
-    if (interval_ == 0) return;
-    if (s_.StartHry) {
-        ui_.SystemovyKurzor(false);
-        if (interval_ == 1) NastavCasovac(zapnut_, 1000);
-        if (!s_.NahranaHra) MainInit();
-        for (int i = 1; i < s_.PocetHracu; ++i) next();
-        s_.Rozdano = 1;
-        next();
-        if (s_.NahranaHra && !s_.Prohlizeni) ui_.ObnovenaHra();
-        if (s_.NahranaHra && s_.Prohlizeni) {
-            s_.NahranaHra = 0;
-            NastavCasovac(false, interval_);
+    if (interval_ == 0 || !zapnut_) return;
+    vstup([&] {
+        if (s_.StartHry) {
+            ui_.SystemovyKurzor(false);
+            if (interval_ == 1) NastavCasovac(zapnut_, 1000);
+            if (!s_.NahranaHra) MainInit();
+            for (int i = 1; i < s_.PocetHracu; ++i) next();
+            s_.Rozdano = 1;
+            next();
+            if (s_.NahranaHra && !s_.Prohlizeni) ui_.ObnovenaHra();
+            if (s_.NahranaHra && s_.Prohlizeni) {
+                s_.NahranaHra = 0;
+                NastavCasovac(false, interval_);
+            }
+            s_.AktSlot = 1;
+            ui_.KurzorNaSlot(s_.NaTahu, 1);
+            ui_.prekresli();
+            s_.StartHry = 0;
+            if (s_.Hraci[s_.NaTahu].JePC == 1) tahPC();
         }
-        s_.AktSlot = 1;
-        ui_.KurzorNaSlot(s_.NaTahu, 1);
-        ui_.prekresli();
-        s_.StartHry = 0;
-        if (s_.Hraci[s_.NaTahu].JePC == 1) tahPC();
-    }
-    ++s_.SekundHry;
-    ++s_.SekundTahu;
-    if (s_.SLimitem) {
-        if (s_.ZbyvaCasu > 0) {
-            --s_.ZbyvaCasu;
-        } else if (s_.NaTahu == kNese || s_.RezimVymeny) {
-            ui_.OdpocetCerveny(true);  // the move cannot end while a tile is carried
-        } else if (s_.HlidatLimit) {
-            ui_.OdpocetCerveny(false);
-            s_.HlidatLimit = 0;
-            PrintTime();
-            prehod();
+        ++s_.SekundHry;
+        ++s_.SekundTahu;
+        if (s_.SLimitem) {
+            if (s_.ZbyvaCasu > 0) {
+                --s_.ZbyvaCasu;
+            } else if (s_.NaTahu == kNese || s_.RezimVymeny) {
+                ui_.OdpocetCerveny(true);  // the move cannot end while a tile is carried
+            } else if (s_.HlidatLimit) {
+                ui_.OdpocetCerveny(false);
+                s_.HlidatLimit = 0;
+                PrintTime();
+                prehod();
+            }
         }
-    }
-    PrintTime();
+        PrintTime();
+    });
 }
 
 void Hra::PrintTime() {
@@ -148,6 +175,10 @@ void Hra::PrehazujClick() {
 }
 
 void Hra::prehod() {
+    vstup([&] { prehodVnitrni(); });
+}
+
+void Hra::prehodVnitrni() {
     if (Test() && !s_.RezimVymeny && SlovoExistuje()) {
         Oboduj(s_);
         for (int p = 1; p <= s_.PocetHracu; ++p) ukazBody(p);
@@ -171,6 +202,7 @@ void Hra::prehod() {
 }
 
 void Hra::next() {
+    ui_.SkryjOpanely();
     dalsi(s_, ui_);
     ui_.VypniJmeno(s_.NaTahu);
     s_.NaTahu = s_.NaTahu % s_.PocetHracu + 1;
@@ -178,7 +210,7 @@ void Hra::next() {
         ++s_.CisloTahu;
         s_.PosledniTah = s_.CisloTahu;
     }
-    if (s_.CisloTahu > 0 && !s_.NahranaHra) zapis_.ZapisTah(s_);
+    if (s_.CisloTahu > 0 && !s_.NahranaHra) zapisuj([&] { zapis_.ZapisTah(s_); });
     if (s_.Rozpis.empty()) {
         ++s_.PocetVzdani;
     } else {
@@ -205,6 +237,10 @@ void Hra::next() {
 }
 
 void Hra::VymenitClick() {
+    vstup([&] { vymena(); });
+}
+
+void Hra::vymena() {
     if (s_.NaTahu == kNese || s_.Vytazeno == kTiles) return;
     ui_.HrajZvuk(1);
     if (!s_.RezimVymeny) {
@@ -255,17 +291,17 @@ void Hra::TiskniKonec(int vitez) {
             ui_.NastavTitulek(Titulek::BodyCelkem, p, std::to_string(s_.Hraci[p].BodyCelkem));
             ui_.prekresli();
         }
-        if (soucet != 0) zapis_.ZapisBonus(false, soucet, p);
+        if (soucet != 0) zapisuj([&] { zapis_.ZapisBonus(false, soucet, p); });
         celkem += soucet;
         p = p % s_.PocetHracu + 1;
     }
     if (vitez != 0) {
         s_.Hraci[vitez].BodyCelkem += celkem;
         ui_.NastavTitulek(Titulek::BodyCelkem, vitez, std::to_string(s_.Hraci[vitez].BodyCelkem));
-        zapis_.ZapisBonus(true, celkem, vitez);
+        zapisuj([&] { zapis_.ZapisBonus(true, celkem, vitez); });
         ui_.prekresli();
     }
-    zapis_.ZapisKonec(s_);
+    zapisuj([&] { zapis_.ZapisKonec(s_); });
     ui_.Pockej(1000);
     ui_.NastavTitulek(Titulek::Display, 0, "");
     ui_.prekresli();

@@ -16,6 +16,7 @@ int krokCez(const GameState& s, int r, int (*soused)(const GameState&, int)) {
 
 int krokTahu(const GameState& s, GameUi& ui, bool hlasit, int r,
              int (*soused)(const GameState&, int)) {
+    if (s.NaTahu == kNese) return 0;  // a tile in the hand belongs to the position on screen
     if (!MuzuMenitTah(s)) {
         if (hlasit) ui.ChybaVymenaBox();
         return 0;
@@ -41,7 +42,6 @@ void krok(GameState& s, GameUi& ui, const TZapis& zapis, int zpet) {
         s.CisloTahu += zpet;
         throw;
     }
-    nastavPrvniTah(s);
 }
 
 }  // namespace
@@ -49,6 +49,7 @@ void krok(GameState& s, GameUi& ui, const TZapis& zapis, int zpet) {
 void PrehodTah(GameState& s, GameUi& ui, const TZapis& zapis) {
     const int byl = s.NaTahu;
     zapis.InitTah(s);  // throws before changing anything on a bad record
+    nastavPrvniTah(s);
     ui.VypniJmeno(byl);
     s.SekundTahu = 0;
     for (int t = 1; t <= kTiles; ++t) ui.UkazKamen(t, false);

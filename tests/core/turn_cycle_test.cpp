@@ -10,6 +10,7 @@ namespace tb {
 namespace {
 
 using test::HerniStul;
+using test::polozPoCeste;
 
 std::string crlf(std::initializer_list<std::string> radky) {
     std::string out;
@@ -63,20 +64,6 @@ TEST(TahovyCyklus, AcceptedMoveIsScoredFixedRecordedAndHandedOver) {
     EXPECT_EQ(r2[1], "pes(8,8) :3,");
     EXPECT_EQ(r2[4], "2");
     EXPECT_EQ(r2[25], "0,0,0,0,0,0,0,60,18,69,0,0,0,0,0,");
-}
-
-TEST(TahovyCyklus, FirstMoveOffTheCentreIsRefusedAndStays) {
-    HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(1)));
-    t.start();
-    const int tile = t.s.Zasobnik[1][1];
-    t.s.Zasobnik[1][1] = 0;
-    t.s.Pole[3][3].Novy = tile;
-    t.hra.PrehazujClick();
-    ASSERT_EQ(t.ui.pravidla.size(), 1u);
-    EXPECT_EQ(t.ui.pravidla[0].kod, 1);
-    EXPECT_EQ(t.s.NaTahu, 1);
-    EXPECT_EQ(t.s.Pole[3][3].Novy, tile);
-    EXPECT_EQ(t.s.CisloTahu, 1);
 }
 
 TEST(TahovyCyklus, PassesEndTheGameOnlyOnceAWordLies) {
@@ -198,6 +185,21 @@ TEST(TahovyCyklus, ExchangeRefusalCancelAndRecord) {
     EXPECT_TRUE(t.ui.oznaceno.empty());
     EXPECT_EQ(t.s.Pytel[7], sedmy);
     EXPECT_EQ(cp1250ToUtf8(radkyZaznamu(t.mainDat(), 2)[1]), "Výměna:a,ž,");
+}
+
+TEST(TahovyCyklus, AFailedRecordWriteStillFinishesTheHandOverThenReports) {
+    HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(8)));
+    t.s.VolbaPC = {0, 0, 1};
+    t.start();
+    std::filesystem::remove_all(t.dir.path() / "Data");
+    polozPoCeste(t.s, 3);
+    EXPECT_THROW(t.hra.PrehazujClick(), FileError);
+    EXPECT_EQ(t.s.NaTahu, 1);  // the computer seat has passed after the person's move
+    EXPECT_EQ(t.s.CisloTahu, 3);
+    EXPECT_EQ(t.s.Rozpis, "");
+    EXPECT_EQ(t.s.PocetVzdani, 1);
+    std::filesystem::create_directories(t.dir.path() / "Data");
+    EXPECT_NO_THROW(t.hra.PrehazujClick());
 }
 
 class TahujiciPC : public ComputerPlayer {

@@ -28,6 +28,7 @@ TEST(Prehravani, StepSizesPassOverComputerSeats) {
         {"all people", 4, {0, 0, 0, 0, 0}, 3, 5, 6, 1, 1},
         {"people around one computer", 3, {0, 0, 1, 0}, 1, 5, 9, 1, 2},
         {"at the first record", 2, {0, 0, 0}, 1, 1, 1, 0, 0},
+        {"a tile in the hand", 2, {0, 0, 0}, kNese, 3, 5, 0, 0},
     };
     for (const Kroky& k : pripady) {
         SCOPED_TRACE(k.nazev);
@@ -90,6 +91,21 @@ TEST(Prehravani, BackAgainstAComputerLoadsTwoRecordsAndPlayGoesOnFromThere) {
     EXPECT_EQ(t.s.PosledniTah, 5);
     EXPECT_EQ(t.zapis.radky().size(), 5u * 34);
     EXPECT_EQ(TestZmenaTahuVpred(t.s, t.ui, true), 0);
+}
+
+TEST(Prehravani, BackToAnEmptyBoardAfterPassesWaitsForTheFirstWordAgain) {
+    test::HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(13)));
+    t.start();
+    t.hra.PrehazujClick();
+    t.hra.PrehazujClick();
+    t.tah(3);
+    ASSERT_EQ(t.s.CisloTahu, 4);
+    ZpetClick(t.s, t.ui, t.zapis);
+    EXPECT_EQ(t.s.CisloTahu, 3);
+    EXPECT_EQ(t.s.PrvniTah, 1);
+    t.tah(2);
+    EXPECT_TRUE(t.ui.pravidla.empty());
+    EXPECT_EQ(t.s.CisloTahu, 4);
 }
 
 TEST(Prehravani, ABadRecordLeavesThePositionAsItWas) {

@@ -32,6 +32,10 @@ Canvas Catalog::find(const std::string& list, const std::string& name) const {
     throw std::logic_error("no picture " + list + "/" + name);
 }
 
+void Catalog::place(const std::string& window, const std::string& control, Rect r) {
+    places_.push_back({window + '\t' + control, r});
+}
+
 void Catalog::writeManifest() const {
     const std::filesystem::path file = root_ / "images/manifest.txt";
     std::filesystem::create_directories(file.parent_path());
@@ -47,6 +51,11 @@ void Catalog::writeManifest() const {
         out << '\t' << (i.transparent ? 1 : 0) << '\n';
     }
     if (!out) throw std::runtime_error("cannot write " + file.string());
+    std::ofstream layout(root_ / "images/layout.txt", std::ios::binary);
+    layout << "# window\tcontrol\tx\ty\twidth\theight\n";
+    for (const auto& [name, r] : places_)
+        layout << name << '\t' << r.x << '\t' << r.y << '\t' << r.w << '\t' << r.h << '\n';
+    if (!layout) throw std::runtime_error("cannot write layout.txt");
 }
 
 }  // namespace art

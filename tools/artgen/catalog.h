@@ -14,6 +14,10 @@
 //   PNG alpha channel; there is no colour key. 0: fully opaque.
 // Lines starting with "#" are comments. The letter tiles are listed too (list
 // DXPismeno), though the game finds them by their fixed names.
+//
+// images/layout.txt: where the pictures leave room for the game's own
+// controls (edit boxes, labels, lists), one a line, tab-separated:
+//   window  control  x  y  width  height
 
 #include <filesystem>
 #include <optional>
@@ -51,6 +55,10 @@ class Catalog {
                const Canvas& picture, std::optional<Pos> pos = std::nullopt,
                bool transparent = false);
 
+    // Records the room a picture leaves for a control of the window.
+    void place(const std::string& window, const std::string& control, Rect r);
+
+    // Writes images/manifest.txt and images/layout.txt.
     void writeManifest() const;
     const std::vector<Item>& items() const { return items_; }
     // The picture of that list and name (shared, not copied; the game screen
@@ -60,6 +68,7 @@ class Catalog {
   private:
     std::filesystem::path root_;
     std::vector<Item> items_;
+    std::vector<std::pair<std::string, Rect>> places_;
 };
 
 }  // namespace art

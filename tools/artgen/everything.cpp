@@ -7,6 +7,12 @@ void drawEverything(Catalog& c) {
     drawGameScreen(c);
     drawGameButtons(c);
     drawGameOverlays(c);
+    drawGameDialogs(c);
+    drawRecordWindows(c);
+    drawGameMenu(c);
+    drawMainMenu(c);
+    drawMenuScreens(c);
+    drawIntro(c);
     c.writeManifest();
 }
 

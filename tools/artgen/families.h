@@ -17,6 +17,9 @@ void drawMainMenu(Catalog& c);       // DXMenu, DXKur
 void drawMenuScreens(Catalog& c);    // new game, save/load, settings, information
 void drawIntro(Catalog& c);          // DXIntro
 
+// The information pages (DXInfo, DXInfoTlac), over the menu background.
+void drawInformation(Catalog& c, const Canvas& menuBackground);
+
 // All families in order, then the manifest.
 void drawEverything(Catalog& c);
 

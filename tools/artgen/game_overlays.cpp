@@ -47,26 +47,6 @@ Canvas composedTable(const Catalog& c) {
     return out;
 }
 
-Canvas cursorFrame(Rgb colour) {
-    Canvas c(42, 42);
-    cairo_t* cr = c.cr();
-    for (int i = 4; i >= 1; --i) {
-        roundedRect(cr, c.bounds().inset(3.5 - i * 0.5), 6);
-        setColour(cr, colour, 0.12);
-        cairo_set_line_width(cr, i * 1.6);
-        cairo_stroke(cr);
-    }
-    roundedRect(cr, c.bounds().inset(3), 5);
-    setColour(cr, colour);
-    cairo_set_line_width(cr, 2.2);
-    cairo_stroke(cr);
-    roundedRect(cr, c.bounds().inset(3), 5);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.6);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
-    return c;
-}
-
 Canvas exchangeMark() {
     Canvas c(34, 32);
     cairo_t* cr = c.cr();
@@ -97,6 +77,26 @@ Canvas clockPanel() {
 }
 
 }  // namespace
+
+Canvas makeGlowFrame(int w, int h, Rgb colour) {
+    Canvas c(w, h);
+    cairo_t* cr = c.cr();
+    for (int i = 4; i >= 1; --i) {
+        roundedRect(cr, c.bounds().inset(3.5 - i * 0.5), 6);
+        setColour(cr, colour, 0.12);
+        cairo_set_line_width(cr, i * 1.6);
+        cairo_stroke(cr);
+    }
+    roundedRect(cr, c.bounds().inset(3), 5);
+    setColour(cr, colour);
+    cairo_set_line_width(cr, 2.2);
+    cairo_stroke(cr);
+    roundedRect(cr, c.bounds().inset(3), 5);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.6);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+    return c;
+}
 
 Canvas makePointer() {
     Canvas c(24, 24);
@@ -136,8 +136,8 @@ Canvas makePointerHalo() {
 void drawGameOverlays(Catalog& c) {
     const Canvas table = composedTable(c);
     c.add("DXImageList1", "Povrch1", table, Pos{0, 0});
-    c.add("DXImageList1", "KurzorA", cursorFrame(pal::kGold), std::nullopt, true);
-    c.add("DXImageList1", "KurzorV", cursorFrame(hex(0x9FD4FF)), std::nullopt, true);
+    c.add("DXImageList1", "KurzorA", makeGlowFrame(42, 42, pal::kGold), std::nullopt, true);
+    c.add("DXImageList1", "KurzorV", makeGlowFrame(42, 42, hex(0x9FD4FF)), std::nullopt, true);
     c.add("DXImageList1", "KV", exchangeMark(), std::nullopt, true);
     c.add("DXImageList1", "Mys", makePointer(), std::nullopt, true);
     c.add("DXImageList1", "MysStin", makePointerHalo(), std::nullopt, true);

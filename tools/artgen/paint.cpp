@@ -67,7 +67,8 @@ void drawText(cairo_t* cr, const std::string& utf8, Rect box, TextStyle style) {
     if (style.align == Align::Centre) x += (box.w - logical.width) / 2;
     if (style.align == Align::Right) x += box.w - logical.width;
     // Centre the letters themselves, not the line box: captions sit optically level.
-    const double y = box.y + (box.h - ink.height) / 2 - ink.y;
+    const double y = style.byInk ? box.y + (box.h - ink.height) / 2 - ink.y
+                                 : box.y + (box.h - logical.height) / 2 - logical.y;
     cairo_save(cr);
     if (style.glow > 0) {
         for (double w = style.glow; w > 0.5; w *= 0.6) {
@@ -259,6 +260,19 @@ void windowBackground(cairo_t* cr, Rect r, const std::string& title) {
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     cairo_pattern_destroy(l);
+}
+
+Canvas windowPicture(int w, int h, const std::string& title) {
+    Canvas c(w, h);
+    windowBackground(c.cr(), c.bounds(), title);
+    return c;
+}
+
+Canvas headingPicture(const std::string& utf8, int w, int h, double px) {
+    Canvas c(w, h);
+    drawText(c.cr(), utf8, c.bounds().inset(4),
+             {serif(px > 0 ? px : h * 0.7), pal::kGold, Align::Centre, 2, 5, pal::kGold});
+    return c;
 }
 
 namespace {

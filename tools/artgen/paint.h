@@ -60,6 +60,9 @@ struct TextStyle {
     double shadow = 0;  // offset of a dark drop shadow, 0 for none
     double glow = 0;    // radius of a warm glow behind the letters, 0 for none
     Rgb glowColour = pal::kGold;
+    // Centre the line box, so capitals sit level whatever their accents and
+    // descenders; or centre the ink of the letters (single glyphs).
+    bool byInk = false;
 };
 // Draws UTF-8 text centred vertically in the box; the font shrinks until the
 // text fits the box's width.
@@ -81,6 +84,11 @@ void insetPanel(cairo_t* cr, Rect r, double radius);
 void displayWell(cairo_t* cr, Rect r, double radius);
 // A whole window of a dialog: felt, brass rim and an optional title band.
 void windowBackground(cairo_t* cr, Rect r, const std::string& title);
+
+// The same as whole pictures: a dialog's background, and a gold heading on a
+// see-through ground for the menu screens.
+Canvas windowPicture(int w, int h, const std::string& title);
+Canvas headingPicture(const std::string& utf8, int w, int h, double px = 0);
 
 // Picture buttons in their three faces.
 enum class Face { Off, On, Down };

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/artgen/canvas.h"
+#include "tools/artgen/paint.h"
 
 namespace art {
 
@@ -30,4 +30,15 @@ namespace art {
 // The game's own mouse pointer (24x24) and the soft halo drawn under it (30x30).
 Canvas makePointer();
 Canvas makePointerHalo();
+}  // namespace art
+
+namespace art {
+// A glowing rounded frame around a w x h picture (cursor, selection marker).
+Canvas makeGlowFrame(int w, int h, Rgb colour);
+// A polished brass bar, for frames built of four pieces.
+Canvas makeBrassBar(int w, int h);
+// The menu screens' common background (1024x768).
+Canvas makeMenuBackground();
+// A brass cog of `teeth` teeth filling a w x w picture.
+Canvas makeCog(int w, int teeth, double phase);
 }  // namespace art
