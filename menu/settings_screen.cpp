@@ -30,6 +30,9 @@ void TMainMenu::NastaveniPrint() {
     const int pozice[][2] = {{375, 135}, {290, 230}, {469, 244}, {295, 295},
                              {637, 296}, {425, 365}, {315, 435}, {521, 436}};
     for (int i = 0; i < 8; ++i) n[i].draw(plocha(), pozice[i][0], pozice[i][1]);
+    // A thin golden frame shows where to type.
+    const Rect box = SlovnikO_->bounds();
+    fillRect(plocha(), Rect{box.x - 2, box.y - 2, box.w + 4, box.h + 4}, Rgb{196, 160, 84});
     NastaveniTlacitka();
     if (!vMenu()) return;
     GameState& s = h_.ctx.s;

@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "core/text.h"
+#include "menu/saved_game.h"
+#include "menu/slot_files.h"
 #include "menu_fixture.h"
 
 namespace tb {
@@ -31,7 +34,17 @@ TEST(MenuScreens, TheHoveredButtonShowsItsOnFace) {
     const char* shots = std::getenv("TB_MENU_SHOTS");
     for (const Pripad& p : pripady) {
         MenuStul t;
-        if (p.obrazovka == kMenuUloz) t.s.PocetHracu = 2;
+        if (p.obrazovka == kMenuNacti) {
+            // Slot 1 holds a game: its summary is shown.
+            t.s.PocetHracu = 3;
+            t.s.SekundHry = 3725;
+            t.s.PosledniTah = 12;
+            t.s.Hraci[1].Jmeno = "Jana";
+            t.s.Hraci[2].Jmeno = "PC2";
+            t.s.Hraci[3].Jmeno = utf8ToCp1250("Líba");
+            writeRecordFile(t.ctx.user, {"1"});
+            SaveAndExit(t.s, t.ctx.user, 1, "6.12.2026");
+        }
         const Rect& r = TMainMenu::Recty()[p.rect];
         t.pak([&] { t.menu->MenuObrazovka = t.menu->MenuVolba = p.obrazovka; });
         t.pohyb(r.x + 3, r.y + r.h - 4).snimky(3);
