@@ -124,7 +124,8 @@ void GameScreen::OnClick(int i) {
             okno(okna_.poctyPismen);
             break;
         case kMenu:
-            okno(okna_.menuHry);
+            HrajZvuk(1);
+            if (okna_.menuHry) okna_.menuHry(ctx_, menuHry);
             break;
     }
 }

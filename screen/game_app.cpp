@@ -28,15 +28,22 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
 }
 
 void HerniAplikace::vytvorMenu() {
-    MenuHost host{ctx_, hra_, nast_, screen_.form()};
-    host.novaHra = [this] { screen_.novaHra(); };
-    host.NactiObrazky = [this] { screen_.painter().NactiObrazky(); };
-    host.skryjMenuDown = [this] { screen_.form().tlacitka[kMenu].Down->visible = false; };
-    host.ukazFPS = [this] { return screen_.UkazFPS; };
-    host.chyba = [this](const std::string& text) {
-        if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
-    };
-    menu_ = std::make_unique<TMainMenu>(std::move(host));
+    menu_ = std::make_unique<TMainMenu>(MenuHost{
+        .ctx = ctx_,
+        .hra = hra_,
+        .nast = nast_,
+        .form = screen_.form(),
+        .novaHra = [this] { screen_.novaHra(); },
+        .NactiObrazky = [this] { screen_.painter().NactiObrazky(); },
+        .skryjMenuDown = [this] { screen_.form().tlacitka[kMenu].Down->visible = false; },
+        .ukazFPS = [this] { return screen_.UkazFPS; },
+        .SetVolumeHudba = {},
+        .spustHudbu = {},
+        .chyba =
+            [this](const std::string& text) {
+                if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
+            },
+    });
     screen_.naMenu = [this] { menu_->DoMenu(); };
     screen_.klavesaMenu = [this](char k) { menu_->FormKeyPress(k); };
     screen_.menuHry = [this](int obrazovka) { menu_->ZeHry(obrazovka); };
