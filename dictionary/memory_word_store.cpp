@@ -12,7 +12,7 @@ bool isTileWord(std::string_view word) {
 }
 
 class MemoryCursor : public WordCursor {
-public:
+  public:
     explicit MemoryCursor(MemoryWordStore& store) : store_(store) {}
 
     bool Lookup(std::string_view word) override {
@@ -40,7 +40,7 @@ public:
         return out;
     }
 
-private:
+  private:
     MemoryWordStore& store_;
     std::string at_;
 };

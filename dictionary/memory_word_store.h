@@ -12,14 +12,14 @@
 namespace tb {
 
 class MemoryWordStore : public WordStore {
-public:
+  public:
     MemoryWordStore() = default;
     // Words in code page 1250.
     MemoryWordStore(std::initializer_list<std::string> words) : words_(words) {}
     std::unique_ptr<WordCursor> openCursor() override;
     const std::set<std::string>& words() const { return words_; }
 
-private:
+  private:
     friend class MemoryCursor;
     std::set<std::string> words_;
 };

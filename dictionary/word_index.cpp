@@ -10,20 +10,21 @@
 namespace tb {
 namespace {
 
-constexpr uint32_t kGrave = 0xFFFFFFFF;  // offset of a slot whose word was erased
+constexpr size_t kNone = static_cast<size_t>(-1);
+constexpr int kBits = 6;
 
-uint64_t hashCodes(std::string_view codes) {
-    uint64_t h = 0xcbf29ce484222325ull;
-    for (char c : codes) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
-    // FNV leaves the low bits weak; mix so both halves are usable.
-    h ^= h >> 31;
-    h *= 0x7fb5d329728ea185ull;
-    h ^= h >> 27;
-    return h;
+// Shift of the letter at position i (0 = first) in a key.
+constexpr int shiftOf(size_t i) {
+    return kBits * static_cast<int>(WordIndex::kMaxLetters - 1 - i);
 }
 
-uint32_t tagOf(uint64_t hash) {
-    return static_cast<uint32_t>(hash >> 32);
+uint64_t hashOf(WordKey key) {
+    uint64_t x =
+        static_cast<uint64_t>(key) ^ (static_cast<uint64_t>(key >> 64) * 0x9E3779B97F4A7C15ull);
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdull;
+    x ^= x >> 33;
+    return x;
 }
 
 // Capacity keeping the table at most 80 % full.
@@ -31,126 +32,139 @@ size_t capacityFor(size_t words) {
     return std::bit_ceil(std::max<size_t>(16, words * 5 / 4 + 1));
 }
 
-// The letter codes of a code-page-1250 word in a fixed buffer, or empty if the
-// word is not one of the 38 letters.
-struct Codes {
-    char buf[WordIndex::kMaxLetters];
-    size_t n = 0;
-    std::string_view view() const { return {buf, n}; }
-};
-
-bool toCodes(std::string_view cp, Codes& out) {
-    if (cp.empty() || cp.size() > WordIndex::kMaxLetters) return false;
+// Key of a code-page-1250 word; 0 if it is empty, too long or not all letters.
+WordKey keyOfCp1250(std::string_view cp) {
+    if (cp.empty() || cp.size() > WordIndex::kMaxLetters) return 0;
+    WordKey key = 0;
     for (char c : cp) {
-        const int kod = codeOfByte(static_cast<unsigned char>(c));
-        if (kod == 0) return false;
-        out.buf[out.n++] = static_cast<char>(kod);
+        const unsigned kod = codeOfByte(static_cast<unsigned char>(c));
+        if (kod == 0) return 0;
+        key = (key << kBits) | kod;
     }
-    return true;
+    return key << shiftOf(cp.size() - 1);
 }
 
 }  // namespace
 
-WordIndex::WordIndex() : text_(1, '\0'), table_(capacityFor(0), 0) {}
+WordIndex::WordIndex() : table_(capacityFor(0)) {}
 
-void WordIndex::reserve(size_t words, size_t letters) {
-    order_.reserve(words);
-    text_.reserve(text_.size() + words + letters);
+WordKey WordIndex::keyOf(const Slot& s) {
+    return (static_cast<WordKey>(s[2]) << 64) | (static_cast<WordKey>(s[1]) << 32) | s[0];
 }
 
-uint32_t WordIndex::appendEntry(std::string_view codes) {
-    const auto offset = static_cast<uint32_t>(text_.size());
-    text_ += static_cast<char>(codes.size());
-    text_ += codes;
-    return offset;
-}
-
-void WordIndex::appendCodes(std::string_view codes) {
-    if (codes.empty() || codes.size() > kMaxLetters) return;
-    order_.push_back(appendEntry(codes));
+bool WordIndex::appendUtf8(std::string_view utf8) {
+    WordKey key = 0;
+    size_t letters = 0;
+    for (size_t i = 0; i < utf8.size(); ++letters) {
+        const unsigned kod = nextCodeOfUtf8(utf8, i);
+        if (kod == 0 || letters == kMaxLetters) return false;
+        key = (key << kBits) | kod;
+    }
+    if (letters == 0) return false;
+    loading_.push_back(key << shiftOf(letters - 1));
+    return true;
 }
 
 void WordIndex::seal() {
-    std::sort(order_.begin(), order_.end(),
-              [this](uint32_t a, uint32_t b) { return entry(a) < entry(b); });
-    order_.erase(std::unique(order_.begin(), order_.end(),
-                             [this](uint32_t a, uint32_t b) { return entry(a) == entry(b); }),
-                 order_.end());
-    rebuildTable(capacityFor(order_.size()));
-}
-
-void WordIndex::rebuildTable(size_t capacity) {
-    table_.assign(capacity, 0);
+    std::sort(loading_.begin(), loading_.end());
+    loading_.erase(std::unique(loading_.begin(), loading_.end()), loading_.end());
+    table_ = HugeArray<Slot>(capacityFor(loading_.size()));
     used_ = 0;
-    for (uint32_t offset : order_) placeInTable(offset, hashCodes(entry(offset)));
+    order_.clear();
+    order_.reserve(loading_.size());
+    // The slots are met at random; asking for them a little ahead lets the
+    // memory reads overlap.
+    constexpr size_t kAhead = 16;
+    const size_t mask = table_.size() - 1;
+    for (size_t i = 0; i < loading_.size(); ++i) {
+        if (i + kAhead < loading_.size())
+            __builtin_prefetch(&table_[hashOf(loading_[i + kAhead]) & mask], 1);
+        order_.push_back(static_cast<uint32_t>(place(loading_[i])));
+    }
+    std::vector<WordKey>().swap(loading_);
 }
 
-void WordIndex::placeInTable(uint32_t offset, uint64_t hash) {
+size_t WordIndex::find(WordKey key) const {
     const size_t mask = table_.size() - 1;
-    size_t i = hash & mask;
-    while (table_[i] != 0 && static_cast<uint32_t>(table_[i]) != kGrave) i = (i + 1) & mask;
-    if (table_[i] == 0) ++used_;
-    table_[i] = (static_cast<uint64_t>(tagOf(hash)) << 32) | offset;
-}
-
-const uint64_t* WordIndex::findSlot(std::string_view codes, uint64_t hash) const {
-    const size_t mask = table_.size() - 1;
-    const uint32_t tag = tagOf(hash);
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        const uint64_t s = table_[i];
-        if (s == 0) return nullptr;
-        const auto offset = static_cast<uint32_t>(s);
-        if (tagOf(s) == tag && offset != kGrave && entry(offset) == codes) return &table_[i];
+    const auto lo = static_cast<uint32_t>(key), mid = static_cast<uint32_t>(key >> 32),
+               hi = static_cast<uint32_t>(key >> 64);
+    for (size_t i = hashOf(key) & mask;; i = (i + 1) & mask) {
+        const Slot& s = table_[i];
+        if (s[0] == lo && s[1] == mid && s[2] == hi) return i;
+        if ((s[0] | s[1] | s[2]) == 0) return kNone;
     }
 }
 
-uint64_t* WordIndex::findSlot(std::string_view codes, uint64_t hash) {
-    return const_cast<uint64_t*>(std::as_const(*this).findSlot(codes, hash));
+size_t WordIndex::place(WordKey key) {
+    const size_t mask = table_.size() - 1;
+    size_t i = hashOf(key) & mask;
+    while (keyOf(table_[i]) != 0 && !isGrave(table_[i])) i = (i + 1) & mask;
+    if (keyOf(table_[i]) == 0) ++used_;
+    table_[i] = {static_cast<uint32_t>(key), static_cast<uint32_t>(key >> 32),
+                 static_cast<uint32_t>(key >> 64)};
+    return i;
+}
+
+// A bigger table moves every key, so the order is rebuilt with it.
+void WordIndex::rebuild(size_t capacity) {
+    HugeArray<Slot> old = std::exchange(table_, HugeArray<Slot>(capacity));
+    used_ = 0;
+    for (uint32_t& slot : order_) slot = static_cast<uint32_t>(place(keyOf(old[slot])));
 }
 
 bool WordIndex::contains(std::string_view cp) const {
-    Codes codes;
-    if (!toCodes(cp, codes)) return false;
-    return findSlot(codes.view(), hashCodes(codes.view())) != nullptr;
+    const WordKey key = keyOfCp1250(cp);
+    return key != 0 && find(key) != kNone;
 }
 
 bool WordIndex::insert(std::string_view cp) {
-    Codes codes;
-    if (!toCodes(cp, codes)) throw BadWordError("a word must be 1 to 255 of the 38 letters");
-    const uint64_t hash = hashCodes(codes.view());
-    if (findSlot(codes.view(), hash)) return false;
-    const uint32_t offset = appendEntry(codes.view());
-    order_.insert(order_.begin() + lowerBoundCodes(codes.view()), offset);
-    if ((used_ + 1) * 5 > table_.size() * 4)
-        rebuildTable(capacityFor(order_.size()));
-    else
-        placeInTable(offset, hash);
+    const WordKey key = keyOfCp1250(cp);
+    if (key == 0) throw BadWordError("a word must be 1 to 15 of the 38 letters");
+    if (find(key) != kNone) return false;
+    if ((used_ + 1) * 5 > table_.size() * 4) rebuild(capacityFor(order_.size() + 1));
+    const size_t pos = keyLowerBound(key);
+    order_.insert(order_.begin() + pos, static_cast<uint32_t>(place(key)));
     return true;
 }
 
 bool WordIndex::erase(std::string_view cp) {
-    Codes codes;
-    if (!toCodes(cp, codes)) return false;
-    uint64_t* slot = findSlot(codes.view(), hashCodes(codes.view()));
-    if (!slot) return false;
-    *slot = kGrave;
-    order_.erase(order_.begin() + lowerBoundCodes(codes.view()));
+    const WordKey key = keyOfCp1250(cp);
+    const size_t slot = key == 0 ? kNone : find(key);
+    if (slot == kNone) return false;
+    order_.erase(order_.begin() + keyLowerBound(key));
+    table_[slot] = {0, 0, kGraveMark};
     return true;
 }
 
-size_t WordIndex::lowerBoundCodes(std::string_view codes) const {
-    return std::lower_bound(
-               order_.begin(), order_.end(), codes,
-               [this](uint32_t offset, std::string_view key) { return entry(offset) < key; }) -
+size_t WordIndex::keyLowerBound(WordKey key) const {
+    return std::lower_bound(order_.begin(), order_.end(), key,
+                            [this](uint32_t slot, WordKey k) { return keyOf(table_[slot]) < k; }) -
            order_.begin();
 }
 
 size_t WordIndex::lowerBound(std::string_view cp) const {
-    return lowerBoundCodes(seekKeyOf(cp));
+    // The key of the longest run of letters the text starts with, then where
+    // the text goes on decides the bound: a non-letter below 'a' sorts before
+    // every letter, any other one after every letter, and a text longer than
+    // the board sorts after the board-long word it starts with.
+    WordKey prefix = 0;
+    for (size_t i = 0; i < cp.size(); ++i) {
+        const auto b = static_cast<unsigned char>(cp[i]);
+        const unsigned kod = codeOfByte(b);
+        if (i == kMaxLetters || (kod == 0 && b < 'a')) return keyLowerBound(prefix + 1);
+        if (kod == 0)
+            return i == 0 ? size() : keyLowerBound(prefix + (WordKey{1} << shiftOf(i - 1)));
+        prefix |= static_cast<WordKey>(kod) << shiftOf(i);
+    }
+    return keyLowerBound(prefix);
 }
 
 std::string WordIndex::wordAt(size_t pos) const {
-    return cp1250OfCodes(entry(order_.at(pos)));
+    const WordKey key = keyOf(table_[order_.at(pos)]);
+    std::string codes;
+    for (size_t i = 0; i < kMaxLetters; ++i)
+        if (const auto kod = static_cast<char>((key >> shiftOf(i)) & 63); kod != 0) codes += kod;
+    return cp1250OfCodes(codes);
 }
 
 }  // namespace tb

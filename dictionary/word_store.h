@@ -14,12 +14,12 @@ namespace tb {
 
 // A word the store refuses (empty, or a character outside the 38 letters).
 class BadWordError : public std::invalid_argument {
-public:
+  public:
     using std::invalid_argument::invalid_argument;
 };
 
 class WordCursor {
-public:
+  public:
     virtual ~WordCursor() = default;
     // Moves the cursor to the word; true if the store holds it.
     virtual bool Lookup(std::string_view word) = 0;
@@ -37,7 +37,7 @@ public:
 };
 
 class WordStore {
-public:
+  public:
     virtual ~WordStore() = default;
     virtual std::unique_ptr<WordCursor> openCursor() = 0;
 };

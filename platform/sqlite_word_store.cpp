@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/text.h"
-#include "dictionary/letter_codes.h"
 #include "platform/sqlite_db.h"
 
 namespace tb {
@@ -72,13 +71,9 @@ struct ShippedList {
 WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
                     const std::vector<std::string>& removed) {
     WordIndex index;
-    index.reserve(3'000'000, 30'000'000);
-    std::string codes;
-    while (shipped.rows.step()) {
-        codes.clear();
-        // A record that no tiles could lay is of no use to any move.
-        if (appendCodesOfUtf8(shipped.rows.column(0), codes)) index.appendCodes(codes);
-    }
+    index.reserve(3'000'000);
+    // A record that no tiles could lay is of no use to any move: left out.
+    while (shipped.rows.step()) index.appendUtf8(shipped.rows.column(0));
     index.seal();
     for (const auto& w : added)
         if (isTileWord(w) && w.size() <= WordIndex::kMaxLetters) index.insert(w);

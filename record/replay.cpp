@@ -42,7 +42,6 @@ void krok(GameState& s, GameUi& ui, const TZapis& zapis, int zpet) {
         s.CisloTahu += zpet;
         throw;
     }
-    nastavPrvniTah(s);
 }
 
 }  // namespace
@@ -50,6 +49,7 @@ void krok(GameState& s, GameUi& ui, const TZapis& zapis, int zpet) {
 void PrehodTah(GameState& s, GameUi& ui, const TZapis& zapis) {
     const int byl = s.NaTahu;
     zapis.InitTah(s);  // throws before changing anything on a bad record
+    nastavPrvniTah(s);
     ui.VypniJmeno(byl);
     s.SekundTahu = 0;
     for (int t = 1; t <= kTiles; ++t) ui.UkazKamen(t, false);

@@ -10,6 +10,7 @@
 namespace tb {
 
 // Shows record CisloTahu: loads it and puts every tile where it says.
+// PrvniTah follows the board: set while no tile is fixed on it.
 void PrehodTah(GameState& s, GameUi& ui, const TZapis& zapis);
 // True when no tile of the current move lies on the board.
 bool MuzuMenitTah(const GameState& s);

@@ -66,20 +66,6 @@ TEST(TahovyCyklus, AcceptedMoveIsScoredFixedRecordedAndHandedOver) {
     EXPECT_EQ(r2[25], "0,0,0,0,0,0,0,60,18,69,0,0,0,0,0,");
 }
 
-TEST(TahovyCyklus, FirstMoveOffTheCentreIsRefusedAndStays) {
-    HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(1)));
-    t.start();
-    const int tile = t.s.Zasobnik[1][1];
-    t.s.Zasobnik[1][1] = 0;
-    t.s.Pole[3][3].Novy = tile;
-    t.hra.PrehazujClick();
-    ASSERT_EQ(t.ui.pravidla.size(), 1u);
-    EXPECT_EQ(t.ui.pravidla[0].kod, 1);
-    EXPECT_EQ(t.s.NaTahu, 1);
-    EXPECT_EQ(t.s.Pole[3][3].Novy, tile);
-    EXPECT_EQ(t.s.CisloTahu, 1);
-}
-
 TEST(TahovyCyklus, PassesEndTheGameOnlyOnceAWordLies) {
     {
         HerniStul t(test::skriptHry(1, "", test::zamichano(2)), 3);

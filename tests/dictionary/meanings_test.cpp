@@ -85,6 +85,32 @@ TEST(MeaningsBuilder, WritesCodePage1250LinesAndSkipsWordsItCannotWrite) {
                   utf8ToCp1250("ďábel,čert") + "\r\n");
 }
 
+TEST(MeaningsBuilder, SynonymsExplainGameWordsTheArticlesDoNot) {
+    const auto thesaurus = dictbuild::parseThesaurus(
+        "UTF-8\n"
+        "dům|2\n"
+        "(podst. jm.)|budova|stavení|dům\n"
+        "|stavení|domov\n"
+        "absence|1\n"
+        "|nepřítomnost\n"
+        "Praha|1\n"
+        "|město\n"
+        "kůň|1\n"
+        "|a|b|c|d|e|f|g|h\n"
+        "ψ|1\n"
+        "|psí\n"
+        "les|1\n"
+        "|α\n");
+    ASSERT_EQ(thesaurus.size(), 6u);
+    EXPECT_EQ(thesaurus[0].synonyms, (std::vector<std::string>{"budova", "stavení", "domov"}));
+    const std::vector<dictbuild::StardictEntry> articles = {{"absence", "nepřítomnost osoby"}};
+    EXPECT_EQ(cp1250ToUtf8(dictbuild::buildMeanings(articles, thesaurus)),
+              "absence,nepřítomnost osoby\r\n"
+              "dům,synonyma: budova, stavení, domov\r\n"
+              "kůň,synonyma: a, b, c, d, e, f\r\n");
+    EXPECT_THROW(dictbuild::parseThesaurus("UTF-8\npes\n"), std::runtime_error);
+}
+
 TEST(MeaningsBuilder, StardictIndexMustFitTheArticles) {
     const std::string articles = "první článekdruhý";
     const std::string idx =

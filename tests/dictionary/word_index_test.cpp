@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/text.h"
+#include "core/tiles.h"
 #include "dictionary/letter_codes.h"
 #include "dictionary/word_store.h"
 
@@ -14,10 +15,7 @@ namespace {
 
 WordIndex indexOf(const std::vector<std::string>& utf8Words) {
     WordIndex index;
-    for (const auto& w : utf8Words) {
-        std::string codes;
-        if (appendCodesOfUtf8(w, codes)) index.appendCodes(codes);
-    }
+    for (const auto& w : utf8Words) index.appendUtf8(w);
     index.seal();
     return index;
 }
@@ -105,9 +103,28 @@ TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
 TEST(WordIndex, RefusesWordsNoMoveCouldUse) {
     WordIndex index;
     for (const std::string& bad :
-         std::vector<std::string>{"", "-", "Pes", "qua", "pes ", std::string(256, 'a')})
+         std::vector<std::string>{"", "-", "Pes", "qua", "pes ", std::string(16, 'a')})
         EXPECT_THROW(index.insert(bad), BadWordError) << bad;
     EXPECT_EQ(index.size(), 0u);
+    // The longest word that fits the board, of the last letter.
+    EXPECT_TRUE(index.insert(std::string(15, '\x9E')));
+    EXPECT_TRUE(index.contains(std::string(15, '\x9E')));
+    EXPECT_EQ(index.wordAt(0), std::string(15, '\x9E'));
+    EXPECT_EQ(index.lowerBound(std::string(15, '\x9E')), 0u);
+    EXPECT_EQ(index.lowerBound(std::string(16, '\x9E')), 1u);  // longer sorts after
+}
+
+TEST(WordIndex, LetterCodesFollowTheLetterTable) {
+    for (int kod = 1; kod <= kLetters; ++kod) {
+        const char letter = letterInfo(kod).pismeno[0];
+        EXPECT_EQ(codeOfByte(static_cast<unsigned char>(letter)), static_cast<unsigned>(kod));
+        EXPECT_EQ(cp1250OfCodes(std::string(1, static_cast<char>(kod))), std::string(1, letter));
+        EXPECT_EQ(codeOfUnicode(cp1250ToUnicode(static_cast<unsigned char>(letter))),
+                  static_cast<unsigned>(kod));
+    }
+    int letters = 0;
+    for (int b = 0; b < 256; ++b) letters += codeOfByte(static_cast<unsigned char>(b)) != 0;
+    EXPECT_EQ(letters, kLetters);
 }
 
 }  // namespace

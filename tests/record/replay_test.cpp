@@ -93,6 +93,21 @@ TEST(Prehravani, BackAgainstAComputerLoadsTwoRecordsAndPlayGoesOnFromThere) {
     EXPECT_EQ(TestZmenaTahuVpred(t.s, t.ui, true), 0);
 }
 
+TEST(Prehravani, BackToAnEmptyBoardAfterPassesWaitsForTheFirstWordAgain) {
+    test::HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(13)));
+    t.start();
+    t.hra.PrehazujClick();
+    t.hra.PrehazujClick();
+    t.tah(3);
+    ASSERT_EQ(t.s.CisloTahu, 4);
+    ZpetClick(t.s, t.ui, t.zapis);
+    EXPECT_EQ(t.s.CisloTahu, 3);
+    EXPECT_EQ(t.s.PrvniTah, 1);
+    t.tah(2);
+    EXPECT_TRUE(t.ui.pravidla.empty());
+    EXPECT_EQ(t.s.CisloTahu, 4);
+}
+
 TEST(Prehravani, ABadRecordLeavesThePositionAsItWas) {
     test::HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(12)));
     t.start();

@@ -44,6 +44,7 @@ class HerniUi : public RecordingUi {
         log("casovac " + std::to_string(z) + " " + std::to_string(i));
     }
     void DoMenu() override { log("menu"); }
+    void KamenDoSlotu(int h, int s, int t) override { log("doslotu", h, s, t); }
 
     std::string titulek(Titulek t, int hrac = 0) const {
         auto it = tituly.find({t, hrac});

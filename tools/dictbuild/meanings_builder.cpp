@@ -1,6 +1,9 @@
 #include "tools/dictbuild/meanings_builder.h"
 
+#include <unordered_set>
+
 #include "core/text.h"
+#include "tools/dictbuild/word_filter.h"
 
 namespace tb::dictbuild {
 namespace {
@@ -97,18 +100,34 @@ std::vector<std::string> headwordVariants(std::string_view headword) {
     return variants;
 }
 
-std::string buildMeanings(const std::vector<StardictEntry>& entries) {
+std::string buildMeanings(const std::vector<StardictEntry>& entries,
+                          const std::vector<ThesaurusEntry>& thesaurus) {
     std::string out;
+    std::unordered_set<std::string> explained;
+    const auto line = [&](const std::string& word, const std::string& meaning) {
+        out += word;
+        out += ',';
+        out += meaning;
+        out += "\r\n";
+        explained.insert(word);
+    };
     for (const auto& e : entries) {
         // Converted first, so a character the code page lacks leaves no double blank.
         const std::string meaning = plainText(utf8ToCp1250(e.article));
-        for (const auto& word : headwordVariants(e.headword)) {
-            if (!fitsCp1250(word)) continue;
-            out += utf8ToCp1250(word);
-            out += ',';
-            out += meaning;
-            out += "\r\n";
+        for (const auto& word : headwordVariants(e.headword))
+            if (fitsCp1250(word)) line(utf8ToCp1250(word), meaning);
+    }
+    for (const auto& t : thesaurus) {
+        const std::string word = utf8ToCp1250(t.word);
+        if (!isGameWord(t.word) || explained.count(word)) continue;
+        std::string meaning;
+        size_t taken = 0;
+        for (const auto& s : t.synonyms) {
+            if (taken == kMaxSynonyms || !fitsCp1250(s)) continue;
+            meaning += taken++ == 0 ? "synonyma: " : ", ";
+            meaning += utf8ToCp1250(plainText(s));
         }
+        if (taken > 0) line(word, meaning);
     }
     return out;
 }

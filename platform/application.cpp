@@ -1,0 +1,107 @@
+#include "platform/application.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/draw.h"
+
+namespace tb {
+
+namespace {
+// Longest sleep while waiting for input, so a quit is never missed for long.
+constexpr uint32_t kMaxWait = 50;
+}  // namespace
+
+Application::Application(Display& display, EventSource& events, Ticks& ticks)
+    : display_(display), events_(events), ticks_(ticks), timer_(ticks) {}
+
+bool Application::handleGlobal(const Event& e) {
+    if (e.kind == EventKind::MouseMove || e.kind == EventKind::MouseDown ||
+        e.kind == EventKind::MouseUp) {
+        mouseX_ = e.x;
+        mouseY_ = e.y;
+    }
+    if (e.kind == EventKind::Quit) {
+        quit_ = true;
+        return true;
+    }
+    if (e.kind != EventKind::KeyDown) return false;
+    if (e.key == kKeyF11) {
+        display_.setFullscreen(!display_.fullscreen());
+        return true;
+    }
+    if (e.key == kKeyF12) {
+        // A screenshot is a convenience: failing to write one never stops the game.
+        try {
+            const auto file =
+                display_.screenshot(screenshotDir.empty() ? "Screenshots" : screenshotDir);
+            std::fprintf(stderr, "Screenshot %s\n", file.c_str());
+        } catch (const std::exception& ex) {
+            std::fprintf(stderr, "%s\n", ex.what());
+        }
+        return true;
+    }
+    return false;
+}
+
+bool Application::processEvents() {
+    bool any = false;
+    Event e;
+    while (!quit_ && events_.poll(e)) {
+        any = true;
+        if (handleGlobal(e)) continue;
+        Window* w = top();
+        if (!w) continue;
+        w->dispatch(e);
+        if (w->autoPaint && !w->closed() && w == top()) repaint(*w);
+    }
+    return any;
+}
+
+void Application::pumpIgnoringInput() {
+    Event e;
+    while (!quit_ && events_.poll(e)) handleGlobal(e);
+}
+
+void Application::waitForInput(uint32_t ms) {
+    events_.wait(std::min(ms, kMaxWait));
+}
+
+void Application::run(Window& main) {
+    stack_.push_back(&main);
+    main.reopen();
+    if (main.onShow) main.onShow();
+    if (main.autoPaint) repaint(main);
+    while (!quit_ && !main.closed()) {
+        const bool events = processEvents();
+        const bool ticked = timer_.poll();
+        if (!events && !ticked && !quit_ && !main.closed()) waitForInput(timer_.msUntilDue());
+    }
+    stack_.pop_back();
+}
+
+int Application::showModal(Window& w) {
+    const Bitmap under = surface().crop(w.bounds);
+    stack_.push_back(&w);
+    w.reopen();
+    if (w.onShow) w.onShow();
+    if (!w.closed()) repaint(w);
+    while (!quit_ && !w.closed())
+        if (!processEvents() && !quit_ && !w.closed()) waitForInput(kMaxWait);
+    stack_.pop_back();
+    copyOpaque(surface(), std::max(w.bounds.x, 0), std::max(w.bounds.y, 0), under);
+    flip();
+    return w.closed() ? w.modalResult() : 0;
+}
+
+void Application::flip() {
+    for (Window* w : stack_) w->paintWindowed(surface(), text_);
+    display_.flip();
+}
+
+void Application::repaint(Window& w) {
+    w.paint(surface(), text_);
+    flip();
+}
+
+}  // namespace tb

@@ -1,0 +1,108 @@
+// Speed and size of the word store on the shipped word list:
+//   tb-dictbench [--benchmark_...]   (the list must have been built first)
+// Lookup is what the computer player asks hundreds of thousands of times per
+// move; OpenReady is the start-up cost; IndexMemory the resident size the
+// index adds.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/text.h"
+#include "platform/sqlite_db.h"
+#include "platform/sqlite_word_store.h"
+
+namespace {
+
+const tb::FileRoot kInstall{TB_ROOT_DIR};
+
+// An empty user directory, so the player's own changes play no part.
+const tb::FileRoot& userDir() {
+    static const tb::FileRoot dir = [] {
+        auto path = tb::fs::temp_directory_path() / ("tb-dictbench-" + std::to_string(getpid()));
+        tb::fs::create_directories(path);
+        return tb::FileRoot(path);
+    }();
+    return dir;
+}
+
+double residentMb() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// Half of the queries are words of the list, half are words with one letter
+// changed or added (almost all of them misses), in random order, as the
+// computer player's candidates are.
+std::vector<std::string> queries() {
+    tb::SqliteDb db(kInstall.resolve(tb::SqliteWordStore::kShippedName),
+                    tb::SqliteDb::Mode::ReadOnly);
+    auto rows = db.prepare("SELECT Cesky FROM Slovnik");
+    std::vector<std::string> words;
+    while (rows.step()) words.push_back(tb::utf8ToCp1250(rows.column(0)));
+    std::mt19937 random(7);
+    std::vector<std::string> out;
+    for (int i = 0; i < (1 << 20); ++i) {
+        std::string w = words[random() % words.size()];
+        if (i % 2 == 1) {
+            const char letter = "aeiouklmnprstvz"[random() % 15];
+            if (random() % 2)
+                w += letter;
+            else
+                w[random() % w.size()] = letter;
+        }
+        out.push_back(std::move(w));
+    }
+    return out;
+}
+
+void Lookup(benchmark::State& state) {
+    static const auto qs = queries();
+    tb::SqliteWordStore store(kInstall, userDir());
+    auto cursor = store.openCursor();
+    cursor->Lookup("a");  // waits for the index
+    size_t i = 0, found = 0;
+    for (auto _ : state) {
+        found += cursor->Lookup(qs[i++ & (qs.size() - 1)]);
+    }
+    benchmark::DoNotOptimize(found);
+    state.SetItemsProcessed(state.iterations());
+    state.counters["hit_ratio"] = static_cast<double>(found) / state.iterations();
+}
+BENCHMARK(Lookup);
+
+void OpenReady(benchmark::State& state) {
+    for (auto _ : state) {
+        tb::SqliteWordStore store(kInstall, userDir());
+        benchmark::DoNotOptimize(store.openCursor()->Lookup("pes"));
+    }
+}
+BENCHMARK(OpenReady)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+void IndexMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const double before = residentMb();
+        tb::SqliteWordStore store(kInstall, userDir());
+        state.counters["words"] = static_cast<double>(store.index().size());
+        state.counters["index_MB"] = residentMb() - before;
+    }
+}
+BENCHMARK(IndexMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ec;
+    tb::fs::remove_all(userDir().base(), ec);
+    return 0;
+}
