@@ -17,8 +17,8 @@ bool showHintDialog(UiContext& ctx, TAI& ai) {
     const Font hodnotaFont{"Verdana", 16, true, Rgb{255, 255, 255}};
     const std::array<const char*, 5> popisy{"LSlovo", "LBody", "LSouradniceX", "LSouradniceY",
                                             "LSmer"};
-    const std::array<const char*, 5> texty{"Slovo :", "Body :", "Souřadnice X :",
-                                           "Souřadnice Y :", "Smer :"};
+    const std::array<const char*, 5> texty{
+        "Slovo :", "Body :", "Souřadnice X :", "Souřadnice Y :", "Smer :"};
     const std::array<const char*, 5> hodnoty{"LaSlovo", "LaBody", "LaX", "LaY", "LaSmer"};
     std::array<Label*, 5> la{};
     for (int i = 0; i < 5; ++i) {

@@ -40,7 +40,9 @@ void frame(Bitmap& b, Rgb c) {
 
 }  // namespace
 
-std::string cp1250(std::string_view utf8) { return utf8ToCp1250(utf8); }
+std::string cp1250(std::string_view utf8) {
+    return utf8ToCp1250(utf8);
+}
 
 Font fitFont(TextPainter& tp, Font font, std::string_view text, int width, int smallest) {
     while (font.size > smallest && tp.textWidth(font, text) > width) --font.size;
@@ -68,8 +70,8 @@ const Picture& PictureDialog::face(std::string_view name, Rect where, std::strin
     return standIn(name, where, caption, f);
 }
 
-const Picture& PictureDialog::standIn(std::string_view name, Rect where,
-                                      std::string_view caption, Face f) {
+const Picture& PictureDialog::standIn(std::string_view name, Rect where, std::string_view caption,
+                                      Face f) {
     Bitmap b(where.w, where.h);
     TextPainter& tp = ctx.app.text();
     const std::string text = cp1250(caption);
@@ -86,8 +88,9 @@ const Picture& PictureDialog::standIn(std::string_view name, Rect where,
         for (int y = 0; y < b.height(); ++y)
             fillRect(b, {0, y, b.width(), 1}, mix(top, bottom, y, b.height() - 1));
         frame(b, Rgb{70, 48, 18});
-        const Font font = fitFont(tp, {"Verdana", std::min(16, b.height() - 6), true, Rgb{40, 24, 8}},
-                                  text, b.width() - 6, 7);
+        const Font font =
+            fitFont(tp, {"Verdana", std::min(16, b.height() - 6), true, Rgb{40, 24, 8}}, text,
+                    b.width() - 6, 7);
         const int shift = f == Face::Down ? 1 : 0;
         tp.textOut(b, TextPainter::centredLeft(0, b.width(), tp.textWidth(font, text)) + shift,
                    (b.height() - tp.textHeight(font)) / 2 + shift, font, text);

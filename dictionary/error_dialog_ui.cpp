@@ -15,9 +15,12 @@ ErrorDialog::ErrorDialog(UiContext& c, std::string list, int height)
 }
 
 Label& ErrorDialog::text(std::string name, int top, const std::string& caption) {
-    const Font font{"Verdana", 13, true, Rgb{250, 236, 200}};
+    // A long word first gets the narrower face, and only then a smaller size.
+    TextPainter& tp = ctx.app.text();
+    Font font{"Verdana", 13, true, Rgb{250, 236, 200}};
+    if (tp.textWidth(font, caption) > kTextWidth) font.family = "Arial";
     Label& l = label(std::move(name), {kTextLeft, top, kTextWidth, 20},
-                     fitFont(ctx.app.text(), font, caption, kTextWidth), Alignment::Center);
+                     fitFont(tp, font, caption, kTextWidth), Alignment::Center);
     l.caption = caption;
     return l;
 }

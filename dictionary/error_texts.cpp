@@ -5,11 +5,17 @@
 namespace tb {
 namespace {
 
-std::string cp(const char* utf8) { return utf8ToCp1250(utf8); }
+std::string cp(const char* utf8) {
+    return utf8ToCp1250(utf8);
+}
 
-std::string vUvozovkach(const std::string& slovo) { return "\"" + slovo + "\""; }
+std::string vUvozovkach(const std::string& slovo) {
+    return "\"" + slovo + "\"";
+}
 
-std::string pozice(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
+std::string pozice(int x, int y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
 
 }  // namespace
 

@@ -8,15 +8,25 @@ namespace tb {
 namespace {
 
 constexpr int kLabelWidth = 320;
+constexpr int kLabelTop = 84;
+constexpr int kLabelHeight = 54;
+
+int textHeight(TextPainter& tp, const Label& l) {
+    return static_cast<int>(l.lines(tp).size()) * tp.textHeight(l.font);
+}
+
+// The text stands in the middle of its box.
+void centre(TextPainter& tp, Label& l) {
+    l.height = textHeight(tp, l);
+    l.top = kLabelTop + (kLabelHeight - l.height) / 2;
+}
 
 // A meaning may be long: the text gets smaller until it fits the box, and
 // what still does not fit is cut off after the last whole word with "…",
 // so nothing is painted outside the window.
 void fitInto(TextPainter& tp, Label& l) {
     const std::string whole = l.caption;
-    auto fits = [&] {
-        return static_cast<int>(l.lines(tp).size()) * tp.textHeight(l.font) <= l.height;
-    };
+    auto fits = [&] { return textHeight(tp, l) <= kLabelHeight; };
     for (l.font.size = 14; l.font.size > 10 && !fits(); --l.font.size) {
     }
     size_t keep = whole.size();
@@ -25,6 +35,7 @@ void fitInto(TextPainter& tp, Label& l) {
         if (keep == std::string::npos) keep = 0;
         l.caption = whole.substr(0, keep) + "\x85";
     }
+    centre(tp, l);
 }
 
 }  // namespace
@@ -35,15 +46,18 @@ void showMeaningDialog(UiContext& ctx) {
     d.background("Pozadi");
     Edit& edit1 = d.window.add<Edit>("Edit1", Rect{19, 47, 144, 22});
     styleWordEdit(edit1, 8);
-    Label& label1 = d.label("Label1", {15, 84, kLabelWidth, 54},
+    Label& label1 = d.label("Label1", {15, kLabelTop, kLabelWidth, kLabelHeight},
                             {"Verdana", 14, true, Rgb{250, 236, 200}}, Alignment::Center);
     label1.wordWrap = true;
-    label1.caption = vyznamSlova;
-    edit1.onChange = [&](Control&) {
-        if (label1.caption == vyznamSlova) return;
+    auto nadpis = [&] {
         label1.caption = vyznamSlova;
         label1.width = kLabelWidth;
         label1.font.size = 14;
+        centre(ctx.app.text(), label1);
+    };
+    nadpis();
+    edit1.onChange = [&](Control&) {
+        if (label1.caption != vyznamSlova) nadpis();
     };
     auto hledej = [&] {
         if (edit1.text.empty()) return;

@@ -9,8 +9,8 @@ void showWordTestDialog(UiContext& ctx) {
     d.background("Poklad");
     Edit& eTest = d.window.add<Edit>("ETest", Rect{19, 47, 144, 22});
     styleWordEdit(eTest, 9);
-    Label& vysledek = d.label("Vysledek", {182, 76, 88, 18}, {"Verdana", 13, true, Rgb{250, 214, 110}},
-                              Alignment::Center);
+    Label& vysledek = d.label("Vysledek", {182, 76, 88, 18},
+                              {"Verdana", 13, true, Rgb{250, 214, 110}}, Alignment::Center);
     auto kontrola = [&] {
         if (eTest.text.empty()) return;
         ctx.HrajZvuk(1);

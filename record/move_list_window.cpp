@@ -48,7 +48,8 @@ std::vector<std::string> radkySeznamu(TextPainter& tp, const Font& font,
         if (st.before >= 0) posunNa(tp, font, buf, st.before);
         for (size_t i = 0; i < r.sloupce.size(); ++i) {
             buf += sloupec(r, i);
-            if (i < st.after.size() && i + 1 < r.sloupce.size()) posunNa(tp, font, buf, st.after[i]);
+            if (i < st.after.size() && i + 1 < r.sloupce.size())
+                posunNa(tp, font, buf, st.after[i]);
         }
         out.push_back(std::move(buf));
     }

@@ -7,9 +7,7 @@ namespace tb {
 bool showResultsScreen(UiContext& ctx, const Vysledek& v) {
     PictureDialog d(ctx, "TKonecForm", {0, 0, 1024, 768});
     d.background("Pozadi");
-    auto obrazek = [&](const char* name, Rect r, bool ukaz) {
-        d.picture(name, r).visible = ukaz;
-    };
+    auto obrazek = [&](const char* name, Rect r, bool ukaz) { d.picture(name, r).visible = ukaz; };
     obrazek("Win", {290, 25, 450, 120}, v.obrazek == VysledekObrazek::Win);
     obrazek("Lost", {280, 25, 480, 115}, v.obrazek == VysledekObrazek::Lost);
     obrazek("Remiza", {350, 25, 350, 100}, v.obrazek == VysledekObrazek::Remiza);

@@ -27,8 +27,8 @@ TEST(ErrorTexts, RuleErrorsFillTheirLabelsWordForWord) {
          {"", "Slovo \"kolo\" na souřadnicích:3,8 je moc krátké.", "Obsahuje pouze: 4 písmena.",
           "A vy máte nastaven limit na: 3 písmena."}},
         {{0, 1, 7, 8, 3, 2, "pivovary"},
-         {"", "Slovo \"pivovary\" na souřadnicích:3,8 je moc krátké.",
-          "Obsahuje pouze: 8 písmen.", "A vy máte nastaven limit na: 7 písmen."}},
+         {"", "Slovo \"pivovary\" na souřadnicích:3,8 je moc krátké.", "Obsahuje pouze: 8 písmen.",
+          "A vy máte nastaven limit na: 7 písmen."}},
         // No full stop after the position of a word that does not connect.
         {{0, 0, 2, 2, 12, 3, "lev"},
          {"", "", "Slovo \"lev\" nenavazuje. Je na souřadnicích:12,2", ""}},
@@ -42,7 +42,8 @@ TEST(ErrorTexts, RuleErrorsFillTheirLabelsWordForWord) {
             EXPECT_EQ(cp1250ToUtf8(t[i]), k.texty[i]) << "error " << k.c.kod << " label " << i;
     }
     // A word with letters beyond ASCII stays one byte a letter.
-    EXPECT_EQ(textyChybyPravidla({0, 1, 5, 8, 7, 2, cp("šť")})[2], cp("Obsahuje pouze: 2 písmena."));
+    EXPECT_EQ(textyChybyPravidla({0, 1, 5, 8, 7, 2, cp("šť")})[2],
+              cp("Obsahuje pouze: 2 písmena."));
 }
 
 TEST(ErrorTexts, WordErrorAndExchangeRefusal) {

@@ -1,7 +1,8 @@
+#include "ai/hint_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include "ai/computer_player.h"
-#include "ai/hint_dialog.h"
 #include "window_fixture.h"
 
 namespace tb {

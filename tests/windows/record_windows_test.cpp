@@ -1,6 +1,6 @@
-#include <numeric>
-
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 #include "core/tiles.h"
 #include "record/browse_window.h"
@@ -37,9 +37,9 @@ TEST(MoveList, ColumnsArePaddedToTheirStops) {
         const char* column;
         int stop;
     };
-    const Stop stops[] = {{0, "Eva", 25},  {0, "pes", 110}, {0, "42", 346}, {0, "1:16", 390},
-                          {1, "Jan", 25},  {1, "Nev", 110}, {3, "Eva", 80}, {3, "...", 200},
-                          {3, "93", 300}};
+    const Stop stops[] = {{0, "Eva", 25},   {0, "pes", 110}, {0, "42", 346},
+                          {0, "1:16", 390}, {1, "Jan", 25},  {1, "Nev", 110},
+                          {3, "Eva", 80},   {3, "...", 200}, {3, "93", 300}};
     for (const Stop& s : stops) {
         const std::string& line = lines[s.row];
         const int x = tp.textWidth(font, line.substr(0, line.find(s.column)));
@@ -57,8 +57,9 @@ TEST(MoveList, TheWindowListsEveryTurnOfTheRecord) {
     t.tah(3);
     t.hra.PrehazujClick();  // a pass
     test::WindowsFixture f;
-    UiContext ctx{f.app, f.images, t.s, *f.kurzor, f.root, FileRoot(t.dir.path()),
-                  [&](int n) { f.zvuky.push_back(n); }};
+    UiContext ctx{f.app, f.images, t.s, *f.kurzor, f.root, FileRoot(t.dir.path()), [&](int n) {
+                      f.zvuky.push_back(n);
+                  }};
     f.hraciPlocha();
     f.potom([&] {
         EXPECT_EQ(f.okno().bounds, (Rect{262, 184, 500, 400}));
@@ -166,12 +167,18 @@ TEST(ResultsScreen, ShowsTheWinnerAndTellsWhetherToBrowse) {
         bool prohlizet;
     };
     const Case cases[] = {
-        {{VysledekObrazek::Win, 0, cp("Jméno vítěze: Eva"), cp("Délka hry: 0:28:35")}, "Win",
-         "Prubeh", true},
-        {{VysledekObrazek::Lost, 0, cp("Jméno vítěze: PC"), cp("Délka hry: 1:02:00")}, "Lost",
-         "Konec", false},
-        {{VysledekObrazek::WinPL, 3, cp("Jméno vítěze: Olga"), cp("Délka hry: 0:40:00")}, "WPL3",
-         "Konec", false},
+        {{VysledekObrazek::Win, 0, cp("Jméno vítěze: Eva"), cp("Délka hry: 0:28:35")},
+         "Win",
+         "Prubeh",
+         true},
+        {{VysledekObrazek::Lost, 0, cp("Jméno vítěze: PC"), cp("Délka hry: 1:02:00")},
+         "Lost",
+         "Konec",
+         false},
+        {{VysledekObrazek::WinPL, 3, cp("Jméno vítěze: Olga"), cp("Délka hry: 0:40:00")},
+         "WPL3",
+         "Konec",
+         false},
         {{VysledekObrazek::Remiza, 0, "", cp("Délka hry: 0:10:00")}, "Remiza", "Prubeh", true},
     };
     for (const Case& k : cases) {

@@ -15,14 +15,16 @@
 #include "core/text.h"
 #include "dictionary/memory_word_store.h"
 #include "platform/application.h"
-#include "platform/image_manifest.h"
 #include "platform/dummy_drivers.h"
+#include "platform/image_manifest.h"
 #include "screen/ui_context.h"
 #include "support/scripted_events.h"
 
 namespace tb::test {
 
-inline std::string cp(const char* utf8) { return utf8ToCp1250(utf8); }
+inline std::string cp(const char* utf8) {
+    return utf8ToCp1250(utf8);
+}
 
 struct WindowsFixture {
     WindowsFixture() {
