@@ -80,10 +80,10 @@ class GameUi {
     // Redraw the whole game screen from the state.
     virtual void prekresli() {}
 
-    // The modal windows that decide something. The caller has already
-    // stopped the clocks' effects it must (HlidatLimit); the window shows the
-    // system pointer and stops the frame timer while it is open, and returns
-    // the button that closed it. The rules then perform that button's action.
+    // The modal windows that decide something. The window shows the system
+    // pointer and stops the frame timer while it is open, and returns the
+    // button that closed it; the rules then perform that button's action
+    // (and the time-limit watch HlidatLimit that goes with it).
     virtual DialogVolba ChybaPravidlaBox(const ChybaPravidla& /*c*/) {
         return DialogVolba::Zavreno;
     }

@@ -95,6 +95,7 @@ std::vector<std::string> TZapis::radky() const {
 }
 
 Radky TZapis::NajetNaPozici(int k) const {
+    if (k < 0) throw RecordError("Data/main.dat: no record " + std::to_string(k + 1));
     Radky r(radky(), "Data/main.dat");
     r.preskoc(static_cast<size_t>(k) * kRadkuZaznamu);
     return r;

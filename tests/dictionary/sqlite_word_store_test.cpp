@@ -157,6 +157,22 @@ TEST_F(SqliteWordStoreTest, BadFilesAreErrorsNamingTheFile) {
     { SqliteDb db(install.path() / "Slovnik_cz.db.x", SqliteDb::Mode::ReadWriteCreate); }
     fs::rename(install.path() / "Slovnik_cz.db.x", install.path() / "Slovnik_cz.db");
     expectNamed("no table");
+
+    // Damage found only while the words are read in the background shows at
+    // the first use, and at every use after it.
+    std::vector<std::string> many;
+    for (int i = 0; i < 20000; ++i) many.push_back("slovo" + std::to_string(i));
+    ship(many);
+    {
+        std::fstream f(install.path() / "Slovnik_cz.db",
+                       std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(3 * 4096);
+        f << std::string(8 * 4096, '\x5A');
+    }
+    auto store = open();
+    auto cursor = store->openCursor();
+    EXPECT_THROW(cursor->Lookup("pes"), FileError);
+    EXPECT_THROW(cursor->SeekNearest("pes"), FileError);
 }
 
 }  // namespace
