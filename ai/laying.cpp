@@ -27,6 +27,7 @@ void TAI::PolozSlovo(GameState& s, GameUi& ui) const {
                 ui.HrajZvuk(2);
                 const Bod z = polohaNaStojanu(s.NaTahu, slot), c = polohaNaDesce(x, y);
                 ui.PresunPismeno(t, z.x, z.y, c.x, c.y, kDobaLetu);
+                ui.KamenNaPole(t, x, y);
                 stojan[slot] = 0;
                 break;
             }

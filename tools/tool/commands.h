@@ -6,5 +6,6 @@
 namespace tb::tool {
 
 int lookupCommand(ToolEnv& env);
+int selfplayCommand(ToolEnv& env);
 
 }  // namespace tb::tool

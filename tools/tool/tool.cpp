@@ -20,6 +20,7 @@ constexpr const char* kUsage =
 const std::map<std::string, std::function<int(ToolEnv&)>>& commands() {
     static const std::map<std::string, std::function<int(ToolEnv&)>> all = {
         {"lookup", lookupCommand},
+        {"selfplay", selfplayCommand},
     };
     return all;
 }

@@ -1,0 +1,27 @@
+#pragma once
+// What the game's windows need from the running application: the screen and
+// its loop, the pictures, sound, the game state, the dictionary and the two
+// file roots. One instance lives as long as the application.
+
+#include <functional>
+
+#include "core/game_state.h"
+#include "dictionary/word_store.h"
+#include "platform/application.h"
+#include "platform/files.h"
+#include "platform/image_manifest.h"
+
+namespace tb {
+
+struct UiContext {
+    Application& app;
+    ImageLists& images;
+    GameState& s;
+    WordCursor& slovnik;  // the game screen's cursor on the dictionary
+    FileRoot install;     // pictures, sounds, dictionary, data/information.dat
+    FileRoot user;        // Data/, Save/
+    // Sound effect 1..9; silent while the effects are off.
+    std::function<void(int)> HrajZvuk = [](int) {};
+};
+
+}  // namespace tb

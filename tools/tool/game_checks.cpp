@@ -1,0 +1,110 @@
+#include "tools/tool/game_checks.h"
+
+#include <array>
+#include <cctype>
+
+#include "record/record_lines.h"
+
+namespace tb::tool {
+namespace {
+
+std::string tile(int t) {
+    return "tile " + std::to_string(t);
+}
+
+// Points of one move description: the number after each ':' of a word entry
+// ("pes(5,8) :12,"); an exchange ("Výměna:a,ř,") and a pass score nothing.
+int bodyRozpisu(const std::string& rozpis) {
+    int body = 0;
+    for (size_t i = rozpis.find(':'); i != std::string::npos; i = rozpis.find(':', i + 1)) {
+        size_t j = i + 1;
+        int n = 0;
+        bool cislo = false;
+        for (; j < rozpis.size() && std::isdigit(static_cast<unsigned char>(rozpis[j])); ++j) {
+            n = n * 10 + (rozpis[j] - '0');
+            cislo = true;
+        }
+        if (cislo) body += n;
+    }
+    return body;
+}
+
+int cislo(const std::string& radek) {
+    return std::stoi(radek);
+}
+
+}  // namespace
+
+std::string kontrolaKamenu(const GameState& s) {
+    std::array<int, kTiles + 1> vPytli{}, mist{};
+    for (int i = 1; i <= kTiles; ++i) {
+        const int t = s.Pytel[i];
+        if (t < 1 || t > kTiles)
+            return "Pytel[" + std::to_string(i) + "] holds " + std::to_string(t);
+        if (++vPytli[t] > 1) return "Pytel holds " + tile(t) + " twice";
+        if (i > s.Vytazeno) ++mist[t];
+    }
+    for (int p = 1; p <= s.PocetHracu; ++p)
+        for (int slot = 1; slot <= kRack; ++slot)
+            if (const int t = s.Zasobnik[p][slot]) ++mist[t];
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) {
+            if (const int t = s.Pole[x][y].Pevny) ++mist[t];
+            if (const int t = s.Pole[x][y].Novy) ++mist[t];
+        }
+    for (int t = 1; t <= kTiles; ++t)
+        if (mist[t] != 1) return tile(t) + " lies in " + std::to_string(mist[t]) + " places";
+    return {};
+}
+
+std::string kontrolaBodu(const GameState& s, const std::vector<std::string>& radky) {
+    std::array<int, kSeats + 1> soucet{};
+    size_t r = 0;
+    int hrac = 0;  // seat on move at the previous record
+    for (; r + kRadkuZaznamu <= radky.size() && !radky[r + kRadkuZaznamu - 1].size();
+         r += kRadkuZaznamu) {
+        const int naTahu = cislo(radky[r + 4]);
+        if (hrac != 0) soucet[hrac] += bodyRozpisu(radky[r + 1]);
+        hrac = naTahu;
+    }
+    // The closing section: one entry per seat with tiles left, the bonus last,
+    // then the time line and the final totals.
+    for (; r + 1 < radky.size() && !radky[r].empty() && radky[r + 1].empty(); r += 2) {
+        const std::string& z = radky[r];
+        const int p = z[0] - '0';
+        const size_t i = z.find_last_of("+-");
+        if (p < 1 || p > kSeats || i == std::string::npos) return "bad closing entry: " + z;
+        soucet[p] += (z[i] == '+' ? 1 : -1) * cislo(z.substr(i + 1));
+    }
+    for (int p = 1; p <= s.PocetHracu; ++p)
+        if (soucet[p] != s.Hraci[p].BodyCelkem)
+            return "seat " + std::to_string(p) + " has " + std::to_string(s.Hraci[p].BodyCelkem) +
+                   " points, its recorded moves " + std::to_string(soucet[p]);
+    return {};
+}
+
+std::string kontrolaZaznamu(const GameState& s, const TZapis& zapis) {
+    GameState kopie = s;
+    kopie.CisloTahu = s.PosledniTah;
+    try {
+        zapis.InitTah(kopie);
+    } catch (const std::exception& e) {
+        return std::string("record does not load: ") + e.what();
+    }
+    for (int p = 1; p <= kSeats; ++p) {
+        if (kopie.Zasobnik[p] != s.Zasobnik[p])
+            return "record holds another rack " + std::to_string(p);
+        if (kopie.Hraci[p].BodyCelkem != s.Hraci[p].BodyCelkem)
+            return "record holds another score of seat " + std::to_string(p);
+    }
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y)
+            if (kopie.Pole[x][y].Pevny != s.Pole[x][y].Pevny)
+                return "record holds another board at " + std::to_string(x) + "," +
+                       std::to_string(y);
+    if (kopie.NaTahu != s.NaTahu || kopie.Vytazeno != s.Vytazeno)
+        return "record holds another turn or bag";
+    return {};
+}
+
+}  // namespace tb::tool

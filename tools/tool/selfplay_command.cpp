@@ -1,0 +1,161 @@
+// selfplay: whole games of computer seats through the real turn cycle,
+// checking the invariants of the game after every move.
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "ai/computer_turn.h"
+#include "core/hra.h"
+#include "core/tiles.h"
+#include "record/move_record.h"
+#include "tools/tool/commands.h"
+#include "tools/tool/game_checks.h"
+
+namespace tb::tool {
+namespace {
+
+// A broken invariant; ends the run with exit code 1.
+struct Porusena {
+    std::string co;
+};
+
+void over(const std::string& chyba) {
+    if (!chyba.empty()) throw Porusena{chyba};
+}
+
+// The computer seat that checks the position it finds and times its search.
+class MerenyHrac : public PocitacovyHrac {
+  public:
+    MerenyHrac(Hra& hra, WordCursor& kurzor, const TZapis& zapis)
+        : PocitacovyHrac(hra, kurzor), hra_(hra), zapis_(zapis) {}
+
+    std::vector<double> ms;
+
+  protected:
+    void hledej() override {
+        const GameState& s = hra_.stav();
+        over(kontrolaKamenu(s));
+        over(kontrolaBodu(s, zapis_.radky()));
+        over(kontrolaZaznamu(s, zapis_));
+        // All seats are computers: a game where no one can ever lay the
+        // first word would pass for ever.
+        if (ms.size() > 2000) throw Porusena{"the game does not end"};
+        const auto t0 = std::chrono::steady_clock::now();
+        PocitacovyHrac::hledej();
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count());
+    }
+
+  private:
+    Hra& hra_;
+    const TZapis& zapis_;
+};
+
+class TichaObrazovka : public GameUi {
+  public:
+    bool KonecHryBox(const Vysledek&) override {
+        konec = true;
+        return false;
+    }
+    bool konec = false;
+};
+
+struct Nastaveni {
+    int hracu, minPismen;
+    std::optional<std::filesystem::path> zaznamy;
+};
+
+std::string ms(double v) {
+    std::ostringstream o;
+    o.precision(2);
+    o << std::fixed << v;
+    return o.str();
+}
+
+// Plays game i; returns its summary line.
+std::string hra(ToolEnv& env, const Nastaveni& n, int i, uint64_t seed, std::vector<double>& vse) {
+    GameState s;
+    dejVsechnaPismena(s);
+    TichaObrazovka ui;
+    Nahoda rnd(seed);
+    TZapis zapis(env.user());
+    auto kurzorHry = env.store().openCursor();
+    auto kurzorPC = env.store().openCursor();
+    Hra h(s, ui, rnd, *kurzorHry, zapis);
+    MerenyHrac pc(h, *kurzorPC, zapis);
+    h.setComputerPlayer(&pc);
+    s.PocetHracu = n.hracu;
+    s.MinPismen = n.minPismen;
+    for (int p = 1; p <= kSeats; ++p) {
+        s.VolbaPC[p] = p <= n.hracu;
+        s.Hraci[p].Jmeno = "PC" + std::to_string(p);
+    }
+    s.StartHry = 1;
+    h.NastavCasovac(true, 1);
+    h.DXTimer1Timer();
+    if (!ui.konec) throw Porusena{"game " + std::to_string(i) + " did not end"};
+    over(kontrolaKamenu(s));
+    over(kontrolaBodu(s, zapis.radky()));
+    if (n.zaznamy)
+        std::filesystem::copy_file(zapis.mainDat(),
+                                   *n.zaznamy / ("game-" + std::to_string(i) + ".dat"),
+                                   std::filesystem::copy_options::overwrite_existing);
+
+    std::ostringstream line;
+    line << "game " << i << ": moves " << pc.ms.size() << ", scores";
+    int vitez = 0, nejvic = 0;
+    for (int p = 1; p <= n.hracu; ++p) {
+        const int b = s.Hraci[p].BodyCelkem;
+        line << ' ' << b;
+        if (p == 1 || b > nejvic) {
+            vitez = p;
+            nejvic = b;
+        } else if (b == nejvic) {
+            vitez = 0;
+        }
+    }
+    std::vector<double> t = pc.ms;
+    std::sort(t.begin(), t.end());
+    vse.insert(vse.end(), t.begin(), t.end());
+    line << ", winner " << vitez << ", search ms median " << ms(t.empty() ? 0 : t[t.size() / 2])
+         << " max " << ms(t.empty() ? 0 : t.back());
+    return line.str();
+}
+
+}  // namespace
+
+int selfplayCommand(ToolEnv& env) {
+    const int games = env.takeIntOption("--games", 1);
+    const int seed = env.takeIntOption("--seed", 1);
+    Nastaveni n{env.takeIntOption("--players", 2), env.takeIntOption("--min-letters", 2), {}};
+    if (const auto dir = env.takeOption("--record-dir")) n.zaznamy = *dir;
+    if (!env.args().empty()) throw UsageError("selfplay: unexpected " + env.args().front());
+    if (n.hracu < 2 || n.hracu > kSeats) throw UsageError("--players must be 2..4");
+    if (n.minPismen < 1 || n.minPismen > kBoard) throw UsageError("--min-letters must be 1..15");
+    if (n.zaznamy) std::filesystem::create_directories(*n.zaznamy);
+
+    env.store();  // loaded before the clock starts
+    std::vector<double> vse;
+    const auto t0 = std::chrono::steady_clock::now();
+    try {
+        for (int i = 1; i <= games; ++i)
+            env.out << hra(env, n, i, static_cast<uint64_t>(seed) + i, vse) << std::endl;
+    } catch (const Porusena& p) {
+        env.out << "invariant broken: " << p.co << std::endl;
+        return 1;
+    }
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::sort(vse.begin(), vse.end());
+    env.out << games << " games, invariants ok" << std::endl;
+    if (!vse.empty())
+        env.err << "search ms median " << ms(vse[vse.size() / 2]) << " max " << ms(vse.back())
+                << ", " << ms(games / s) << " games/s\n";
+    return 0;
+}
+
+}  // namespace tb::tool
