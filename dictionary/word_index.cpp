@@ -44,9 +44,33 @@ WordKey keyOfCp1250(std::string_view cp) {
     return key << shiftOf(cp.size() - 1);
 }
 
+// Two bits of one 64-bit word of the filter, chosen by hash bits the table
+// does not use for its slot number.
+struct FilterBits {
+    size_t word;
+    uint64_t bits;
+};
+FilterBits filterBitsOf(uint64_t hash, size_t words) {
+    return {(hash >> 24) & (words - 1),
+            (uint64_t{1} << ((hash >> 52) & 63)) | (uint64_t{1} << ((hash >> 58) & 63))};
+}
+
 }  // namespace
 
-WordIndex::WordIndex() : table_(capacityFor(0)) {}
+WordIndex::WordIndex() {
+    allocate(capacityFor(0));
+}
+
+void WordIndex::allocate(size_t capacity) {
+    table_ = HugeArray<Slot>(capacity);
+    filter_ = HugeArray<uint64_t>(capacity / 8);
+    used_ = 0;
+}
+
+bool WordIndex::mayHold(uint64_t hash) const {
+    const auto f = filterBitsOf(hash, filter_.size());
+    return (filter_[f.word] & f.bits) == f.bits;
+}
 
 WordKey WordIndex::keyOf(const Slot& s) {
     return (static_cast<WordKey>(s[2]) << 64) | (static_cast<WordKey>(s[1]) << 32) | s[0];
@@ -68,8 +92,7 @@ bool WordIndex::appendUtf8(std::string_view utf8) {
 void WordIndex::seal() {
     std::sort(loading_.begin(), loading_.end());
     loading_.erase(std::unique(loading_.begin(), loading_.end()), loading_.end());
-    table_ = HugeArray<Slot>(capacityFor(loading_.size()));
-    used_ = 0;
+    allocate(capacityFor(loading_.size()));
     order_.clear();
     order_.reserve(loading_.size());
     // The slots are met at random; asking for them a little ahead lets the
@@ -84,11 +107,11 @@ void WordIndex::seal() {
     std::vector<WordKey>().swap(loading_);
 }
 
-size_t WordIndex::find(WordKey key) const {
+size_t WordIndex::find(WordKey key, uint64_t hash) const {
     const size_t mask = table_.size() - 1;
     const auto lo = static_cast<uint32_t>(key), mid = static_cast<uint32_t>(key >> 32),
                hi = static_cast<uint32_t>(key >> 64);
-    for (size_t i = hashOf(key) & mask;; i = (i + 1) & mask) {
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot& s = table_[i];
         if (s[0] == lo && s[1] == mid && s[2] == hi) return i;
         if ((s[0] | s[1] | s[2]) == 0) return kNone;
@@ -97,7 +120,10 @@ size_t WordIndex::find(WordKey key) const {
 
 size_t WordIndex::place(WordKey key) {
     const size_t mask = table_.size() - 1;
-    size_t i = hashOf(key) & mask;
+    const uint64_t hash = hashOf(key);
+    const auto f = filterBitsOf(hash, filter_.size());
+    filter_[f.word] |= f.bits;
+    size_t i = hash & mask;
     while (keyOf(table_[i]) != 0 && !isGrave(table_[i])) i = (i + 1) & mask;
     if (keyOf(table_[i]) == 0) ++used_;
     table_[i] = {static_cast<uint32_t>(key), static_cast<uint32_t>(key >> 32),
@@ -107,20 +133,22 @@ size_t WordIndex::place(WordKey key) {
 
 // A bigger table moves every key, so the order is rebuilt with it.
 void WordIndex::rebuild(size_t capacity) {
-    HugeArray<Slot> old = std::exchange(table_, HugeArray<Slot>(capacity));
-    used_ = 0;
+    HugeArray<Slot> old = std::move(table_);
+    allocate(capacity);
     for (uint32_t& slot : order_) slot = static_cast<uint32_t>(place(keyOf(old[slot])));
 }
 
 bool WordIndex::contains(std::string_view cp) const {
     const WordKey key = keyOfCp1250(cp);
-    return key != 0 && find(key) != kNone;
+    if (key == 0) return false;
+    const uint64_t hash = hashOf(key);
+    return mayHold(hash) && find(key, hash) != kNone;
 }
 
 bool WordIndex::insert(std::string_view cp) {
     const WordKey key = keyOfCp1250(cp);
     if (key == 0) throw BadWordError("a word must be 1 to 15 of the 38 letters");
-    if (find(key) != kNone) return false;
+    if (find(key, hashOf(key)) != kNone) return false;
     if ((used_ + 1) * 5 > table_.size() * 4) rebuild(capacityFor(order_.size() + 1));
     const size_t pos = keyLowerBound(key);
     order_.insert(order_.begin() + pos, static_cast<uint32_t>(place(key)));
@@ -129,7 +157,7 @@ bool WordIndex::insert(std::string_view cp) {
 
 bool WordIndex::erase(std::string_view cp) {
     const WordKey key = keyOfCp1250(cp);
-    const size_t slot = key == 0 ? kNone : find(key);
+    const size_t slot = key == 0 ? kNone : find(key, hashOf(key));
     if (slot == kNone) return false;
     order_.erase(order_.begin() + keyLowerBound(key));
     table_[slot] = {0, 0, kGraveMark};

@@ -51,14 +51,6 @@ TEST(Estimate, LetterAndWordPremiumsOfEveryCell) {
                                               std::to_string(c.body));
 }
 
-TEST(Estimate, LetterValues) {
-    const std::vector<std::pair<char, int>> cases = {
-        {'a', 1},    {'\xE1', 2}, {'c', 3},     {'\xE8', 4}, {'\xEC', 5}, {'\xFA', 6},
-        {'\x9D', 7}, {'g', 8},    {'\xF3', 10}, {'-', 0},    {'q', 0},    {'A', 0},
-    };
-    for (auto [c, v] : cases) EXPECT_EQ(TAI::BodyP(c), v) << c;
-}
-
 TEST(Estimate, ShortWordsDroppedAndLaterCandidateWinsATie) {
     const std::vector<Cand> cands = {
         {"pes", 7, 8, true},

@@ -22,7 +22,7 @@ class ToolFixture {
     explicit ToolFixture(const std::vector<std::string>& words) {
         SqliteDb db(dict(), SqliteDb::Mode::ReadWriteCreate);
         db.exec("CREATE TABLE Slovnik(Cesky TEXT PRIMARY KEY) WITHOUT ROWID");
-        auto insert = db.prepare("INSERT INTO Slovnik VALUES (?1)");
+        auto insert = db.prepare("INSERT OR IGNORE INTO Slovnik VALUES (?1)");
         for (const auto& w : words) insert.bind(1, w).run();
     }
     std::filesystem::path dict() const { return dir.path() / "slovnik.db"; }

@@ -247,3 +247,34 @@ TEST(Pictures, EveryLetterTileIsA32PixelBitmap) {
 }
 
 }  // namespace
+
+namespace {
+
+// The room left for the game's own controls lies inside its window's picture.
+TEST(Pictures, ControlsLaidOutInsideTheirWindows) {
+    std::map<std::string, Size> windowSize;
+    for (const ManifestLine& l : tbtest::readManifest())
+        if (l.index == 0) windowSize[l.list] = {l.w, l.h};
+    std::ifstream in(installRoot() / "images/layout.txt");
+    std::string line;
+    int controls = 0;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream f(line);
+        std::string window, control;
+        double x, y, w, h;
+        std::getline(f, window, '\t');
+        std::getline(f, control, '\t');
+        f >> x >> y >> w >> h;
+        SCOPED_TRACE(window + " " + control);
+        ASSERT_TRUE(windowSize.count(window));
+        EXPECT_GE(x, 0);
+        EXPECT_GE(y, 0);
+        EXPECT_LE(x + w, windowSize[window].w);
+        EXPECT_LE(y + h, windowSize[window].h);
+        ++controls;
+    }
+    EXPECT_GT(controls, 50);  // the 38 letter labels alone
+}
+
+}  // namespace

@@ -45,8 +45,8 @@ void drawIntro(Catalog& c) {
               Pos{kSmallLeft[i], 453}, true);
     }
     c.add(l, "Uvadi", headingPicture("uvádí", 150, 50, 34), Pos{437, 359}, true);
-    c.add(l, "Titulky", headingPicture("obraz, zvuk a program: Lomyk hernička", 410, 50, 24),
-          Pos{307, 359}, true);
+    c.add(l, "Titulky", headingPicture("hudba a obraz: Lomyk hernička", 410, 50, 24), Pos{307, 359},
+          true);
     c.add(l, "Tavik", headingPicture("Tavik", 300, 90, 86), Pos{312, 350}, true);
     c.add(l, "Borun", headingPicture("Borun", 300, 90, 86), Pos{501, 418}, true);
 }

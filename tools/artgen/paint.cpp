@@ -89,6 +89,8 @@ void drawText(cairo_t* cr, const std::string& utf8, Rect box, TextStyle style) {
     setColour(cr, style.colour);
     pango_cairo_show_layout(cr, layout.get());
     cairo_restore(cr);
+    // Leave no current point behind: the next shape must not start with a line from here.
+    cairo_new_path(cr);
 }
 
 void addGrain(cairo_t* cr, Rect r, double amplitude, unsigned seed) {
@@ -300,7 +302,7 @@ void brassButton(cairo_t* cr, Rect r, Face face, const Content& content) {
             gradientStops(g, {{0, hex(0xFFF3C4)}, {0.45, hex(0xF4CF6A)}, {1, hex(0xC08E2E)}});
             break;
         case Face::Down:
-            gradientStops(g, {{0, hex(0x6F4D17)}, {0.5, hex(0x9C722B)}, {1, hex(0xC39B52)}});
+            gradientStops(g, {{0, hex(0x7E5A1E)}, {0.5, hex(0xAB8034)}, {1, hex(0xD2AA5E)}});
             break;
     }
     roundedRect(cr, body, radius - 1);

@@ -29,6 +29,7 @@ struct XmPattern {
     XmPattern(int rowCount, int channelCount)
         : rows(rowCount), channels(channelCount), cells(size_t(rowCount * channelCount)) {}
     XmCell& at(int row, int channel) { return cells[size_t(row * channels + channel)]; }
+    const XmCell& at(int row, int channel) const { return cells[size_t(row * channels + channel)]; }
 };
 
 struct XmInstrument {

@@ -7,5 +7,8 @@ namespace tb::tool {
 
 int lookupCommand(ToolEnv& env);
 int selfplayCommand(ToolEnv& env);
+int hintCommand(ToolEnv& env);
+int playCommand(ToolEnv& env);
+int movelistCommand(ToolEnv& env);
 
 }  // namespace tb::tool

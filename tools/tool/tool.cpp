@@ -19,8 +19,8 @@ constexpr const char* kUsage =
 
 const std::map<std::string, std::function<int(ToolEnv&)>>& commands() {
     static const std::map<std::string, std::function<int(ToolEnv&)>> all = {
-        {"lookup", lookupCommand},
-        {"selfplay", selfplayCommand},
+        {"lookup", lookupCommand}, {"selfplay", selfplayCommand}, {"hint", hintCommand},
+        {"play", playCommand},     {"movelist", movelistCommand},
     };
     return all;
 }

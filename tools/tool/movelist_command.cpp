@@ -1,0 +1,56 @@
+// movelist RECORDFILE --names A,B[,C[,D]]: the move list of a record file.
+
+#include <ostream>
+#include <sstream>
+
+#include "core/text.h"
+#include "menu/slot_files.h"
+#include "platform/files.h"
+#include "record/move_list.h"
+#include "record/record_lines.h"
+#include "tools/tool/commands.h"
+
+namespace tb::tool {
+
+int movelistCommand(ToolEnv& env) {
+    const auto jmena = env.takeOption("--names");
+    if (!jmena || env.args().size() != 1)
+        throw UsageError("movelist needs a record file and --names A,B[,C[,D]]");
+    GameState s;
+    std::istringstream in(*jmena);
+    std::string jmeno;
+    s.PocetHracu = 0;
+    while (std::getline(in, jmeno, ','))
+        if (++s.PocetHracu <= kSeats) s.Hraci[s.PocetHracu].Jmeno = utf8ToCp1250(jmeno);
+    if (s.PocetHracu < 2 || s.PocetHracu > kSeats) throw UsageError("--names needs 2 to 4 names");
+
+    const auto radky = rozdelRadky(readFile(env.args().front()));
+    size_t zaznamu = 0;
+    while ((zaznamu + 1) * kRadkuZaznamu <= radky.size() &&
+           radky[(zaznamu + 1) * kRadkuZaznamu - 1].empty())
+        ++zaznamu;
+    if (zaznamu == 0) throw UsageError(env.args().front() + ": no move record in it");
+    s.PosledniTah = static_cast<int32_t>(zaznamu);
+    s.Prohlizeni = radky.size() > zaznamu * kRadkuZaznamu;  // a closing section follows
+    writeRecordFile(env.user(), radky);
+    TZapis zapis(env.user());
+
+    for (const RadekSeznamu& r : seznamTahu(s, zapis)) {
+        std::string radek;
+        if (r.druh == RadekSeznamu::Druh::Cas) {
+            // "Celkový čas hry:" and the time, in two columns.
+            const std::string& t = r.sloupce.at(0);
+            const size_t dvojtecka = t.find(':');
+            radek = t.substr(t.find_first_not_of(' '), dvojtecka + 1 - t.find_first_not_of(' ')) +
+                    '\t' + t.substr(dvojtecka + 1);
+        } else if (r.druh == RadekSeznamu::Druh::Skore) {
+            radek = r.sloupce.at(0) + '\t' + r.sloupce.at(2);
+        } else {
+            for (size_t i = 0; i < r.sloupce.size(); ++i) radek += (i ? "\t" : "") + r.sloupce[i];
+        }
+        env.out << cp1250ToUtf8(radek) << '\n';
+    }
+    return 0;
+}
+
+}  // namespace tb::tool

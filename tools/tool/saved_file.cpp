@@ -1,0 +1,17 @@
+#include "tools/tool/saved_file.h"
+
+#include "core/tiles.h"
+#include "platform/files.h"
+#include "record/record_lines.h"
+
+namespace tb::tool {
+
+SavedGame nactiUlozenouHru(const std::filesystem::path& soubor, GameState& s) {
+    SavedGame g = parseSavedGame(rozdelRadky(readFile(soubor)), soubor.string());
+    dejVsechnaPismena(s);
+    applySavedGame(s, g);
+    LoadZobrazPole(s);
+    return g;
+}
+
+}  // namespace tb::tool
