@@ -18,15 +18,27 @@
 
 namespace {
 
-const tb::FileRoot& userDir() {
-    static const tb::FileRoot root = [] {
-        const auto dir = std::filesystem::temp_directory_path() /
-                         ("tb-fuzz-record-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir / "Data");
-        return tb::FileRoot(dir);
-    }();
-    return root;
-}
+// A user directory of this process, removed at exit.
+class UserDir {
+  public:
+    UserDir() {
+        // Every input is a file write: keep it in memory where there is a tmpfs.
+        std::error_code ec;
+        const auto base = std::filesystem::is_directory("/dev/shm", ec)
+                              ? std::filesystem::path("/dev/shm")
+                              : std::filesystem::temp_directory_path();
+        dir_ = base / ("tb-fuzz-record-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_ / "Data");
+    }
+    ~UserDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    tb::FileRoot root() const { return tb::FileRoot(dir_); }
+
+  private:
+    std::filesystem::path dir_;
+};
 
 bool sameTiles(const tb::GameState& a, const tb::GameState& b) {
     return a.Zasobnik == b.Zasobnik && a.Pytel == b.Pytel && a.Vytazeno == b.Vytazeno &&
@@ -38,7 +50,8 @@ bool sameTiles(const tb::GameState& a, const tb::GameState& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
     if (size == 0) return 0;
-    TZapis zapis(userDir());
+    static const UserDir dir;
+    TZapis zapis(dir.root());
     writeFileAtomic(zapis.mainDat(),
                     std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
     GameState s;

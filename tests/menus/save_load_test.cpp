@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "menu/slot_files.h"
+#include "menu_fixture.h"
+
+namespace tb {
+namespace {
+
+using test::MenuStul;
+
+// A game started from the new-game screen and dealt by its first tick.
+void rozehraj(MenuStul& t) {
+    t.nast.NastHracu = 3;
+    t.pak([&] { t.menu->MenuObrazovka = t.menu->MenuVolba = kMenuNova; }).snimky(2);
+    t.klikRect(13).snimky(3);
+    t.pak([&] { ASSERT_EQ(t.hra.interval(), 1000) << "the game did not start"; });
+}
+
+TEST(SaveLoad, AGameSavedThroughTheInGameMenuLoadsBackWithItsRecord) {
+    MenuStul t;
+    rozehraj(t);
+    GameState ulozeny;
+    std::string zaznam;
+    t.pak([&] {
+        t.s.SekundHry = 3725;
+        ulozeny = t.s;
+        zaznam = readFile(t.userDir() / "Data" / "main.dat");
+        t.menu->ZeHry(kMenuUloz);
+    });
+    t.snimky(2).klikRect(19).klikRect(15).snimky(2);
+    t.pak([&] {
+        EXPECT_TRUE(std::filesystem::exists(t.userDir() / "Save" / "3.dat"));
+        // Play resumes at once.
+        EXPECT_EQ(t.hra.interval(), 1000);
+        EXPECT_TRUE(t.hra.casovacZapnut());
+        EXPECT_FALSE(t.menu->DXDraw1().enabled);
+        // The game goes on and is then abandoned; its record file changes.
+        writeRecordFile(t.ctx.user, {"jiny zaznam"});
+        t.s.PocetHracu = 2;
+        t.menu->ZeHry(kMenuHlavni);
+    });
+    t.snimky(2).klikRect(2).snimky(2);
+    t.pak([&] { EXPECT_EQ(t.menu->MenuObrazovka, kMenuNacti); });
+    // A free slot cannot be loaded.
+    t.klikRect(17).klikRect(15).snimky(2);
+    t.pak([&] { EXPECT_EQ(t.menu->MenuObrazovka, kMenuNacti); });
+    t.klikRect(19).klikRect(15).snimky(2);
+    t.spust();
+    // Loaded, and resumed by the first tick.
+    EXPECT_EQ(t.s.PocetHracu, 3);
+    EXPECT_EQ(t.s.SekundHry, 3725 + 1);
+    EXPECT_EQ(t.s.Pytel, ulozeny.Pytel);
+    EXPECT_EQ(t.s.Zasobnik, ulozeny.Zasobnik);
+    EXPECT_EQ(t.s.NaTahu, ulozeny.NaTahu);
+    EXPECT_EQ(t.s.PosledniTah, ulozeny.PosledniTah);
+    EXPECT_EQ(readFile(t.userDir() / "Data" / "main.dat"), zaznam);
+    EXPECT_EQ(t.hra.interval(), 1000);
+    EXPECT_FALSE(t.menu->DXDraw1().enabled);
+}
+
+TEST(SaveLoad, StornoOfTheSaveScreensReturnsWithoutWriting) {
+    for (int obrazovka : {kMenuUloz, kMenuUlozPrubeh}) {
+        MenuStul t;
+        t.pak([&] { t.menu->ZeHry(obrazovka); }).snimky(2);
+        t.klikRect(16).snimky(1);
+        t.spust();
+        EXPECT_EQ(t.hra.interval(), 1000);
+        // Viewing a record runs no clock.
+        EXPECT_EQ(t.hra.casovacZapnut(), obrazovka == kMenuUloz);
+        EXPECT_FALSE(std::filesystem::exists(t.userDir() / "Save" / "1.dat"));
+        EXPECT_FALSE(std::filesystem::exists(t.userDir() / "Save" / "Prubeh" / "1.dat"));
+    }
+}
+
+TEST(SaveLoad, ARecordSavedWhileViewingLoadsIntoTheViewer) {
+    MenuStul t;
+    rozehraj(t);
+    t.pak([&] {
+        t.s.Prohlizeni = 1;
+        t.s.SekundHry = 59;
+        t.menu->ZeHry(kMenuUlozPrubeh);
+    });
+    t.snimky(2).klikRect(26).klikRect(15).snimky(1);
+    t.pak([&] {
+        EXPECT_TRUE(std::filesystem::exists(t.userDir() / "Save" / "Prubeh" / "10.dat"));
+        EXPECT_FALSE(t.hra.casovacZapnut());
+        t.s.Prohlizeni = 0;
+        t.menu->ZeHry(kMenuHlavni);
+    });
+    t.snimky(1).klikRect(3).snimky(2);
+    t.pak([&] {
+        EXPECT_EQ(t.menu->MenuObrazovka, kMenuNactiPrubeh);
+        EXPECT_EQ(t.s.Prohlizeni, 1);
+    });
+    t.klikRect(15).snimky(3);
+    t.spust();
+    EXPECT_EQ(t.s.Prohlizeni, 1);
+    EXPECT_EQ(t.s.PocetHracu, 3);
+    for (int p = 1; p <= kSeats; ++p) EXPECT_EQ(t.s.Hraci[p].JePC, 0);
+    // The first tick hands over to the viewer and stops the clock.
+    EXPECT_FALSE(t.hra.casovacZapnut());
+}
+
+}  // namespace
+}  // namespace tb
