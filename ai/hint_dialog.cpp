@@ -7,7 +7,7 @@
 
 namespace tb {
 
-bool showHintDialog(UiContext& ctx, TAI& ai) {
+int showHintDialog(UiContext& ctx, const TAI& ai) {
     PictureDialog d(ctx, "TTipForm", {278, 238, 450, 292});
     d.background("Plocha");
     Image& karta = d.picture("Image1", {20, 44, 410, 184});
@@ -41,7 +41,7 @@ bool showHintDialog(UiContext& ctx, TAI& ai) {
     else
         la[0]->caption = cp1250("Žádný nápad");
 
-    bool polozit = false;
+    int polozit = 0;
     PictureButton& zpet = d.button("Back", {24, 240, 64, 38}, "<", true, [&] {
         ctx.HrajZvuk(1);
         --cislo;
@@ -61,8 +61,7 @@ bool showHintDialog(UiContext& ctx, TAI& ai) {
         };
     PictureButton& poloz = d.button("Poloz", {186, 240, 118, 38}, "Polož", false, [&] {
         ctx.HrajZvuk(1);
-        polozit = true;
-        ai.VyberKandidata(cislo);
+        polozit = cislo;
         d.window.close();
     });
     poloz.usable = [&] { return ai.PocetKandidatu != 0; };

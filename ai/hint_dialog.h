@@ -8,8 +8,9 @@ namespace tb {
 struct UiContext;
 class TAI;
 
-// True when the player chose to lay the shown candidate; it is then
-// candidate 1 of `ai`, ready for PolozSlovo.
-bool showHintDialog(UiContext& ctx, TAI& ai);
+// The candidate (1-based) the player chose to lay, 0 when he closed the
+// dialog. The caller puts it in the place of candidate 1 (VyberKandidata)
+// and lays it.
+int showHintDialog(UiContext& ctx, const TAI& ai);
 
 }  // namespace tb
