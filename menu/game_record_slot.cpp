@@ -1,12 +1,14 @@
 #include "menu/game_record_slot.h"
 
 #include <limits>
+#include <optional>
 
 #include "menu/clock_text.h"
 #include "menu/file_lines.h"
 #include "menu/menu_reset.h"
 #include "menu/record_part.h"
 #include "menu/slot_files.h"
+#include "record/move_record.h"
 
 namespace tb {
 
@@ -60,7 +62,24 @@ void SavePr(const GameState& s, const FileRoot& user, int n, std::string_view da
 
 void LoadPr(GameState& s, const FileRoot& user, int n) {
     const RecordSlot z = parseRecordSlot(readSlotToLoad(user, n, true), slotName(n, true));
+    // The viewer opens on record 1: it must load before anything changes, and
+    // a record that does not load leaves the previous record file in place.
+    const fs::path mainDat = user.resolve(kMainDat);
+    std::error_code ec;
+    const std::optional<std::string> dosavadni =
+        fs::exists(mainDat, ec) ? std::optional(readFile(mainDat)) : std::nullopt;
     writeRecordFile(user, z.zapis);
+    GameState zkouska = s;
+    applyRecordSlot(zkouska, z);
+    try {
+        TZapis(user).InitTah(zkouska);
+    } catch (const FileError& e) {
+        if (dosavadni)
+            writeFileAtomic(mainDat, *dosavadni);
+        else
+            fs::remove(mainDat, ec);
+        throw FileError(slotName(n, true) + ": " + e.what());
+    }
     applyRecordSlot(s, z);
 }
 

@@ -32,7 +32,7 @@ void SavePr(const GameState& s, const FileRoot& user, int n, std::string_view da
 // Loads record slot n for viewing: the file is checked whole and
 // Data/main.dat rewritten before the state is reset and set up (Prohlizeni,
 // PosledniTah, seats and names, CisloTahu 1, no computer seats). The screen
-// then shows move 1 and switches into the viewer. Throws FileError and
+// then shows move 1 (checked to load) and switches into the viewer. Throws FileError and
 // changes nothing when the slot is missing, free or bad.
 void LoadPr(GameState& s, const FileRoot& user, int n);
 // The state part of LoadPr, for a slot already checked.

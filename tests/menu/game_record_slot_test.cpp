@@ -94,6 +94,8 @@ TEST_F(RecordSlotTest, BadRecordSlotChangesNothing) {
         {"a bonus entry expected", [](auto& l) { l[l.size() - 7] = "7Bonus"; }},
         {"neither a whole record", [](auto& l) { l.push_back("0"); }},
         {"moves, 13 expected", [](auto& l) { l[2] = "12"; }},
+        // Record 1, where the viewer opens, must load as a position.
+        {"no such player on move 3", [&](auto& l) { l[rec + 4] = "3"; }},
     };
     test::expectEveryBadSlotRefused(user, "Save/Prubeh/2.dat", good, cases,
                                     [&](GameState& s) { LoadPr(s, user, 2); });

@@ -31,8 +31,8 @@ inline GameState rozehranaHra(int hracu, uint64_t seed = 7) {
     int k = 0;
     for (int p = 1; p <= hracu; ++p)
         for (int slot = 1; slot <= kRack; ++slot) {
-            const int t = s.Pytel[++k];
             if (p == 1 && slot == 3) continue;
+            const int t = s.Pytel[++k];
             s.Zasobnik[p][slot] = t;
             s.Kameny[t].Vlastnik = p;
         }
