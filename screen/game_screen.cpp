@@ -5,6 +5,7 @@
 
 #include "core/tile_positions.h"
 #include "core/tiles.h"
+#include "menu/load_fade_screen.h"
 
 namespace tb {
 
@@ -256,6 +257,11 @@ void GameScreen::DoMenu() {
 void GameScreen::ZapniProhlizeni() {
     for (int i = 1; i <= 3; ++i) form_.Prohliz[i]->visible = true;
     prekresli();
+}
+
+// A loaded game's first tick: its board fades in.
+void GameScreen::ObnovenaHra() {
+    LoadFadeInPismena(ctx_, *this, [this] { painter_.PrintPozadi(); });
 }
 
 }  // namespace tb
