@@ -5,6 +5,7 @@
 
 #include "core/tile_positions.h"
 #include "core/tiles.h"
+#include "menu/load_fade_screen.h"
 #include "record/browse_window.h"
 
 namespace tb {
@@ -255,6 +256,11 @@ void GameScreen::ZapniProhlizeni() {
         painter_.kurzor();
     });
     prekresli();
+}
+
+// A loaded game's first tick: its board fades in.
+void GameScreen::ObnovenaHra() {
+    LoadFadeInPismena(ctx_, *this, [this] { painter_.PrintPozadi(); });
 }
 
 }  // namespace tb
