@@ -1,0 +1,11 @@
+#pragma once
+// The word test TTestSlova: the player types a word and learns whether the
+// dictionary knows it ("Znam" / "Neznam").
+
+namespace tb {
+
+struct UiContext;
+
+void showWordTestDialog(UiContext& ctx);
+
+}  // namespace tb

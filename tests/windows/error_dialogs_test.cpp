@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "dictionary/error_texts.h"
+#include "dictionary/exchange_refused_dialog.h"
+#include "dictionary/rule_error_dialog.h"
+#include "dictionary/word_error_dialog.h"
+#include "window_fixture.h"
+
+namespace tb {
+namespace {
+
+using test::cp;
+
+TEST(ErrorTexts, RuleErrorsFillTheirLabelsWordForWord) {
+    struct Case {
+        ChybaPravidla c;
+        std::array<const char*, 4> texty;
+    };
+    const Case cases[] = {
+        {{0, 1, 2, 4, 9, 1, "k"}, {"", "", "Písmeno \"k\" je samotné. Souřadnice jsou:9,4.", ""}},
+        // Two letters against a minimum of five: "písmena" for the count,
+        // "písmen" for the limit.
+        {{0, 1, 5, 8, 7, 2, "ne"},
+         {"", "Slovo \"ne\" na souřadnicích:7,8 je moc krátké.", "Obsahuje pouze: 2 písmena.",
+          "A vy máte nastaven limit na: 5 písmen."}},
+        {{0, 1, 3, 8, 3, 2, "kolo"},
+         {"", "Slovo \"kolo\" na souřadnicích:3,8 je moc krátké.", "Obsahuje pouze: 4 písmena.",
+          "A vy máte nastaven limit na: 3 písmena."}},
+        {{0, 1, 7, 8, 3, 2, "pivovary"},
+         {"", "Slovo \"pivovary\" na souřadnicích:3,8 je moc krátké.", "Obsahuje pouze: 8 písmen.",
+          "A vy máte nastaven limit na: 7 písmen."}},
+        // No full stop after the position of a word that does not connect.
+        {{0, 0, 2, 2, 12, 3, "lev"},
+         {"", "", "Slovo \"lev\" nenavazuje. Je na souřadnicích:12,2", ""}},
+        {{0, 1, 2, 5, 2, 4, "pes"},
+         {"", "Slovo \"pes\" neprocházi středem(Souřadnice 8,8).", "Nyní je na souřadnicích: 2,5.",
+          ""}},
+    };
+    for (const Case& k : cases) {
+        const auto t = textyChybyPravidla(k.c);
+        for (int i = 1; i <= 3; ++i)
+            EXPECT_EQ(cp1250ToUtf8(t[i]), k.texty[i]) << "error " << k.c.kod << " label " << i;
+    }
+    // A word with letters beyond ASCII stays one byte a letter.
+    EXPECT_EQ(textyChybyPravidla({0, 1, 5, 8, 7, 2, cp("šť")})[2],
+              cp("Obsahuje pouze: 2 písmena."));
+}
+
+TEST(ErrorTexts, WordErrorAndExchangeRefusal) {
+    const auto slovo = textyChybySlova({cp("žába"), 0, 3, 11, 1});
+    EXPECT_EQ(cp1250ToUtf8(slovo[1]), "Slovo \"žába\" na souřadnicích: 11,3");
+    EXPECT_EQ(cp1250ToUtf8(slovo[2]), "není ve slovníku.");
+    const auto vymena = textyChybyVymeny();
+    EXPECT_EQ(cp1250ToUtf8(vymena[2]), "Pro provedení této operace nesmíte ");
+    EXPECT_EQ(cp1250ToUtf8(vymena[1]), "mít vyložené žádné písmeno");
+}
+
+TEST(ErrorDialogs, EachButtonClosesWithItsChoiceAndTheClick) {
+    struct Case {
+        bool pravidla;  // the rule error box, else the word error dialog
+        const char* tlacitko;
+        DialogVolba volba;
+    };
+    const Case cases[] = {
+        {true, "Button1ON", DialogVolba::VzitZpet},
+        {true, "Button2ON", DialogVolba::OpravimSam},
+        {false, "Button1ON", DialogVolba::VzitZpet},
+        {false, "Button3ON", DialogVolba::PridatSlovo},
+        {false, "Button2ON", DialogVolba::OpravimSam},
+    };
+    for (const Case& k : cases) {
+        test::WindowsFixture f;
+        const std::string face = k.tlacitko;
+        const std::string off = face.substr(0, face.size() - 2) + "OFF";
+        f.potom([&] {
+            EXPECT_EQ(f.okno().bounds, (Rect{362, 284, 300, 200}));
+            f.najed(off);
+        });
+        f.potom([&] {
+            EXPECT_TRUE(f.svitiBy(face));
+            f.klikni(face);
+        });
+        const DialogVolba v = k.pravidla ? showRuleErrorBox(f.ctx, {0, 1, 2, 8, 3, 3, "pes"})
+                                         : showWordErrorDialog(f.ctx, {"xyz", 0, 8, 3, 1});
+        EXPECT_EQ(v, k.volba) << face;
+        EXPECT_EQ(f.zvuky, std::vector<int>{1});
+    }
+}
+
+TEST(ErrorDialogs, OnceTheTimeIsUpCorrectingItYourselfNeverLights) {
+    for (bool pravidla : {true, false}) {
+        test::WindowsFixture f;
+        f.potom([&] {
+            EXPECT_EQ(f.text("Label1"), pravidla ? "" : cp("Slovo \"xyz\" na souřadnicích: 3,8"));
+            // Over the disabled button: nothing lights, its place does not click.
+            f.najed("Button2OFF");
+        });
+        f.potom([&] {
+            EXPECT_FALSE(f.svitiBy("Button2ON"));
+            f.klikni("Button2OFF");
+        });
+        f.potom([&] { f.klikni("Button1OFF"); });
+        const DialogVolba v = pravidla ? showRuleErrorBox(f.ctx, {1, 1, 2, 8, 3, 3, "pes"})
+                                       : showWordErrorDialog(f.ctx, {"xyz", 1, 8, 3, 1});
+        EXPECT_EQ(v, DialogVolba::VzitZpet);
+    }
+}
+
+TEST(ErrorDialogs, HoverLightsOneButtonAndTheBackgroundPutsItOut) {
+    test::WindowsFixture f;
+    f.hraciPlocha();
+    f.potom([&] { f.najed("Button1OFF"), f.najed("Button3OFF"); });
+    f.potom([&] {
+        EXPECT_FALSE(f.svitiBy("Button1ON"));
+        EXPECT_TRUE(f.svitiBy("Button3ON"));
+        f.snimek("word_error");
+        f.najed("Label2");
+    });
+    f.potom([&] {
+        EXPECT_FALSE(f.svitiBy("Button3ON"));
+        f.events.move(362 + 150, 284 + 20);  // the title of the picture
+    });
+    f.potom([&] {
+        f.najed("Button2OFF");
+        f.events.move(362 + 150, 284 + 20);
+    });
+    f.potom([&] {
+        EXPECT_FALSE(f.svitiBy("Button2ON"));
+        f.najed("Button2OFF");
+        f.klikni("Button2ON");
+    });
+    EXPECT_EQ(showWordErrorDialog(f.ctx, {cp("přítelíček"), 0, 8, 3, 1}), DialogVolba::OpravimSam);
+}
+
+TEST(ErrorDialogs, TheExchangeRefusalClosesWithItsOnlyButton) {
+    test::WindowsFixture f;
+    f.hraciPlocha();
+    f.potom([&] {
+        EXPECT_EQ(f.okno().bounds, (Rect{362, 309, 300, 150}));
+        EXPECT_EQ(f.text("Label2"), cp("Pro provedení této operace nesmíte "));
+        f.najed("Button1OFF");
+    });
+    f.potom([&] {
+        f.snimek("exchange_refused");
+        f.klikni("Button1ON");
+    });
+    showExchangeRefused(f.ctx);
+    EXPECT_EQ(f.zvuky, std::vector<int>{1});
+    // The picture under the dialog is back.
+    test::WindowsFixture g;
+    g.hraciPlocha();
+    EXPECT_EQ(f.app.surface().rgb(500, 380), g.app.surface().rgb(500, 380));
+}
+
+TEST(ErrorDialogs, RuleErrorLinesFitTheirBox) {
+    test::WindowsFixture f;
+    f.hraciPlocha();
+    f.potom([&] {
+        for (const char* l : {"Label1", "Label2", "Label3"}) {
+            auto& label = f.prvek<Label>(l);
+            EXPECT_LE(f.app.text().textWidth(label.font, label.caption), 282) << l;
+        }
+        f.snimek("rule_error");
+        f.najed("Button1OFF");
+        f.klikni("Button1ON");
+    });
+    showRuleErrorBox(f.ctx, {0, 1, 7, 15, 15, 2, cp("přítelíček")});
+}
+
+}  // namespace
+}  // namespace tb

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "dictionary/meaning_dialog.h"
+#include "dictionary/word_test_dialog.h"
+#include "support/temp_dir.h"
+#include "window_fixture.h"
+
+namespace tb {
+namespace {
+
+using test::cp;
+
+TEST(WordTest, AnswersForKnownAndUnknownWordsAndIgnoresAnEmptyBox) {
+    test::WindowsFixture f;
+    f.hraciPlocha();
+    f.potom([&] {
+        EXPECT_EQ(f.okno().bounds, (Rect{357, 334, 310, 100}));
+        // An empty box: the check does not light, Enter does nothing.
+        f.najed("KontrolaOFF");
+        f.events.key('\r');
+    });
+    f.potom([&] {
+        EXPECT_FALSE(f.svitiBy("KontrolaON"));
+        EXPECT_EQ(f.text("Vysledek"), "");
+        EXPECT_TRUE(f.zvuky.empty());
+        // Capitals A..Z are lowered before the look-up.
+        f.events.type("PeS").key('\r');
+    });
+    f.potom([&] {
+        EXPECT_EQ(f.text("Vysledek"), "Znam");
+        f.snimek("word_test");
+        f.events.key(8).key(8).key(8).type("kolobezkam");
+        f.najed("KontrolaOFF");
+    });
+    f.potom([&] {
+        EXPECT_EQ(f.prvek<Edit>("ETest").text, "kolobezka") << "at most 9 letters";
+        EXPECT_TRUE(f.svitiBy("KontrolaON"));
+        // Held: the pressed face instead of the lit one; a click answers.
+        const Control& c = f.prvek("KontrolaON");
+        f.events.down(357 + c.left + 5, 334 + c.top + 5);
+    });
+    f.potom([&] {
+        EXPECT_TRUE(f.svitiBy("KontrolaDown"));
+        EXPECT_FALSE(f.svitiBy("KontrolaON"));
+        const Control& c = f.prvek("KontrolaON");
+        f.events.up(357 + c.left + 5, 334 + c.top + 5);
+    });
+    f.potom([&] {
+        EXPECT_FALSE(f.svitiBy("KontrolaDown"));
+        EXPECT_EQ(f.text("Vysledek"), "Neznam");
+        f.najed("CancelOFF");
+        f.klikni("CancelON");
+    });
+    showWordTestDialog(f.ctx);
+    EXPECT_EQ(f.zvuky, (std::vector<int>{1, 1, 1}));
+}
+
+TEST(WordTest, LimitIsNineLetters) {
+    test::WindowsFixture f;
+    f.potom([&] { f.events.type("abcdefghijkl"); });
+    f.potom([&] {
+        EXPECT_EQ(f.prvek<Edit>("ETest").text, "abcdefghi");
+        f.klikni("CancelOFF");
+    });
+    showWordTestDialog(f.ctx);
+}
+
+// An installation whose meaning file the test writes; the pictures are the
+// build's.
+struct MeaningFixture : test::WindowsFixture {
+    explicit MeaningFixture(const std::string& utf8Lines) {
+        std::filesystem::create_directories(dir.path() / "data");
+        std::ofstream(dir.path() / "data" / "information.dat", std::ios::binary)
+            << utf8ToCp1250(utf8Lines);
+    }
+    test::TempDir dir;
+    FileRoot install{dir.path()};
+    UiContext meaningCtx{
+        app, images, s, *kurzor, install, root, [this](int n) { zvuky.push_back(n); }};
+};
+
+TEST(WordMeaning, ExplainsAWordOrSaysWhetherItExistsAtAll) {
+    MeaningFixture f(
+        "pes,šelma psovitá, přítel člověka\r\n"
+        "kolo,stará věc\r\n"
+        "kolo,kruhový předmět\r\n"
+        "ahoj\r\n");
+    const std::string vychozi = cp("Význam slova");
+    struct Case {
+        const char* napsano;
+        const char* odpoved;
+    };
+    const Case cases[] = {
+        {"pes", "šelma psovitá, přítel člověka"},  // commas after the first belong to it
+        {"KOLO", "kruhový předmět"},               // the last line of a word wins
+        {"ahoj", ""},                              // a line without a comma
+        {"auto", "Bohužel význam slova není zatím vytvořen."},
+        {"xyz", "Hledané slovo neexistuje."},
+        {"Šelma", "Hledané slovo neexistuje."},  // capitals with accents are not lowered
+    };
+    f.potom([&] {
+        EXPECT_EQ(f.okno().bounds, (Rect{337, 309, 350, 150}));
+        EXPECT_EQ(f.text("Label1"), vychozi);
+        f.events.key('\r');  // empty: nothing
+    });
+    f.potom([&] { EXPECT_TRUE(f.zvuky.empty()); });
+    for (const Case& k : cases) {
+        f.potom([&] {
+            f.events.type(cp(k.napsano));
+            f.najed("OKOFF");
+            f.klikni("OKON");
+        });
+        f.potom([&] {
+            EXPECT_EQ(cp1250ToUtf8(f.text("Label1")), k.odpoved) << k.napsano;
+            if (std::string(k.napsano) == "pes") f.snimek("word_meaning");
+            // Editing the word brings the heading back.
+            for (size_t i = 0; i < cp(k.napsano).size(); ++i) f.events.key(8);
+        });
+        f.potom([&] { EXPECT_EQ(f.text("Label1"), vychozi); });
+    }
+    f.potom([&] { f.klikni("ExitOFF"); });
+    f.hraciPlocha();
+    showMeaningDialog(f.meaningCtx);
+    EXPECT_EQ(f.zvuky, std::vector<int>(std::size(cases) + 1, 1));
+}
+
+TEST(WordMeaning, ALongMeaningStaysInsideTheWindow) {
+    std::string dlouhy = "pes,";
+    for (int i = 0; i < 40; ++i) dlouhy += "velmi dlouhé vysvětlení ";
+    MeaningFixture f(dlouhy + "\r\n");
+    f.hraciPlocha();
+    f.potom([&] { f.events.type("pes").key('\r'); });
+    f.potom([&] {
+        auto& l = f.prvek<Label>("Label1");
+        const auto lines = l.lines(f.app.text());
+        // Inside the answer box of the picture, 84..138.
+        EXPECT_GE(l.top, 84);
+        EXPECT_LE(l.top + static_cast<int>(lines.size()) * f.app.text().textHeight(l.font), 138);
+        for (const auto& line : lines) EXPECT_LE(f.app.text().textWidth(l.font, line), l.width);
+        EXPECT_EQ(l.caption.back(), '\x85');
+        f.snimek("word_meaning_long");
+        f.klikni("ExitOFF");
+    });
+    showMeaningDialog(f.meaningCtx);
+}
+
+}  // namespace
+}  // namespace tb
