@@ -11,9 +11,18 @@ using test::MenuStul;
 // Runs intro frames `krok` ms apart until the music starts; the time taken.
 uint32_t prehraj(MenuStul& t, uint32_t krok) {
     const uint32_t start = t.clock.now;
+    const char* shots = std::getenv("TB_MENU_SHOTS");
+    int posledni = -1;
     for (int i = 0; i < 100000 && t.s.HudbaVypnuta; ++i) {
         t.menu->DXTimer1Timer();
         t.clock.now += krok;
+        // With TB_MENU_SHOTS set, the middle of every stage is kept as a picture.
+        const int etapa = t.menu->intro().stage();
+        if (shots && etapa != posledni && t.clock.now % 1000 < krok) {
+            posledni = etapa;
+            savePng(t.app.surface(),
+                    std::filesystem::path(shots) / ("intro" + std::to_string(etapa) + ".png"));
+        }
     }
     return t.clock.now - start;
 }

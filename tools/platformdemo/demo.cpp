@@ -74,7 +74,7 @@ int run(int argc, char** argv) {
         dlg.load(std::string("images/TChybaSlova/") + n + ".png");
 
     // The word on the board and a rack, as tile letters.
-    const std::string word = utf8ToCp1250("ŽÁBA"), rack = utf8ToCp1250("TAVIKŘŮ");
+    const std::string word = utf8ToCp1250("žába"), rack = utf8ToCp1250("tavikřů");
     auto paint = [&](int mx, int my, const Picture* face) {
         Bitmap& s = app.surface();
         form[0].draw(s, 0, 0);
@@ -127,7 +127,7 @@ int run(int argc, char** argv) {
                              std::pair{"není ve slovníku.", 96}}) {
         Label& l = dialog.add<Label>("Label", Rect{9, top, 282, 20});
         l.caption = utf8ToCp1250(text);
-        l.font = Font{"Arial", 15, true, Rgb{40, 30, 10}};
+        l.font = Font{"Arial", 15, true, Rgb{235, 225, 200}};
         l.alignment = Alignment::Center;
     }
     next.onClick = [&](Control&) {

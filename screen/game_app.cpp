@@ -1,0 +1,99 @@
+#include "screen/game_app.h"
+
+#include "ai/computer_turn.h"
+#include "menu/menu_reset.h"
+
+namespace tb {
+
+HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, WordStore& slovnik,
+                             Random& rnd, HerniOkna okna)
+    : app_(app),
+      obrazky_(install, ImageManifest::load(install)),
+      kurzor_(slovnik.openCursor()),
+      kurzorPC_(slovnik.openCursor()),
+      zapis_(user),
+      ctx_{app, obrazky_, s_, *kurzor_, install, user},
+      screen_(ctx_, std::move(okna)),
+      hra_(s_, screen_, rnd, *kurzor_, zapis_),
+      pc_(hra_, *kurzorPC_) {
+    screen_.pripoj(hra_);
+    hra_.setComputerPlayer(&pc_);
+    screen_.TipClick = [this] {
+        pc_.TipClick([this](const TAI& ai) {
+            return screen_.okna().tip ? screen_.okna().tip(ctx_, ai) : 0;
+        });
+    };
+    FormCreate();
+    vytvorMenu();
+}
+
+void HerniAplikace::vytvorMenu() {
+    menu_ = std::make_unique<TMainMenu>(MenuHost{
+        .ctx = ctx_,
+        .hra = hra_,
+        .nast = nast_,
+        .form = screen_.form(),
+        .novaHra = [this] { screen_.novaHra(); },
+        .NactiObrazky = [this] { screen_.painter().NactiObrazky(); },
+        .skryjMenuDown = [this] { screen_.form().tlacitka[kMenu].Down->visible = false; },
+        .ukazFPS = [this] { return screen_.UkazFPS; },
+        .SetVolumeHudba = {},
+        .spustHudbu = {},
+        .chyba =
+            [this](const std::string& text) {
+                if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
+            },
+    });
+    screen_.naMenu = [this] { menu_->DoMenu(); };
+    screen_.klavesaMenu = [this](char k) { menu_->FormKeyPress(k); };
+    screen_.menuHry = [this](int obrazovka) { menu_->ZeHry(obrazovka); };
+}
+
+HerniAplikace::~HerniAplikace() {
+    // FormDestroy: nothing may tick into a screen that is going away.
+    app_.timer().SetEnabled(false);
+    app_.timer().OnTimer = nullptr;
+}
+
+void HerniAplikace::FormCreate() {
+    s_.HudbaVypnuta = 1;
+    LoadUserData(nast_, s_, ctx_.user, countMusicTracks(ctx_.install));
+    app_.timer().OnTimer = [this] { casovac(); };
+    screen_.form().onShow = [this] { screen_.FormActivate(); };
+}
+
+void HerniAplikace::casovac() {
+    if (app_.timer().Interval() == 0) {
+        menu_->DXTimer1Timer();
+        return;
+    }
+    screen_.DXTimer1Timer();
+}
+
+void HerniAplikace::doMenu() {
+    screen_.FormActivate();
+    s_.StartHry = 0;
+    hra_.NastavCasovac(true, 0);
+}
+
+void HerniAplikace::novaHra() {
+    // Past the intro and the menus: the music starts as the intro would start it.
+    s_.HudbaVypnuta = 0;
+    menu_->DXDraw1().enabled = false;
+    ctx_.app.showPointer(false);
+    screen_.FormActivate();
+    MainInitMenu(s_);
+    if (!PriradHodnoty(s_, nast_)) {
+        // Settings that leave no person at the table: seat 1 plays by hand.
+        nast_.NastPC[1] = 0;
+        PriradHodnoty(s_, nast_);
+    }
+    screen_.novaHra();
+    hra_.NastavCasovac(true, 1);
+}
+
+void HerniAplikace::run() {
+    app_.run(screen_.form());
+}
+
+}  // namespace tb
