@@ -3,7 +3,16 @@
 #include <algorithm>
 
 #include "ai/computer_player.h"
+#include "ai/hint_dialog.h"
 #include "core/text.h"
+#include "dictionary/exchange_refused_dialog.h"
+#include "dictionary/rule_error_dialog.h"
+#include "dictionary/word_error_dialog.h"
+#include "dictionary/word_test_dialog.h"
+#include "menu/game_menu_dialog.h"
+#include "record/letters_table_window.h"
+#include "record/move_list_window.h"
+#include "record/results_window.h"
 #include "screen/modal.h"
 
 namespace tb {
@@ -13,22 +22,6 @@ const Rgb kPodklad{24, 48, 36}, kTlacitko{70, 110, 80}, kZlata{230, 200, 120};
 
 std::string cp(const char* utf8) {
     return utf8ToCp1250(utf8);
-}
-
-DialogVolba volbaChyby(UiContext& ctx, const std::string& nadpis, const std::string& slovo,
-                       bool casVyprsel, bool pridat) {
-    std::vector<std::string> tlacitka{cp("Vzít zpět")};
-    std::vector<DialogVolba> volby{DialogVolba::VzitZpet};
-    if (pridat) {
-        tlacitka.push_back(cp("Přidat slovo"));
-        volby.push_back(DialogVolba::PridatSlovo);
-    }
-    if (!casVyprsel) {
-        tlacitka.push_back(cp("Opravím sám"));
-        volby.push_back(DialogVolba::OpravimSam);
-    }
-    const int i = volbaBox(ctx, nadpis, {slovo}, tlacitka);
-    return i >= 1 && i <= static_cast<int>(volby.size()) ? volby[i - 1] : DialogVolba::Zavreno;
 }
 
 }  // namespace
@@ -73,37 +66,47 @@ int volbaBox(UiContext& ctx, const std::string& nadpis, const std::vector<std::s
 HerniOkna herniOkna() {
     HerniOkna o;
     o.chybaPravidla = [](UiContext& ctx, const ChybaPravidla& c) {
-        return volbaChyby(ctx, cp("Chyba v tahu"), c.slovo, c.casVyprsel, false);
+        ModalniRezim rezim(ctx);
+        return showRuleErrorBox(ctx, c);
     };
     o.chybaSlova = [](UiContext& ctx, const ChybaSlova& c) {
-        return volbaChyby(ctx, cp("Slovo není ve slovníku"), c.slovo, c.casVyprsel, true);
+        ModalniRezim rezim(ctx);
+        return showWordErrorDialog(ctx, c);
     };
     o.chybaVymena = [](UiContext& ctx) {
-        volbaBox(ctx, cp("Chyba"),
-                 {cp("Pro provedení této operace nesmíte mít vyložené žádné písmeno")}, {"OK"});
+        ModalniRezim rezim(ctx);
+        showExchangeRefused(ctx);
     };
     o.konecHry = [](UiContext& ctx, const Vysledek& v) {
-        std::vector<std::string> radky;
-        if (!v.radekVitez.empty()) radky.push_back(v.radekVitez);
-        radky.push_back(v.radekDelka);
-        return volbaBox(ctx, cp("Konec hry!"), radky, {cp("Konec"), cp("Průběh hry")}) == 2;
+        ModalniRezim rezim(ctx);
+        return showResultsScreen(ctx, v);
+    };
+    o.testSlova = [](UiContext& ctx) {
+        ModalniRezim rezim(ctx);
+        showWordTestDialog(ctx);
+    };
+    o.prubehHry = [](UiContext& ctx) {
+        ModalniRezim rezim(ctx);
+        showMoveList(ctx);
     };
     o.tip = [](UiContext& ctx, const TAI& ai) {
-        if (ai.PocetKandidatu < 1) {
-            volbaBox(ctx, cp("Nejlepší tah"), {cp("Žádný tah")}, {"OK"});
-            return 0;
-        }
-        const Kandidat& k = ai.Kandidati[1];
-        const std::string radek = k.Slovo + "  (" + std::to_string(k.Body) + ")";
-        return volbaBox(ctx, cp("Nejlepší tah"), {radek}, {cp("Zahrát"), cp("Zavřít")}) == 1 ? 1
-                                                                                             : 0;
+        ModalniRezim rezim(ctx);
+        return showHintDialog(ctx, ai);
+    };
+    o.poctyPismen = [](UiContext& ctx) {
+        ModalniRezim rezim(ctx);
+        showLettersTable(ctx);
     };
     o.menuHry = [](UiContext& ctx, const std::function<void(int)>& zeHry) {
-        const int obrazovky[] = {-1, -1, 7, 8, 4, 0};
-        const int i = volbaBox(ctx, cp("Menu hry"), {},
-                               {cp("Zpět do hry"), cp("Uložit hru"), cp("Uložit průběh"),
-                                cp("Nastavení"), cp("Konec")});
-        if (i >= 2 && i <= 5 && zeHry) zeHry(obrazovky[i]);
+        VolbaHerniMenu v;
+        {
+            ModalniRezim rezim(ctx);
+            v = showGameMenu(ctx, {});
+        }
+        // The menu screen each choice hands over to (save, save the record,
+        // settings, the main menu).
+        const int obrazovky[] = {-1, 7, 8, 4, 0};
+        if (v != VolbaHerniMenu::Navrat && zeHry) zeHry(obrazovky[static_cast<int>(v)]);
     };
     o.chyba = [](UiContext& ctx, const std::string& text) {
         volbaBox(ctx, cp("Chyba"), {text}, {"OK"});

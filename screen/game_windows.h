@@ -1,7 +1,7 @@
 #pragma once
 // The windows the game screen opens, one function each. Every window is
-// opened in the modal manner of screen/modal.h by its own function. Until a
-// window of its own exists, a plain message box with its choices stands in.
+// opened in the modal manner of screen/modal.h by its own function. A file
+// or data error has no window of its own: a plain message box names it.
 
 #include <functional>
 #include <string>
