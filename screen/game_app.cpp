@@ -1,5 +1,7 @@
 #include "screen/game_app.h"
 
+#include <iostream>
+
 #include "ai/computer_turn.h"
 #include "menu/menu_reset.h"
 
@@ -15,7 +17,8 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       ctx_{app, obrazky_, s_, *kurzor_, install, user},
       screen_(ctx_, std::move(okna)),
       hra_(s_, screen_, rnd, *kurzor_, zapis_),
-      pc_(hra_, *kurzorPC_) {
+      pc_(hra_, *kurzorPC_),
+      sound_(mixer_, install, s_.ZvukyZap, std::cerr) {
     screen_.pripoj(hra_);
     hra_.setComputerPlayer(&pc_);
     screen_.TipClick = [this] {
@@ -37,8 +40,8 @@ void HerniAplikace::vytvorMenu() {
         .NactiObrazky = [this] { screen_.painter().NactiObrazky(); },
         .skryjMenuDown = [this] { screen_.form().tlacitka[kMenu].Down->visible = false; },
         .ukazFPS = [this] { return screen_.UkazFPS; },
-        .SetVolumeHudba = {},
-        .spustHudbu = {},
+        .SetVolumeHudba = [this](int hlasitost) { sound_.SetVolumeHudba(hlasitost); },
+        .spustHudbu = [this] { sound_.PlayPisen(); },
         .chyba =
             [this](const std::string& text) {
                 if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
@@ -53,16 +56,20 @@ HerniAplikace::~HerniAplikace() {
     // FormDestroy: nothing may tick into a screen that is going away.
     app_.timer().SetEnabled(false);
     app_.timer().OnTimer = nullptr;
+    sound_.stop();
 }
 
 void HerniAplikace::FormCreate() {
     s_.HudbaVypnuta = 1;
     LoadUserData(nast_, s_, ctx_.user, countMusicTracks(ctx_.install));
+    sound_.start(nast_.PocetPisni, nast_.HlasitostHudby);
+    ctx_.HrajZvuk = [this](int n) { sound_.HrajZvuk(n); };
     app_.timer().OnTimer = [this] { casovac(); };
     screen_.form().onShow = [this] { screen_.FormActivate(); };
 }
 
 void HerniAplikace::casovac() {
+    if (!s_.HudbaVypnuta) sound_.TimerHudba();
     if (app_.timer().Interval() == 0) {
         menu_->DXTimer1Timer();
         return;
@@ -79,6 +86,7 @@ void HerniAplikace::doMenu() {
 void HerniAplikace::novaHra() {
     // Past the intro and the menus: the music starts as the intro would start it.
     s_.HudbaVypnuta = 0;
+    sound_.PlayPisen();
     menu_->DXDraw1().enabled = false;
     ctx_.app.showPointer(false);
     screen_.FormActivate();

@@ -15,6 +15,8 @@
 #include "menu/user_settings.h"
 #include "platform/application.h"
 #include "platform/image_manifest.h"
+#include "platform/mixer_backend.h"
+#include "platform/sound.h"
 #include "record/move_record.h"
 #include "screen/game_screen.h"
 #include "screen/ui_context.h"
@@ -58,6 +60,8 @@ class HerniAplikace {
     GameScreen screen_;
     Hra hra_;
     PocitacovyHrac pc_;
+    MixerBackend mixer_;
+    Sound sound_;
     UserSettings nast_;
     std::unique_ptr<TMainMenu> menu_;
 };

@@ -76,10 +76,6 @@ TForm1::TForm1() : Window("TForm1") {
     // Over the panel while a tile is carried, so it follows the pointer there.
     LeftPovrch = &add<Control>("LeftPovrch", Rect{824, 64, 185, 697});
     LeftPovrch->enabled = false;
-    Prohliz[1] = &add<Control>("Prohliz1", Rect{0, 0, 820, 768});
-    Prohliz[2] = &add<Control>("Prohliz2", Rect{820, 0, 204, 515});
-    Prohliz[3] = &add<Control>("Prohliz3", Rect{820, 590, 204, 22});
-    for (int i = 1; i <= 3; ++i) Prohliz[i]->visible = false;
 
     const Font jmeno{"Times New Roman", 21, false, kSeda};
     const Font body{"Verdana", 16, true, kSeda};

@@ -36,7 +36,6 @@ class TForm1 : public Window {
     Control* LeftPovrch = nullptr;
     Control* LeftPovrchS = nullptr;
     Control* LeftPovrchS2 = nullptr;
-    std::array<Control*, 4> Prohliz{};  // 1..3: the browse screen's input blockers
     std::array<Tlacitko, kTlacitek> tlacitka{};
 
     std::array<Label*, kSeats + 1> Jmeno{}, bm{}, bc{};

@@ -5,6 +5,8 @@
 
 #include "core/tile_positions.h"
 #include "core/tiles.h"
+#include "menu/load_fade_screen.h"
+#include "record/browse_window.h"
 
 namespace tb {
 
@@ -39,12 +41,6 @@ void GameScreen::napoj() {
     form_.LeftPovrch->onMouseMove = [this](Control&, int, int) { chran([&] { FormMouseMove(); }); };
     for (Control* c : {form_.LeftPovrchS, form_.LeftPovrchS2})
         c->onMouseMove = [this](Control&, int, int) {
-            painter_.PrintPozadi();
-            painter_.kurzor();
-        };
-    for (int i = 1; i <= 3; ++i)
-        form_.Prohliz[i]->onMouseMove = [this](Control&, int, int) {
-            VypniMenu();
             painter_.PrintPozadi();
             painter_.kurzor();
         };
@@ -83,7 +79,7 @@ void GameScreen::novaHra() {
     for (int n = 1; n <= kTiles; ++n) form_.Image[n]->visible = false;
     for (int i = 1; i <= kRack; ++i) form_.Opanel[i]->visible = form_.KVs[i]->visible = false;
     for (Control* c : {form_.KurzorAno, form_.KV, form_.myska}) c->visible = false;
-    for (int i = 1; i <= 3; ++i) form_.Prohliz[i]->visible = false;
+    VypniProhlizeniPanely(form_);
     form_.LeftPovrch->enabled = false;
     for (Label* l : {form_.Display, form_.CasCelkem, form_.CasTah, form_.Odpocet})
         l->caption.clear();
@@ -246,7 +242,7 @@ void GameScreen::SkryjOpanely() {
 }
 
 void GameScreen::DoMenu() {
-    for (int i = 1; i <= 3; ++i) form_.Prohliz[i]->visible = false;
+    VypniProhlizeniPanely(form_);
     if (naMenu)
         naMenu();
     else
@@ -254,8 +250,17 @@ void GameScreen::DoMenu() {
 }
 
 void GameScreen::ZapniProhlizeni() {
-    for (int i = 1; i <= 3; ++i) form_.Prohliz[i]->visible = true;
+    ZapniProhlizeniPanely(form_, [this](int, int) {
+        VypniMenu();
+        painter_.PrintPozadi();
+        painter_.kurzor();
+    });
     prekresli();
+}
+
+// A loaded game's first tick: its board fades in.
+void GameScreen::ObnovenaHra() {
+    LoadFadeInPismena(ctx_, *this, [this] { painter_.PrintPozadi(); });
 }
 
 }  // namespace tb

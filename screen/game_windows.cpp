@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ai/computer_player.h"
 #include "ai/hint_dialog.h"
 #include "core/text.h"
 #include "dictionary/exchange_refused_dialog.h"
@@ -63,50 +62,37 @@ int volbaBox(UiContext& ctx, const std::string& nadpis, const std::vector<std::s
     return ukazModalne(ctx, w);
 }
 
+namespace {
+
+// A window of its own, opened in the game's modal manner.
+template <class F>
+auto modalne(F otevri) {
+    return [otevri](UiContext& ctx, const auto&... args) {
+        ModalniRezim rezim(ctx);
+        return otevri(ctx, args...);
+    };
+}
+
+}  // namespace
+
 HerniOkna herniOkna() {
     HerniOkna o;
-    o.chybaPravidla = [](UiContext& ctx, const ChybaPravidla& c) {
-        ModalniRezim rezim(ctx);
-        return showRuleErrorBox(ctx, c);
-    };
-    o.chybaSlova = [](UiContext& ctx, const ChybaSlova& c) {
-        ModalniRezim rezim(ctx);
-        return showWordErrorDialog(ctx, c);
-    };
-    o.chybaVymena = [](UiContext& ctx) {
-        ModalniRezim rezim(ctx);
-        showExchangeRefused(ctx);
-    };
-    o.konecHry = [](UiContext& ctx, const Vysledek& v) {
-        ModalniRezim rezim(ctx);
-        return showResultsScreen(ctx, v);
-    };
-    o.testSlova = [](UiContext& ctx) {
-        ModalniRezim rezim(ctx);
-        showWordTestDialog(ctx);
-    };
-    o.prubehHry = [](UiContext& ctx) {
-        ModalniRezim rezim(ctx);
-        showMoveList(ctx);
-    };
-    o.tip = [](UiContext& ctx, const TAI& ai) {
-        ModalniRezim rezim(ctx);
-        return showHintDialog(ctx, ai);
-    };
-    o.poctyPismen = [](UiContext& ctx) {
-        ModalniRezim rezim(ctx);
-        showLettersTable(ctx);
-    };
+    o.chybaPravidla = modalne(showRuleErrorBox);
+    o.chybaSlova = modalne(showWordErrorDialog);
+    o.chybaVymena = modalne(showExchangeRefused);
+    o.konecHry = modalne(showResultsScreen);
+    o.testSlova = modalne(showWordTestDialog);
+    o.prubehHry = modalne(showMoveList);
+    o.tip = modalne(showHintDialog);
+    o.poctyPismen = modalne(showLettersTable);
     o.menuHry = [](UiContext& ctx, const std::function<void(int)>& zeHry) {
-        VolbaHerniMenu v;
-        {
-            ModalniRezim rezim(ctx);
-            v = showGameMenu(ctx, {});
-        }
-        // The menu screen each choice hands over to (save, save the record,
-        // settings, the main menu).
-        const int obrazovky[] = {-1, 7, 8, 4, 0};
-        if (v != VolbaHerniMenu::Navrat && zeHry) zeHry(obrazovky[static_cast<int>(v)]);
+        ModalniRezim rezim(ctx);
+        auto na = [&zeHry](int obrazovka) {
+            return [&zeHry, obrazovka] {
+                if (zeHry) zeHry(obrazovka);
+            };
+        };
+        showGameMenu(ctx, HerniMenuAkce{{}, na(7), na(8), na(4), na(0)});
     };
     o.chyba = [](UiContext& ctx, const std::string& text) {
         volbaBox(ctx, cp("Chyba"), {text}, {"OK"});

@@ -1,7 +1,6 @@
 #pragma once
-// The windows the game screen opens, one function each. Every window is
-// opened in the modal manner of screen/modal.h by its own function. A file
-// or data error has no window of its own: a plain message box names it.
+// The windows the game screen opens, one function each, every one opened in
+// the modal manner of screen/modal.h. Tests put their own answers in.
 
 #include <functional>
 #include <string>
@@ -31,7 +30,7 @@ struct HerniOkna {
     std::function<void(UiContext&, const std::string&)> chyba;
 };
 
-// The windows as they exist now.
+// The game's own windows.
 HerniOkna herniOkna();
 
 // A plain box: a title, lines of text and buttons (texts in code page 1250);

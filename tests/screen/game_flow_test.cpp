@@ -76,7 +76,8 @@ TEST(GameFlow, TheEndOfAGameShowsTheResultsAndBrowsingStepsOneRecordPerClick) {
     EXPECT_TRUE(t.s().Prohlizeni);
     EXPECT_EQ(t.s().CisloTahu, 1);
     EXPECT_EQ(t.s().PosledniTah, 6);
-    EXPECT_TRUE(t.form().Prohliz[1]->visible);
+    ASSERT_NE(t.form().find("Prohliz1"), nullptr);
+    EXPECT_TRUE(t.form().find("Prohliz1")->visible);
     EXPECT_FALSE(t.app.timer().Enabled()) << "the clocks stand while a game is viewed";
 
     // The board and the exchange are blocked; stepping and the move list work.

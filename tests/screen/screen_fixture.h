@@ -24,7 +24,6 @@
 
 namespace tb::test {
 
-
 // Every reading of the clock is 20 ms after the previous one.
 class KrokoveHodiny : public ManualTicks {
   public:
