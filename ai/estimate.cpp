@@ -33,22 +33,9 @@ int TAI::GetBody(int n) const {
     for (char c : k.Slovo) {
         int hodnota = BodyP(c);
         if (x >= 1 && x <= kBoard && y >= 1 && y <= kBoard) {
-            switch (bodovane_[x][y]) {
-                case kLetter2:
-                    hodnota *= 2;
-                    break;
-                case kLetter3:
-                    hodnota *= 3;
-                    break;
-                case kWord2:
-                    nasobek *= 2;
-                    break;
-                case kWord3:
-                    nasobek *= 3;
-                    break;
-                default:
-                    break;
-            }
+            const PremiumKrat krat = premiumKrat(bodovane_[x][y]);
+            hodnota *= krat.pismeno;
+            nasobek *= krat.slovo;
         }
         soucet += hodnota;
         if (k.Smer == 1)

@@ -2,30 +2,17 @@
 
 #include <string>
 
+#include "core/tiles.h"
+
 namespace tb {
 
 int bodyBehu(const GameState& s, const Beh& b) {
     int soucet = 0, nasobek = 1;
     for (int i = 0; i < b.delka; ++i) {
         const int x = b.cx(i), y = b.cy(i);
-        int pismenoKrat = 1;
-        switch (s.BodovanePole[x][y]) {
-            case kLetter2:
-                pismenoKrat = 2;
-                break;
-            case kLetter3:
-                pismenoKrat = 3;
-                break;
-            case kWord2:
-                nasobek *= 2;
-                break;
-            case kWord3:
-                nasobek *= 3;
-                break;
-            default:
-                break;
-        }
-        soucet += s.Kameny[kamenNa(s, x, y)].Hodnota * pismenoKrat;
+        const PremiumKrat krat = premiumKrat(s.BodovanePole[x][y]);
+        nasobek *= krat.slovo;
+        soucet += s.Kameny[kamenNa(s, x, y)].Hodnota * krat.pismeno;
     }
     return soucet * nasobek;
 }

@@ -10,8 +10,8 @@ namespace tb {
 struct LetterInfo {
     const char* pismeno;  // one code-page-1250 byte
     int hodnota;
-    int pocet;     // tiles of this letter
-    int prvni;     // first tile number carrying it
+    int pocet;  // tiles of this letter
+    int prvni;  // first tile number carrying it
 };
 
 // Letter code 1..38 -> its row of the letter table.
@@ -29,5 +29,13 @@ void dejpismeno(GameState& s, int n);
 // Fills the whole tile table (done once when the game screen first shows).
 void dejVsechnaPismena(GameState& s);
 void InitBodovanePole(GameState& s);
+
+// What a premium square does: multiplies its letter (2P, 3P) or the whole
+// word (2S, 3S).
+struct PremiumKrat {
+    int pismeno = 1;
+    int slovo = 1;
+};
+PremiumKrat premiumKrat(int kod);
 
 }  // namespace tb
