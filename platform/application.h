@@ -5,6 +5,7 @@
 // not tick. Tests drive it with scripted events and pinned ticks.
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/random.h"
@@ -28,6 +29,8 @@ class Application : public Ticks {
 
     // Where F12 puts its pictures (the user directory's Screenshots/).
     std::filesystem::path screenshotDir;
+    // Called after every picture shown (the first-frame shot of --screenshot).
+    std::function<void()> afterFlip;
 
     // Runs the main window until it closes or the player quits.
     void run(Window& main);
@@ -57,6 +60,8 @@ class Application : public Ticks {
   private:
     // True when the event was the layer's own (quit, F11, F12).
     bool handleGlobal(const Event& e);
+    // Hands an event to the window on top and repaints it if it wants.
+    void deliver(const Event& e);
     void waitForInput(uint32_t ms);
 
     Display& display_;
@@ -67,6 +72,7 @@ class Application : public Ticks {
     std::vector<Window*> stack_;
     bool quit_ = false;
     int mouseX_ = 0, mouseY_ = 0;
+    bool movedUnseen_ = false;  // a pointer move was dropped during an animation
 };
 
 }  // namespace tb
