@@ -40,6 +40,8 @@ class Application : public Ticks {
     // For animations that block: keeps the window alive (full screen, shots,
     // quitting) while the player's input is dropped.
     void pumpIgnoringInput();
+    // The rest between two frames of such an animation.
+    void pause(uint32_t ms) { events_.pause(ms); }
     // Shows the back buffer, with the edit and list boxes of the open windows
     // over it.
     void flip();

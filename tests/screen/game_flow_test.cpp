@@ -8,13 +8,6 @@
 namespace tb::test {
 namespace {
 
-int pevnych(const GameState& s) {
-    int n = 0;
-    for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y) n += s.Pole[x][y].Pevny != 0;
-    return n;
-}
-
 TEST(GameFlow, AComputerSeatAnswersWithItsTilesFlownToTheirCells) {
     Stul t(
         "pesokla"
