@@ -204,9 +204,10 @@ void TMainMenu::DXDraw1MouseDown(int x, int y) {
     Stisk = true;
     Klik = true;
     drzene_ = 0;
-    if (MenuObrazovka == kMenuHlavni) MainPrint();
-    if (MenuObrazovka == kMenuNova) PrintNew();
-    if (MenuObrazovka == kMenuHlavni || MenuObrazovka == kMenuNova) Klik = false;
+    // The press is handled before the next frame on every screen, so a click
+    // quicker than a frame (both events waiting in one batch) still counts.
+    if (!h_.ctx.s.HudbaVypnuta && vMenu()) DXTimer1Timer();
+    Klik = false;
 }
 
 void TMainMenu::DXDraw1MouseUp(int, int) {

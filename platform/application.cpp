@@ -44,23 +44,41 @@ bool Application::handleGlobal(const Event& e) {
     return false;
 }
 
+void Application::deliver(const Event& e) {
+    Window* w = top();
+    if (!w) return;
+    w->dispatch(e);
+    if (w->autoPaint && !w->closed() && w == top()) repaint(*w);
+}
+
 bool Application::processEvents() {
     bool any = false;
     Event e;
+    if (movedUnseen_ && top()) {
+        // The pointer moved while an animation dropped the input: the window
+        // learns where it is now, so no button stays lit under a pointer
+        // that has long left it.
+        movedUnseen_ = false;
+        deliver({EventKind::MouseMove, mouseX_, mouseY_});
+    }
     while (!quit_ && events_.poll(e)) {
         any = true;
         if (handleGlobal(e)) continue;
-        Window* w = top();
-        if (!w) continue;
-        w->dispatch(e);
-        if (w->autoPaint && !w->closed() && w == top()) repaint(*w);
+        // A press lands where the pointer is, even when the window under it
+        // has changed since the pointer last moved (a dialog closed, a
+        // button's face was reset): the control under it lights first.
+        if (e.kind == EventKind::MouseDown) deliver({EventKind::MouseMove, e.x, e.y});
+        deliver(e);
     }
     return any;
 }
 
 void Application::pumpIgnoringInput() {
     Event e;
-    while (!quit_ && events_.poll(e)) handleGlobal(e);
+    while (!quit_ && events_.poll(e)) {
+        handleGlobal(e);
+        if (e.kind == EventKind::MouseMove) movedUnseen_ = true;
+    }
 }
 
 void Application::waitForInput(uint32_t ms) {

@@ -59,6 +59,8 @@ class Application : public Ticks {
   private:
     // True when the event was the layer's own (quit, F11, F12).
     bool handleGlobal(const Event& e);
+    // Hands an event to the window on top and repaints it if it wants.
+    void deliver(const Event& e);
     void waitForInput(uint32_t ms);
 
     Display& display_;
@@ -69,6 +71,7 @@ class Application : public Ticks {
     std::vector<Window*> stack_;
     bool quit_ = false;
     int mouseX_ = 0, mouseY_ = 0;
+    bool movedUnseen_ = false;  // a pointer move was dropped during an animation
 };
 
 }  // namespace tb

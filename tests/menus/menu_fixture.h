@@ -106,6 +106,14 @@ struct MenuStul {
     MenuStul& klik(int x, int y) {
         return pohyb(x, y).snimky(1).stisk(x, y).snimky(1).pust(x, y).snimky(1);
     }
+    // Press and release waiting together, as a quick click does between frames.
+    MenuStul& rychlyKlik(int x, int y) {
+        pohyb(x, y).snimky(1);
+        kroky.push_back([this, x, y] {
+            events.push({EventKind::MouseDown, x, y}).push({EventKind::MouseUp, x, y});
+        });
+        return snimky(1);
+    }
     // The middle of hit rectangle `r`.
     MenuStul& klikRect(int r) {
         const Rect& q = TMainMenu::Recty()[r];

@@ -58,6 +58,17 @@ TEST(SaveLoad, AGameSavedThroughTheInGameMenuLoadsBackWithItsRecord) {
     EXPECT_FALSE(t.menu->DXDraw1().enabled);
 }
 
+TEST(SaveLoad, AClickQuickerThanAFrameStillChoosesTheSlotAndTheButton) {
+    MenuStul t;
+    t.pak([&] { t.menu->MenuObrazovka = t.menu->MenuVolba = kMenuNacti; }).snimky(2);
+    const Rect slot4 = TMainMenu::Recty()[20];
+    t.rychlyKlik(slot4.x + 10, slot4.y + 10);
+    t.pak([&] { EXPECT_EQ(t.menu->VybranaPozice, 4); });
+    t.rychlyKlik(365 + 75, 585 + 30);  // Storno
+    t.pak([&] { EXPECT_EQ(t.menu->MenuObrazovka, kMenuHlavni); });
+    t.spust();
+}
+
 TEST(SaveLoad, StornoOfTheSaveScreensReturnsWithoutWriting) {
     for (int obrazovka : {kMenuUloz, kMenuUlozPrubeh}) {
         MenuStul t;

@@ -127,5 +127,30 @@ TEST(Application, EditBoxesShowOverTheGamePictureOnEveryFlip) {
     EXPECT_EQ(f.app.surface().rgb(305, 303), Rgb{});
 }
 
+TEST(Application, TheWindowLearnsWhereThePointerIsAfterAnAnimationAndBeforeAPress) {
+    Fixture f;
+    Window main("TForm1");
+    main.autoPaint = false;
+    std::vector<std::string> log;
+    main.onMouseMove = [&](int x, int y) {
+        log.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    };
+    main.onMouseDown = [&](int x, int y) {
+        log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+    };
+    main.onShow = [&] {
+        // The pointer travels while an animation drops the input.
+        f.events.move(10, 10).move(50, 60);
+        f.app.pumpIgnoringInput();
+    };
+    int idle = 0;
+    f.events.onIdle = [&] {
+        if (++idle == 1) f.events.down(70, 80).up(70, 80);
+        if (idle == 5) main.close();
+    };
+    f.app.run(main);
+    EXPECT_EQ(log, (std::vector<std::string>{"move 50,60", "move 70,80", "down 70,80"}));
+}
+
 }  // namespace
 }  // namespace tb
