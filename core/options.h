@@ -10,13 +10,13 @@
 namespace tb {
 
 struct Options {
-    bool window = false;    // --window: a 1024x768 window instead of full screen
-    bool newGame = false;   // --new-game: start a game at once with the saved choices
-    bool skipIntro = false; // --no-intro
-    std::optional<uint64_t> seed;                  // --seed N: pinned random generator
-    std::optional<std::filesystem::path> userDir;  // --user-dir DIR
-    std::optional<std::filesystem::path> root;     // --root DIR: installation root
-    std::optional<std::filesystem::path> screenshot;  // --screenshot FILE
+    bool window = false;           // --window: a 1024x768 window instead of full screen
+    bool newGame = false;          // --new-game: start a game at once with the saved choices
+    bool skipIntro = false;        // --no-intro
+    std::optional<uint64_t> seed;  // --seed N: pinned random generator
+    std::optional<std::filesystem::path> userDir;     // --user-dir DIR
+    std::optional<std::filesystem::path> root;        // --root DIR: installation root
+    std::optional<std::filesystem::path> screenshot;  // --screenshot FILE: first frame, then end
 };
 
 // Throws std::invalid_argument with a message for the player on a bad argument.

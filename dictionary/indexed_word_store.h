@@ -4,6 +4,10 @@
 // operation that needs it waits until it is complete, so no lookup ever sees
 // half a dictionary. The player's own additions and removals are handed to a
 // WordChanges keeper, which makes them last.
+//
+// Threads: only the loading runs elsewhere; it builds its own index and hands
+// the finished whole over through the future. The store and its cursors
+// belong to the one thread of the game and are not locked.
 
 #include <exception>
 #include <future>

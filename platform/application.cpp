@@ -115,6 +115,7 @@ int Application::showModal(Window& w) {
 void Application::flip() {
     for (Window* w : stack_) w->paintWindowed(surface(), text_);
     display_.flip();
+    if (afterFlip) afterFlip();
 }
 
 void Application::repaint(Window& w) {

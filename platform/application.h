@@ -5,6 +5,7 @@
 // not tick. Tests drive it with scripted events and pinned ticks.
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/random.h"
@@ -28,6 +29,8 @@ class Application : public Ticks {
 
     // Where F12 puts its pictures (the user directory's Screenshots/).
     std::filesystem::path screenshotDir;
+    // Called after every picture shown (the first-frame shot of --screenshot).
+    std::function<void()> afterFlip;
 
     // Runs the main window until it closes or the player quits.
     void run(Window& main);

@@ -89,7 +89,10 @@ fs::path findInstallRoot(const fs::path& executable, const std::optional<fs::pat
     if (override) return *override;
     if (const char* env = std::getenv("TAVIK_BORUN_ROOT"); env && *env) return env;
     std::error_code ec;
-    fs::path exe = fs::weakly_canonical(executable, ec);
+    // A bare name was found through PATH (a desktop launcher, a shell): only
+    // the kernel still knows which file that was.
+    const fs::path named = executable.has_parent_path() ? executable : fs::path("/proc/self/exe");
+    fs::path exe = fs::weakly_canonical(named, ec);
     if (ec) exe = executable;
     const fs::path dir = exe.parent_path();
     const fs::path installed = dir.parent_path() / "share" / "tavik-borun";

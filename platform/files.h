@@ -41,6 +41,7 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes);
 
 // The installation root: `override` if given, else $TAVIK_BORUN_ROOT, else
 // <exe dir>/../share/tavik-borun (installed), else <exe dir>/root (build tree).
+// A bare `executable` (argv[0] found through PATH) means the running program.
 fs::path findInstallRoot(const fs::path& executable, const std::optional<fs::path>& override);
 // $XDG_DATA_HOME/tavik-borun, else ~/.local/share/tavik-borun.
 fs::path defaultUserDir();

@@ -1,5 +1,7 @@
 #include "platform/sqlite_word_store.h"
 
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,11 +71,15 @@ struct ShippedList {
 };
 
 WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
-                    const std::vector<std::string>& removed) {
+                    const std::vector<std::string>& removed, const std::atomic<bool>& stop) {
     WordIndex index;
     index.reserve(3'000'000);
     // A record that no tiles could lay is of no use to any move: left out.
-    while (shipped.rows.step()) index.appendUtf8(shipped.rows.column(0));
+    for (size_t row = 0; shipped.rows.step(); ++row) {
+        // A game closed at once need not wait for the whole list.
+        if (row % 65536 == 0 && stop.load(std::memory_order_relaxed)) return WordIndex{};
+        index.appendUtf8(shipped.rows.column(0));
+    }
     index.seal();
     for (const auto& w : added)
         if (isTileWord(w) && w.size() <= WordIndex::kMaxLetters) index.insert(w);
@@ -86,6 +92,7 @@ WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
 struct SqliteWordStore::Opened {
     std::future<WordIndex> loading;
     std::unique_ptr<WordChanges> changes;
+    std::shared_ptr<std::atomic<bool>> stop;
 };
 
 SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
@@ -94,10 +101,11 @@ SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const Fil
     auto added = changes->read("Pridana");
     auto removed = changes->read("Odebrana");
     Opened opened;
-    opened.loading =
-        std::async(std::launch::async,
-                   [shipped = std::move(shipped), added = std::move(added),
-                    removed = std::move(removed)] { return loadWords(*shipped, added, removed); });
+    opened.stop = std::make_shared<std::atomic<bool>>(false);
+    opened.loading = std::async(
+        std::launch::async,
+        [shipped = std::move(shipped), added = std::move(added), removed = std::move(removed),
+         stop = opened.stop] { return loadWords(*shipped, added, removed, *stop); });
     opened.changes = std::move(changes);
     return opened;
 }
@@ -106,6 +114,12 @@ SqliteWordStore::SqliteWordStore(const FileRoot& install, const FileRoot& user)
     : SqliteWordStore(open(install, user)) {}
 
 SqliteWordStore::SqliteWordStore(Opened opened)
-    : IndexedWordStore(std::move(opened.loading), std::move(opened.changes)) {}
+    : IndexedWordStore(std::move(opened.loading), std::move(opened.changes)),
+      stop_(std::move(opened.stop)) {}
+
+SqliteWordStore::~SqliteWordStore() {
+    // Runs before the loading's future is waited for in the base.
+    stop_->store(true);
+}
 
 }  // namespace tb

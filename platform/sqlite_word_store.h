@@ -4,6 +4,9 @@
 // player's own additions and removals, kept in the user directory so that
 // they still apply when the shipped list is rebuilt.
 
+#include <atomic>
+#include <memory>
+
 #include "dictionary/indexed_word_store.h"
 #include "platform/files.h"
 
@@ -18,11 +21,15 @@ class SqliteWordStore : public IndexedWordStore {
     // naming it) and reads the words in the background; the first operation
     // waits for them.
     SqliteWordStore(const FileRoot& install, const FileRoot& user);
+    // Stops a reading still under way, so closing the game never waits for it.
+    ~SqliteWordStore() override;
 
   private:
     struct Opened;
     static Opened open(const FileRoot& install, const FileRoot& user);
     explicit SqliteWordStore(Opened opened);
+
+    std::shared_ptr<std::atomic<bool>> stop_;
 };
 
 }  // namespace tb

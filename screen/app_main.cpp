@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <iostream>
 #include <memory>
 #include <stdexcept>
 
@@ -10,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/sdl_events.h"
 #include "platform/sqlite_word_store.h"
+#include "screen/first_frame_shot.h"
 #include "screen/game_app.h"
 
 namespace tb {
@@ -31,6 +33,7 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
         if (!ticks) ticks = (sdlTicks = std::make_unique<SdlTicks>()).get();
         Application app(display, *events, *ticks);
         app.screenshotDir = user.base() / "Screenshots";
+        if (opt.screenshot) app.afterFlip = firstFrameShot(app, *opt.screenshot, std::cout);
 
         std::unique_ptr<SqliteWordStore> vlastni;
         WordStore* slovnik = drivers.slovnik;

@@ -7,18 +7,12 @@
 
 #include "core/text.h"
 #include "core/tiles.h"
+#include "dictionary/index_of.h"
 #include "dictionary/letter_codes.h"
 #include "dictionary/word_store.h"
 
 namespace tb {
 namespace {
-
-WordIndex indexOf(const std::vector<std::string>& utf8Words) {
-    WordIndex index;
-    for (const auto& w : utf8Words) index.appendUtf8(w);
-    index.seal();
-    return index;
-}
 
 std::vector<std::string> allWords(const WordIndex& index) {
     std::vector<std::string> out;

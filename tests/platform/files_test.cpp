@@ -88,6 +88,9 @@ TEST(Files, RootsFromTheEnvironment) {
     unsetenv("TAVIK_BORUN_ROOT");
     EXPECT_EQ(findInstallRoot(dir.path() / "bin" / "tavik-borun", std::nullopt),
               dir.path() / "share" / "tavik-borun");
+    // Started through PATH: argv[0] is a bare name, not a file in the current folder.
+    EXPECT_EQ(findInstallRoot("tavik-borun", std::nullopt),
+              fs::canonical("/proc/self/exe").parent_path() / "root");
 }
 
 }  // namespace

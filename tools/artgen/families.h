@@ -2,6 +2,8 @@
 // One function per family of pictures; each adds its pictures to the
 // catalogue in the order of their image lists.
 
+#include <filesystem>
+
 #include "tools/artgen/catalog.h"
 
 namespace art {
@@ -22,6 +24,9 @@ void drawInformation(Catalog& c, const Canvas& menuBackground);
 
 // All families in order, then the manifest.
 void drawEverything(Catalog& c);
+
+// The desktop icon, DIR/hicolor/<n>x<n>/apps/tavik-borun.png at the usual sizes.
+void drawAppIcons(const std::filesystem::path& dir);
 
 }  // namespace art
 

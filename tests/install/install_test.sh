@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Usage: install_test.sh BUILD_DIR CMAKE
+set -euo pipefail
+build="$1"
+cmake="$2"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+prefix="$tmp/prefix"
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+"$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log"
+
+for f in bin/tavik-borun bin/tavik-borun-tool \
+  share/applications/tavik-borun.desktop \
+  share/icons/hicolor/48x48/apps/tavik-borun.png \
+  share/icons/hicolor/256x256/apps/tavik-borun.png \
+  share/tavik-borun/Slovnik_cz.db share/tavik-borun/data/information.dat \
+  share/tavik-borun/images/manifest.txt share/tavik-borun/images/pismena/pismeno38.bmp \
+  share/tavik-borun/Sound/klik.wav share/tavik-borun/Sound/1.xm; do
+  [ -s "$prefix/$f" ] || fail "$f is not installed"
+done
+[ -x "$prefix/bin/tavik-borun" ] || fail "the game is not executable"
+
+# The installed data is the build's root, file for file.
+diff <(cd "$build/root" && find . -type f | sort) \
+  <(cd "$prefix/share/tavik-borun" && find . -type f | sort) >"$tmp/diff" ||
+  fail "share/tavik-borun differs from the build's root: $(head -5 "$tmp/diff")"
+
+desktop="$prefix/share/applications/tavik-borun.desktop"
+for line in '[Desktop Entry]' 'Type=Application' 'Exec=tavik-borun' 'Icon=tavik-borun'; do
+  grep -qxF "$line" "$desktop" || fail "the desktop entry lacks $line"
+done
+[ "$(identify -format '%w %h' "$prefix/share/icons/hicolor/48x48/apps/tavik-borun.png")" = "48 48" ] ||
+  fail "the 48x48 icon has another size"
+
+# Started by name from an unrelated folder, with no hint where it lives: it
+# must find its files beside itself and keep the player's in the user directory.
+mkdir "$tmp/elsewhere" "$tmp/data"
+cd "$tmp/elsewhere"
+unset TAVIK_BORUN_ROOT
+export XDG_DATA_HOME="$tmp/data" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+export PATH="$prefix/bin:$PATH"
+( cd "$prefix" && find . -type f | sort ) >"$tmp/before"
+tavik-borun --window --no-intro --screenshot "$tmp/first.png" >"$tmp/run.log" 2>&1 ||
+  fail "the installed game did not start: $(cat "$tmp/run.log")"
+grep -q "first frame" "$tmp/run.log" || fail "no first frame reported: $(cat "$tmp/run.log")"
+[ "$(identify -format '%w %h' "$tmp/first.png")" = "1024 768" ] || fail "the first frame is not 1024x768"
+colours="$(identify -format '%k' "$tmp/first.png")"
+[ "$colours" -gt 100 ] || fail "the first frame is nearly blank ($colours colours)"
+
+user="$tmp/data/tavik-borun"
+for f in Data/User.dat Save/1.dat Save/10.dat Save/Prubeh/10.dat; do
+  [ -f "$user/$f" ] || fail "the user directory lacks $f"
+done
+( cd "$prefix" && find . -type f | sort ) >"$tmp/after"
+diff "$tmp/before" "$tmp/after" >/dev/null || fail "the game wrote into its installation"
+[ -z "$(ls -A "$tmp/elsewhere")" ] || fail "the game wrote into the current folder"
+
+# The tool finds the installed dictionary the same way.
+[ "$(tavik-borun-tool lookup pes xqzw)" = "$(printf 'pes\t1\nxqzw\t0')" ] ||
+  fail "the installed tool does not find the dictionary"
+echo "installed layout and first start: ok"
