@@ -84,6 +84,11 @@ struct Sezeni : OknaSkript {
         potom([this, x, y] { events.up(x, y); });
         cekej(40);
     }
+    // On a save or load screen: slot n, then OK.
+    void naPozici(int n) {
+        menuTlacitko(16 + n);
+        menuTlacitko(15);
+    }
     void klavesa(int k) {
         potom([this, k] { events.key(k); });
     }

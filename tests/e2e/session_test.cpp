@@ -2,6 +2,7 @@
 // of a person against the computer with every dialog it can meet, saving,
 // loading, the end of a game, its record and the record screens.
 #include "menu/file_lines.h"
+#include "menu/game_record_slot.h"
 #include "menu/saved_game.h"
 #include "menu/slot_files.h"
 #include "session_fixture.h"
@@ -260,8 +261,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     });
     t.dialog("Save");
     t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuUloz); });
-    t.menuTlacitko(18);
-    t.menuTlacitko(15);
+    t.naPozici(2);
     t.potom([&] {
         EXPECT_EQ(t.hra().hra().interval(), 1000);
         EXPECT_TRUE(t.hra().hra().casovacZapnut());
@@ -292,8 +292,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.klavesa(27);
     t.dialog("Konec");
     t.menuTlacitko(2);
-    t.menuTlacitko(18);
-    t.menuTlacitko(15);
+    t.naPozici(2);
     t.cekej(3000);
     t.potom([&] {
         const GameState& s = t.s();
@@ -319,6 +318,157 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.cekej(100);
     t.klavesa(27);
     EXPECT_EQ(t.spust({}), 0);
+    EXPECT_TRUE(t.hotovo());
+}
+
+std::vector<std::string> radky(const std::string& text) {
+    std::vector<std::string> r;
+    for (size_t i = 0; i < text.size();) {
+        const size_t e = text.find("\r\n", i);
+        if (e == std::string::npos) break;
+        r.push_back(text.substr(i, e - i));
+        i = e + 2;
+    }
+    return r;
+}
+
+TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) {
+    Sezeni t;
+
+    // Straight into a game of the saved choices: a person against the
+    // computer, which knows no word and passes.
+    std::string slovo;
+    t.potom([&] { EXPECT_EQ(t.s().Hraci[2].JePC, 1); });
+    t.poloz({1, 2}, 8, 8);
+    t.tlacitko(kNext);
+    t.potom([&] { slovo = t.noveSlovo(8, 8); });
+    t.dialog("Button3");
+    // Once a word lies on the board, two rounds of passes end the game.
+    std::array<int, kSeats + 1> skore{};
+    t.tlacitko(kNext);
+    t.potom([&] {
+        EXPECT_EQ(t.s().PocetVzdani, 2);
+        for (int p = 1; p <= 2; ++p) skore[p] = t.s().Hraci[p].BodyCelkem;
+    });
+    t.tlacitko(kNext);
+    int posledni = 0;
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(t.okno().name, "TKonecForm");
+        posledni = s.PosledniTah;
+        // The tiles left are charged to their holders.
+        for (int p = 1; p <= 2; ++p) {
+            for (int k = 1; k <= kRack; ++k) skore[p] -= s.Kameny[s.Zasobnik[p][k]].Hodnota;
+            EXPECT_EQ(s.Hraci[p].BodyCelkem, skore[p]) << p;
+        }
+        ASSERT_NE(skore[1], skore[2]);
+        EXPECT_EQ(t.text("Label1"),
+                  cp("Jméno vítěze: ") + s.Hraci[skore[1] > skore[2] ? 1 : 2].Jmeno);
+        // The record ends with the penalties, the total time and the scores.
+        const auto r = radky(t.obsah(kMainDat));
+        ASSERT_EQ(r.size(), static_cast<size_t>(posledni * 34 + 4 + 1 + 2));
+        EXPECT_EQ(r[posledni * 34].substr(0, 1), std::to_string(s.NaTahu));
+        EXPECT_NE(r[posledni * 34].find(cp("Nevyužití všech písmen :   -")), std::string::npos);
+        EXPECT_EQ(r[posledni * 34 + 4], "0:00:" + r[posledni * 34 + 4].substr(5));
+        EXPECT_EQ(r[posledni * 34 + 5], std::to_string(skore[1]));
+        EXPECT_EQ(r[posledni * 34 + 6], std::to_string(skore[2]));
+    });
+    // Browsing the finished game: one record per click, the clocks stand.
+    t.dialog("Prubeh");
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_TRUE(s.Prohlizeni);
+        EXPECT_EQ(s.CisloTahu, 1);
+        EXPECT_EQ(pevnych(s), 0);
+        EXPECT_FALSE(t.app().timer().Enabled());
+    });
+    std::vector<int> kroky;
+    for (int i = 0; i < 3; ++i) {
+        t.tlacitko(kFF);
+        t.potom([&] { kroky.push_back(t.s().CisloTahu); });
+    }
+    t.tlacitko(kBack);
+    t.potom([&] {
+        EXPECT_EQ(kroky, (std::vector<int>{2, 3, 4}));
+        EXPECT_EQ(t.s().CisloTahu, 3);
+        EXPECT_EQ(pevnych(t.s()), static_cast<int>(slovo.size()));
+    });
+    // The move list shows the turns played, then the closing section.
+    t.tlacitko(kPrubeh);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TZapis");
+        const auto& radkySeznamu = t.prvek<ListBox>("Tabule").items;
+        ASSERT_FALSE(radkySeznamu.empty());
+        EXPECT_NE(radkySeznamu.back().find(cp("Celkový čas hry:")), std::string::npos);
+    });
+    t.dialog("ZrusPr");
+
+    // Saved into record slot 3 from the in-game menu, back to the viewer.
+    t.tlacitko(kMenu);
+    t.potom([&] {
+        EXPECT_TRUE(t.svitiBy("SavePrOFF"));
+        EXPECT_FALSE(t.svitiBy("SaveOFF"));
+    });
+    t.dialog("SavePr");
+    t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuUlozPrubeh); });
+    t.naPozici(3);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().Prohlizeni);
+        EXPECT_FALSE(t.app().timer().Enabled());
+        const RecordSlot z =
+            parseRecordSlot(*readSlotLines(FileRoot(t.dir.path()), 3, true), "Prubeh/3");
+        EXPECT_EQ(z.PosledniTah, posledni);
+        EXPECT_EQ(z.Jmena[2], t.s().Hraci[2].Jmeno);
+        EXPECT_EQ(z.zapis, radky(t.obsah(kMainDat)));
+    });
+    // The settings from the viewer return to it: no clock, the board still
+    // closed to the mouse.
+    t.tlacitko(kMenu);
+    t.dialog("Nastaveni");
+    t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
+    t.menuTlacitko(33);
+    t.slot(1);
+    t.tlacitko(kFF);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().Prohlizeni);
+        EXPECT_FALSE(t.app().timer().Enabled());
+        EXPECT_FALSE(t.s().Nese);
+        EXPECT_EQ(t.s().CisloTahu, 4);
+    });
+    // Leaving the viewer for the menu, then the record screen loads it.
+    t.tlacitko(kMenu);
+    t.dialog("KonecPr");
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
+        EXPECT_FALSE(t.s().Prohlizeni);
+    });
+    t.menuTlacitko(3);
+    t.naPozici(3);
+    t.cekej(200);
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_TRUE(s.Prohlizeni);
+        EXPECT_EQ(s.CisloTahu, 1);
+        EXPECT_EQ(s.PosledniTah, posledni);
+        EXPECT_EQ(s.Hraci[2].JePC, 0) << "no computer moves while viewing";
+        EXPECT_FALSE(t.app().timer().Enabled());
+    });
+    t.tlacitko(kFF);
+    t.tlacitko(kFF);
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(s.CisloTahu, 3);
+        EXPECT_EQ(s.Kameny[s.Pole[8][8].Pevny].Pismeno, slovo.substr(0, 1));
+        const Bod b = polohaNaDesce(8, 8);
+        EXPECT_TRUE(t.naObrazovce(t.pismeno(s.Pole[8][8].Pevny), b.x, b.y, 16, 12));
+    });
+    t.tlacitko(kMenu);
+    t.dialog("KonecPr");
+    t.cekej(100);
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({"--new-game"}), 0);
     EXPECT_TRUE(t.hotovo());
 }
 
