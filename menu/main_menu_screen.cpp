@@ -273,10 +273,18 @@ void TMainMenu::zpetDoHry(bool casovac) {
         h_.hra.ui().prekresli();
 }
 
+void TMainMenu::naVrch() {
+    h_.form.bringToFront(*DXDraw1_);
+    for (int p = 1; p <= kSeats; ++p) h_.form.bringToFront(*MJmeno_[p]);
+    h_.form.bringToFront(*SlovnikO_);
+    h_.form.bringToFront(*DBListBox1_);
+}
+
 void TMainMenu::DoMenu() {
     h_.hra.NastavCasovac(true, 0);
     MenuObrazovka = MenuVolba = kMenuHlavni;
     DXDraw1_->enabled = true;
+    naVrch();
 }
 
 void TMainMenu::ZeHry(int obrazovka) {
@@ -290,6 +298,7 @@ void TMainMenu::ZeHry(int obrazovka) {
     MenuObrazovka = MenuVolba = obrazovka;
     Stisk = Klik = false;
     DXDraw1_->enabled = true;
+    naVrch();
     h_.hra.NastavCasovac(true, 0);
 }
 

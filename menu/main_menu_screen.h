@@ -114,6 +114,9 @@ class TMainMenu {
     bool vMenu() const;
     // What every way back to the game does.
     void predejHre();
+    // The surface and its boxes over whatever the game laid on its screen
+    // (the record viewer's blockers), so the menu takes the mouse.
+    void naVrch();
     void zpetDoHry(bool casovac);
     void ukazatel();
     void text(int x, int y, int size, const std::string& utf8, bool bold = false);

@@ -74,7 +74,8 @@ void TMainMenu::NastaveniOk() {
         return;
     }
     h_.nast.NastaveniZeHry = 0;
-    zpetDoHry(true);
+    // A viewed record keeps its clocks stopped: nothing may play on in it.
+    zpetDoHry(!h_.ctx.s.Prohlizeni);
 }
 
 }  // namespace tb

@@ -33,6 +33,13 @@ namespace {
 Display::Display(bool fullscreen, const std::string& title)
     : impl_(std::make_unique<Impl>()), back_(kWidth, kHeight) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) fail("Cannot start the display");
+    // With no display at all SDL falls back to drawing off screen: the game
+    // would run unseen. That is only wanted when asked for by name.
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "offscreen") == 0 && !(asked && *asked)) {
+        throw std::runtime_error(
+            "No display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    }
     // Smooth scaling when the desktop is not 1024x768.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     const Uint32 flags = fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;

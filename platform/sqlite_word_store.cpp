@@ -1,5 +1,8 @@
 #include "platform/sqlite_word_store.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -102,10 +105,14 @@ SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const Fil
     auto removed = changes->read("Odebrana");
     Opened opened;
     opened.stop = std::make_shared<std::atomic<bool>>(false);
-    opened.loading = std::async(
-        std::launch::async,
-        [shipped = std::move(shipped), added = std::move(added), removed = std::move(removed),
-         stop = opened.stop] { return loadWords(*shipped, added, removed, *stop); });
+    opened.loading =
+        std::async(std::launch::async, [shipped = std::move(shipped), added = std::move(added),
+                                        removed = std::move(removed), stop = opened.stop] {
+            // The first frames come first: on a busy machine this reading
+            // yields the processor to the thread that draws them.
+            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 5);
+            return loadWords(*shipped, added, removed, *stop);
+        });
     opened.changes = std::move(changes);
     return opened;
 }

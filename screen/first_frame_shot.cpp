@@ -8,27 +8,46 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/bitmap.h"
 
 namespace tb {
+namespace {
 
-long msSinceProcessStart() {
+// The numeric fields of /proc/self/stat, numbered as the kernel documents
+// them from 1; none when it cannot be read.
+std::vector<unsigned long long> processStat() {
     std::ifstream in("/proc/self/stat");
     const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // The program's name (field 2) may hold spaces: count fields after its ')'.
     const auto close = stat.rfind(')');
-    if (close == std::string::npos) return -1;
-    std::istringstream fields(stat.substr(close + 1));
-    std::string skip;
-    for (int field = 3; field < 22; ++field) fields >> skip;
-    unsigned long long startTicks = 0;
-    if (!(fields >> startTicks)) return -1;
+    if (close == std::string::npos) return {};
+    std::istringstream rest(stat.substr(close + 1));
+    std::vector<unsigned long long> fields(4, 0);  // 0, 1, 2 and 3 (the state letter) unused
+    std::string state;
+    rest >> state;
+    for (unsigned long long v; rest >> v;) fields.push_back(v);
+    return fields;
+}
+
+long ticksToMs(unsigned long long ticks) {
+    return static_cast<long>(ticks * 1000 / static_cast<unsigned long long>(sysconf(_SC_CLK_TCK)));
+}
+
+}  // namespace
+
+long msSinceProcessStart() {
+    const auto f = processStat();
+    if (f.size() <= 22) return -1;
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
-    const long long nowMs = now.tv_sec * 1000LL + now.tv_nsec / 1'000'000;
-    return static_cast<long>(nowMs -
-                             static_cast<long long>(startTicks) * 1000 / sysconf(_SC_CLK_TCK));
+    return static_cast<long>(now.tv_sec * 1000LL + now.tv_nsec / 1'000'000) - ticksToMs(f[22]);
+}
+
+long processorMsSinceStart() {
+    const auto f = processStat();
+    return f.size() <= 15 ? -1 : ticksToMs(f[14] + f[15]);
 }
 
 std::function<void()> firstFrameShot(Application& app, std::filesystem::path file,
@@ -37,8 +56,10 @@ std::function<void()> firstFrameShot(Application& app, std::filesystem::path fil
         // Pictures shown while the game winds down are not the first one.
         if (app.quitting()) return;
         const long ms = msSinceProcessStart();
+        const long cpu = processorMsSinceStart();
         savePng(app.surface(), file);
-        report << "first frame " << ms << " ms after start: " << file.string() << std::endl;
+        report << "first frame " << ms << " ms after start (processor " << cpu
+               << " ms): " << file.string() << std::endl;
         app.quit();
     };
 }

@@ -18,5 +18,8 @@ std::function<void()> firstFrameShot(Application& app, std::filesystem::path fil
 // Milliseconds since the system started this process (in the kernel's 10 ms
 // steps), so loading the program and its libraries counts too.
 long msSinceProcessStart();
+// Processor time the process has used so far, all its threads together:
+// the cost of the start, whatever else the machine is doing.
+long processorMsSinceStart();
 
 }  // namespace tb

@@ -30,21 +30,24 @@ diff <(cd "$build/root" && find . -type f | sort) \
   fail "share/tavik-borun differs from the build's root: $(head -5 "$tmp/diff")"
 
 desktop="$prefix/share/applications/tavik-borun.desktop"
-for line in '[Desktop Entry]' 'Type=Application' 'Exec=tavik-borun' 'Icon=tavik-borun'; do
+for line in '[Desktop Entry]' 'Type=Application' "Exec=\"$prefix/bin/tavik-borun\"" \
+  'Icon=tavik-borun'; do
   grep -qxF "$line" "$desktop" || fail "the desktop entry lacks $line"
 done
 [ "$(identify -format '%w %h' "$prefix/share/icons/hicolor/48x48/apps/tavik-borun.png")" = "48 48" ] ||
   fail "the 48x48 icon has another size"
 
-# Started by name from an unrelated folder, with no hint where it lives: it
-# must find its files beside itself and keep the player's in the user directory.
+# Started as the desktop entry starts it, from an unrelated folder, with no
+# hint where it lives: it must find its files beside itself and keep the
+# player's in the user directory.
 mkdir "$tmp/elsewhere" "$tmp/data"
 cd "$tmp/elsewhere"
 unset TAVIK_BORUN_ROOT
 export XDG_DATA_HOME="$tmp/data" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 export PATH="$prefix/bin:$PATH"
 ( cd "$prefix" && find . -type f | sort ) >"$tmp/before"
-tavik-borun --window --no-intro --screenshot "$tmp/first.png" >"$tmp/run.log" 2>&1 ||
+exec_line="$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$desktop")"
+"$exec_line" --window --no-intro --screenshot "$tmp/first.png" >"$tmp/run.log" 2>&1 ||
   fail "the installed game did not start: $(cat "$tmp/run.log")"
 grep -q "first frame" "$tmp/run.log" || fail "no first frame reported: $(cat "$tmp/run.log")"
 [ "$(identify -format '%w %h' "$tmp/first.png")" = "1024 768" ] || fail "the first frame is not 1024x768"
@@ -59,7 +62,7 @@ done
 diff "$tmp/before" "$tmp/after" >/dev/null || fail "the game wrote into its installation"
 [ -z "$(ls -A "$tmp/elsewhere")" ] || fail "the game wrote into the current folder"
 
-# The tool finds the installed dictionary the same way.
+# The tool, started by name through PATH, finds the installed dictionary.
 [ "$(tavik-borun-tool lookup pes xqzw)" = "$(printf 'pes\t1\nxqzw\t0')" ] ||
   fail "the installed tool does not find the dictionary"
 echo "installed layout and first start: ok"

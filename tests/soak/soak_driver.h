@@ -1,0 +1,60 @@
+#pragma once
+// A soak of the whole application: the game's own entry function on SDL's
+// dummy drivers, fed a long random stream of input with a pinned clock.
+// After every event the game must come back to rest within a bounded pinned
+// time and number of loop passes, and at every rest every tile must be in
+// exactly one place. When the player leaves the game (Exit, Esc on the main
+// menu) it is started again on the same user directory until the stream is
+// used up; then it is sent a quit.
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "dictionary/memory_word_store.h"
+
+namespace tb::test {
+
+struct SoakNastaveni {
+    uint64_t seed = 1;
+    long udalosti = 2000;
+    std::filesystem::path root;     // installation (pictures, sounds, meanings)
+    std::filesystem::path userDir;  // the player's files go here only
+    WordStore* slovnik = nullptr;
+    // When set, every event is written here with the screen it went to.
+    std::ostream* stopa = nullptr;
+};
+
+struct SoakVysledek {
+    long udalosti = 0;  // events delivered
+    int relace = 0;     // times the application ran
+    int hryZacate = 0;
+    int hryDokoncene = 0;             // results screens shown
+    long tahy = 0;                    // hand-overs after the deal
+    std::map<std::string, int> okna;  // windows opened, by name
+    std::map<int, int> obrazovky;     // menu screens entered
+    std::map<std::string, long> kde;  // events by the screen they went to
+    uint32_t maxCasUdalosti = 0;      // pinned ms from an event to the next rest
+    uint32_t maxBezOddechu = 0;       // pinned ms between two rests
+    long maxSmycek = 0;               // polls and clock readings between two rests
+    uint32_t pinovanyCas = 0;         // pinned ms of the whole run
+    // Empty, or the fault and the index of the event after which it showed.
+    std::string chyba;
+    long chybaPoUdalosti = -1;
+};
+
+// Runs one seed's stream. Never throws for a fault of the game: it is
+// reported in the result.
+SoakVysledek soak(const SoakNastaveni& n);
+
+// The event the running soak is at (for a crash report).
+long soakUdalost();
+
+// A few hundred short everyday words, enough for the computer player to lay
+// something now and then.
+std::unique_ptr<MemoryWordStore> soakSlovnik();
+
+}  // namespace tb::test

@@ -1,0 +1,53 @@
+// Short random streams through the whole game: every event handled, every
+// tile in its one place at every rest, and the stream reaches the game.
+
+#include <gtest/gtest.h>
+
+#include "soak/soak_driver.h"
+#include "support/temp_dir.h"
+
+namespace tb::test {
+namespace {
+
+SoakVysledek spust(uint64_t seed, long udalosti) {
+    TempDir dir;
+    auto slovnik = soakSlovnik();
+    SoakNastaveni n;
+    n.seed = seed;
+    n.udalosti = udalosti;
+    n.root = TB_ROOT_DIR;
+    n.userDir = dir.path();
+    n.slovnik = slovnik.get();
+    return soak(n);
+}
+
+TEST(Soak, ShortStreamsFindNoFault) {
+    int hry = 0, okna = 0;
+    long tahy = 0;
+    for (uint64_t seed : {1u, 2u, 3u}) {
+        const SoakVysledek v = spust(seed, 1200);
+        EXPECT_EQ(v.chyba, "") << "seed " << seed << " after event " << v.chybaPoUdalosti
+                               << "; replay: scripts/soak " << v.chybaPoUdalosti << " " << seed
+                               << " 1";
+        EXPECT_EQ(v.udalosti, 1200);
+        hry += v.hryZacate;
+        tahy += v.tahy;
+        for (const auto& [jmeno, kolik] : v.okna) okna += kolik;
+    }
+    // The stream is only worth its time if it gets into games and windows.
+    EXPECT_GT(hry, 0);
+    EXPECT_GT(tahy, 0);
+    EXPECT_GT(okna, 0);
+}
+
+TEST(Soak, SameSeedReplaysTheSameRun) {
+    const SoakVysledek a = spust(7, 300), b = spust(7, 300);
+    EXPECT_EQ(a.pinovanyCas, b.pinovanyCas);
+    EXPECT_EQ(a.relace, b.relace);
+    EXPECT_EQ(a.okna, b.okna);
+    EXPECT_EQ(a.obrazovky, b.obrazovky);
+    EXPECT_EQ(a.chyba, b.chyba);
+}
+
+}  // namespace
+}  // namespace tb::test
