@@ -133,9 +133,6 @@ class GameUi {
     virtual void DoMenu() {}
     // The browse screen's input blockers (a finished game or a stored record).
     virtual void ZapniProhlizeni() {}
-    // The menus take the screen from the viewer: the blockers go, or no menu
-    // button could be pressed.
-    virtual void VypniProhlizeni() {}
 };
 
 }  // namespace tb

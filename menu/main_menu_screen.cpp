@@ -263,14 +263,8 @@ void TMainMenu::predejHre() {
 void TMainMenu::zpetDoHry(bool casovac) {
     predejHre();
     if (h_.skryjMenuDown) h_.skryjMenuDown();
-    // Back in the viewer: no clock runs there (a tick could end a move and
-    // cut the viewed record short), and its blockers come back.
-    const bool prohlizeni = h_.ctx.s.Prohlizeni;
-    h_.hra.NastavCasovac(casovac && !prohlizeni, 1000);
-    if (prohlizeni)
-        h_.hra.ui().ZapniProhlizeni();
-    else
-        h_.hra.ui().prekresli();
+    h_.hra.NastavCasovac(casovac, 1000);
+    h_.hra.ui().prekresli();
 }
 
 void TMainMenu::naVrch() {
@@ -289,7 +283,6 @@ void TMainMenu::DoMenu() {
 
 void TMainMenu::ZeHry(int obrazovka) {
     GameState& s = h_.ctx.s;
-    h_.hra.ui().VypniProhlizeni();
     if (obrazovka == kMenuHlavni) {
         s.Prohlizeni = 0;
         s.StartHry = 1;

@@ -258,10 +258,6 @@ void GameScreen::ZapniProhlizeni() {
     prekresli();
 }
 
-void GameScreen::VypniProhlizeni() {
-    VypniProhlizeniPanely(form_);
-}
-
 // A loaded game's first tick: its board fades in.
 void GameScreen::ObnovenaHra() {
     LoadFadeInPismena(ctx_, *this, [this] { painter_.PrintPozadi(); });

@@ -80,7 +80,6 @@ class GameScreen : public GameUi {
     void KamenNaPole(int tile, int x, int y) override;
     void DoMenu() override;
     void ZapniProhlizeni() override;
-    void VypniProhlizeni() override;
     void ObnovenaHra() override;
 
     // The fades of a rack tile (blocking, `ms` long).

@@ -25,6 +25,7 @@
 #include "support/game_driver.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"
+#include "support/tile_invariants.h"
 #include "support/window_script.h"
 
 namespace tb::test {

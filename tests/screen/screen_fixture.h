@@ -21,6 +21,7 @@
 #include "support/game_driver.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"
+#include "support/tile_invariants.h"
 
 namespace tb::test {
 

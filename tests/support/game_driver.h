@@ -149,18 +149,6 @@ inline bool kazdyKamenJednou(const GameState& s) {
     return std::all_of(n.begin() + 1, n.end(), [](int k) { return k == 1; });
 }
 
-// Every tile exactly once: on a rack, on the board, in the hand or in the bag.
-inline bool nicNeztraceno(const GameState& s) {
-    std::array<int, kTiles + 1> n{};
-    for (int p = 1; p <= s.PocetHracu; ++p)
-        for (int slot = 1; slot <= kRack; ++slot) ++n[s.Zasobnik[p][slot]];
-    for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y) ++n[s.Pole[x][y].Pevny], ++n[s.Pole[x][y].Novy];
-    for (int i = s.Vytazeno + 1; i <= kTiles; ++i) ++n[s.Pytel[i]];
-    if (s.Nese) ++n[s.DrzenyKamen];
-    return std::all_of(n.begin() + 1, n.end(), [](int k) { return k == 1; });
-}
-
 // Tiles fixed on the board.
 inline int pevnych(const GameState& s) {
     int n = 0;
