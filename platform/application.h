@@ -74,7 +74,9 @@ class Application : public Ticks {
     std::vector<Window*> stack_;
     bool quit_ = false;
     int mouseX_ = 0, mouseY_ = 0;
-    bool movedUnseen_ = false;  // a pointer move was dropped during an animation
+    // The window on top has not seen the pointer where it is now (moves were
+    // dropped during an animation, or a dialog over it has closed).
+    bool movedUnseen_ = false;
 };
 
 }  // namespace tb
