@@ -7,6 +7,7 @@
 #include "menu/main_menu_screen.h"
 #include "menu/saved_game.h"
 #include "menu/slot_files.h"
+#include "platform/controls.h"
 #include "platform/draw.h"
 #include "record/replay.h"
 
@@ -96,7 +97,13 @@ void TMainMenu::SaveTlacitka() {
         });
     } else if (okDrzen && o == kMenuUlozPrubeh) {
         bezpecne([&] {
-            SavePr(s, h_.ctx.user, VybranaPozice, dnesniDatum(), casText(s.SekundHry));
+            // The game's length is what the total-time clock shows: while a
+            // record is viewed it holds the finished game's length, not the
+            // clock of the position on the board.
+            std::string delka = casText(s.SekundHry);
+            if (const auto* l = dynamic_cast<const Label*>(h_.form.find("CasCelkem")))
+                if (!l->caption.empty()) delka = l->caption;
+            SavePr(s, h_.ctx.user, VybranaPozice, dnesniDatum(), delka);
             zpetDoHry(false);
         });
     } else if (okDrzen && o == kMenuNacti && !hlavicka_.PraznaPozice) {

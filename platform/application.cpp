@@ -107,6 +107,8 @@ int Application::showModal(Window& w) {
     while (!quit_ && !w.closed())
         if (!processEvents() && !quit_ && !w.closed()) waitForInput(kMaxWait);
     stack_.pop_back();
+    // The window under it learns where the pointer is now.
+    movedUnseen_ = true;
     copyOpaque(surface(), std::max(w.bounds.x, 0), std::max(w.bounds.y, 0), under);
     flip();
     return w.closed() ? w.modalResult() : 0;

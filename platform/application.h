@@ -43,6 +43,8 @@ class Application : public Ticks {
     // For animations that block: keeps the window alive (full screen, shots,
     // quitting) while the player's input is dropped.
     void pumpIgnoringInput();
+    // The rest between two frames of such an animation.
+    void pause(uint32_t ms) { events_.pause(ms); }
     // Shows the back buffer, with the edit and list boxes of the open windows
     // over it.
     void flip();
@@ -72,7 +74,9 @@ class Application : public Ticks {
     std::vector<Window*> stack_;
     bool quit_ = false;
     int mouseX_ = 0, mouseY_ = 0;
-    bool movedUnseen_ = false;  // a pointer move was dropped during an animation
+    // The window on top has not seen the pointer where it is now (moves were
+    // dropped during an animation, or a dialog over it has closed).
+    bool movedUnseen_ = false;
 };
 
 }  // namespace tb

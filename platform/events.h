@@ -3,7 +3,9 @@
 // characters as code-page-1250 bytes, and a source that the real loop reads
 // from SDL and the tests fill by hand.
 
+#include <chrono>
 #include <cstdint>
+#include <thread>
 
 namespace tb {
 
@@ -37,6 +39,9 @@ class EventSource {
     virtual bool poll(Event& e) = 0;
     // Blocks until an event may be waiting or `ms` have passed.
     virtual void wait(uint32_t ms) = 0;
+    // Lets `ms` pass whatever comes: the rest between two frames of an
+    // animation that blocks. A source with a pinned clock moves the clock.
+    virtual void pause(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 };
 
 }  // namespace tb

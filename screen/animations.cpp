@@ -1,10 +1,8 @@
 // The blocking animations of the game screen: a rack tile fading in and out,
 // the computer's flying tile and the pause at the end of a game. Each draws
 // its own frames and keeps the window alive, dropping the player's input.
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <thread>
 
 #include "core/tile_positions.h"
 #include "screen/game_screen.h"
@@ -37,7 +35,7 @@ void GameScreen::prolinani(int tile, int ms, int zvuk, const std::function<int(i
         painter_.DXPismeno()[tile - 1].drawAdd(ctx_.app.surface(), r, sila(k));
         ctx_.app.flip();
         ctx_.app.pumpIgnoringInput();
-        if (pauzaSnimku > 0) std::this_thread::sleep_for(std::chrono::milliseconds(pauzaSnimku));
+        if (pauzaSnimku > 0) ctx_.app.pause(pauzaSnimku);
     }
 }
 
@@ -83,7 +81,7 @@ void GameScreen::PresunPismeno(int tile, int sx, int sy, int tx, int ty, int ms)
             HrajZvuk(3);
         }
         ctx_.app.pumpIgnoringInput();
-        if (pauzaSnimku > 0) std::this_thread::sleep_for(std::chrono::milliseconds(pauzaSnimku));
+        if (pauzaSnimku > 0) ctx_.app.pause(pauzaSnimku);
     }
     form_.umisti(tile, tx, ty, true);
 }
@@ -92,7 +90,7 @@ void GameScreen::Pockej(int ms) {
     const uint32_t start = ctx_.app.GetTickCount();
     while (elapsed(ctx_.app, start) < ms && !ctx_.app.quitting()) {
         ctx_.app.pumpIgnoringInput();
-        std::this_thread::sleep_for(std::chrono::milliseconds(pauzaSnimku > 0 ? 10 : 0));
+        if (pauzaSnimku > 0) ctx_.app.pause(10);
     }
 }
 

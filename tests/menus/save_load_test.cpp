@@ -86,6 +86,8 @@ TEST(SaveLoad, StornoOfTheSaveScreensReturnsWithoutWriting) {
 TEST(SaveLoad, ARecordSavedWhileViewingLoadsIntoTheViewer) {
     MenuStul t;
     rozehraj(t);
+    // The viewer's total-time clock shows the finished game's length.
+    t.form.add<Label>("CasCelkem", Rect{936, 695, 60, 18}).caption = "0:07:35";
     t.pak([&] {
         t.s.Prohlizeni = 1;
         t.s.SekundHry = 59;
@@ -93,7 +95,9 @@ TEST(SaveLoad, ARecordSavedWhileViewingLoadsIntoTheViewer) {
     });
     t.snimky(2).klikRect(26).klikRect(15).snimky(1);
     t.pak([&] {
-        EXPECT_TRUE(std::filesystem::exists(t.userDir() / "Save" / "Prubeh" / "10.dat"));
+        const auto slot = t.userDir() / "Save" / "Prubeh" / "10.dat";
+        ASSERT_TRUE(std::filesystem::exists(slot));
+        EXPECT_NE(readFile(slot).find("\r\n455\r\n\r\n"), std::string::npos);
         EXPECT_FALSE(t.hra.casovacZapnut());
         t.s.Prohlizeni = 0;
         t.menu->ZeHry(kMenuHlavni);

@@ -31,11 +31,6 @@ class KrokoveHodiny : public ManualTicks {
     uint32_t GetTickCount() override { return now += 20; }
 };
 
-// Every tile exactly once: on a rack, on the board, in the hand or in the bag.
-inline bool nicNeztraceno(const GameState& s) {
-    return chybaKamenu(s).empty();
-}
-
 struct Okna {
     std::deque<DialogVolba> slovaOdpovedi;
     std::vector<std::string> chybnaSlova;

@@ -149,4 +149,12 @@ inline bool kazdyKamenJednou(const GameState& s) {
     return std::all_of(n.begin() + 1, n.end(), [](int k) { return k == 1; });
 }
 
+// Tiles fixed on the board.
+inline int pevnych(const GameState& s) {
+    int n = 0;
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) n += s.Pole[x][y].Pevny != 0;
+    return n;
+}
+
 }  // namespace tb::test

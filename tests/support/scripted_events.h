@@ -34,6 +34,11 @@ class ScriptedEvents : public EventSource {
         }
     }
 
+    // An animation's frames take pinned time and never reach the script.
+    void pause(uint32_t ms) override {
+        if (ticks_) ticks_->now += ms;
+    }
+
     ScriptedEvents& move(int x, int y) { return push({EventKind::MouseMove, x, y}); }
     ScriptedEvents& down(int x, int y, int button = 1) {
         return push({EventKind::MouseDown, x, y, button});

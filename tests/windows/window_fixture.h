@@ -4,9 +4,6 @@
 // queues events and checkpoints: each checkpoint runs when the window has
 // used up the events before it, looks at the open window and queues more.
 
-#include <cstdlib>
-#include <deque>
-#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -19,6 +16,7 @@
 #include "platform/image_manifest.h"
 #include "screen/ui_context.h"
 #include "support/scripted_events.h"
+#include "support/window_script.h"
 
 namespace tb::test {
 
@@ -26,47 +24,12 @@ inline std::string cp(const char* utf8) {
     return utf8ToCp1250(utf8);
 }
 
-struct WindowsFixture {
+struct WindowsFixture : OknaSkript {
     WindowsFixture() {
-        events.onIdle = [this] {
-            if (kroky.empty()) throw std::runtime_error("the window is still open at the end");
-            auto krok = std::move(kroky.front());
-            kroky.pop_front();
-            krok();
-        };
+        pripoj(app, events,
+               [] { throw std::runtime_error("the window is still open at the end"); });
     }
 
-    // Runs `krok` once the events queued so far are used up.
-    void potom(std::function<void()> krok) { kroky.push_back(std::move(krok)); }
-
-    Window& okno() {
-        if (!app.top()) throw std::runtime_error("no window is open");
-        return *app.top();
-    }
-    template <class T = Control>
-    T& prvek(const std::string& name) {
-        auto* c = dynamic_cast<T*>(okno().find(name));
-        if (!c) throw std::runtime_error("no control " + name + " in " + okno().name);
-        return *c;
-    }
-    std::string text(const std::string& label) { return prvek<Label>(label).caption; }
-    bool svitiBy(const std::string& face) { return prvek(face).visible; }
-    // A click in the middle of a control of the open window.
-    void klikni(const std::string& name) {
-        const Control& c = prvek(name);
-        const Rect b = okno().bounds;
-        events.click(b.x + c.left + c.width / 2, b.y + c.top + c.height / 2);
-    }
-    void najed(const std::string& name) {
-        const Control& c = prvek(name);
-        const Rect b = okno().bounds;
-        events.move(b.x + c.left + c.width / 2, b.y + c.top + c.height / 2);
-    }
-    // The picture as it is now, as PNG, when TB_WINDOW_SHOTS names a folder.
-    void snimek(const std::string& name) {
-        if (const char* dir = std::getenv("TB_WINDOW_SHOTS"))
-            savePng(app.surface(), std::string(dir) + "/" + name + ".png");
-    }
     // The game screen's picture under the windows.
     void hraciPlocha() {
         auto& form = images.get("Form1");
@@ -87,7 +50,6 @@ struct WindowsFixture {
     std::unique_ptr<WordCursor> kurzor = slovnik.openCursor();
     std::vector<int> zvuky;
     UiContext ctx{app, images, s, *kurzor, root, root, [this](int n) { zvuky.push_back(n); }};
-    std::deque<std::function<void()>> kroky;
 };
 
 }  // namespace tb::test

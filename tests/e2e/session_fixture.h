@@ -1,0 +1,186 @@
+#pragma once
+// The whole application as the player starts it, on SDL's dummy drivers with
+// a pinned clock, a pinned seed, a small dictionary and a fresh user
+// directory. The test queues what the player does as checkpoints; each runs
+// when the game has handled everything before it and waits for input.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/text.h"
+#include "core/tile_positions.h"
+#include "dictionary/memory_word_store.h"
+#include "menu/main_menu_screen.h"
+#include "platform/dummy_drivers.h"
+#include "screen/app_main.h"
+#include "screen/game_app.h"
+#include "support/fakes.h"
+#include "support/game_driver.h"
+#include "support/scripted_events.h"
+#include "support/temp_dir.h"
+#include "support/tile_invariants.h"
+#include "support/window_script.h"
+
+namespace tb::test {
+
+inline std::string cp(const char* utf8) {
+    return utf8ToCp1250(utf8);
+}
+
+struct Sezeni : OknaSkript {
+    explicit Sezeni(std::initializer_list<std::string> slova = {})
+        : slovnik(slova), slova(slovnik.openCursor()) {}
+
+    // Runs the game with `args` after the pinned ones; the exit status.
+    int spust(std::vector<std::string> args, uint64_t seed = 3) {
+        std::vector<std::string> vse{"--window",  "--seed",     std::to_string(seed), "--root",
+                                     TB_ROOT_DIR, "--user-dir", dir.path().string()};
+        vse.insert(vse.end(), args.begin(), args.end());
+        AppDrivers d;
+        d.events = &events;
+        d.ticks = &clock;
+        d.slovnik = &slovnik;
+        d.onStart = [this](HerniAplikace& h) {
+            hra_ = &h;
+            pripoj(h.ctx().app, events, [this] {
+                ADD_FAILURE() << "the script ended while the game still runs";
+                events.push({EventKind::Quit});
+            });
+        };
+        const int rc = runApplication(vse, "tavik-borun", d);
+        hra_ = nullptr;
+        return rc;
+    }
+
+    HerniAplikace& hra() { return *hra_; }
+    GameState& s() { return hra_->stav(); }
+    TForm1& form() { return hra_->screen().form(); }
+    TMainMenu& menu() { return hra_->menu(); }
+    Bitmap& obraz() { return app().surface(); }
+    std::filesystem::path soubor(const std::string& rel) const { return dir.path() / rel; }
+    std::string obsah(const std::string& rel) const {
+        std::ifstream f(soubor(rel), std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), {}};
+    }
+
+    // Steps of the player, each queued as checkpoints.
+
+    // A menu button of hit rectangle `r`: over it, held for a frame, released.
+    void menuTlacitko(int r) {
+        const Rect& q = TMainMenu::Recty()[r];
+        menuKlik(q.x + q.w / 2, q.y + q.h / 2);
+    }
+    void menuKlik(int x, int y) {
+        potom([this, x, y] { events.move(x, y); });
+        cekej(40);
+        potom([this, x, y] { events.down(x, y); });
+        cekej(40);
+        potom([this, x, y] { events.up(x, y); });
+        cekej(40);
+    }
+    // On a save or load screen: slot n, then OK.
+    void naPozici(int n) {
+        menuTlacitko(16 + n);
+        menuTlacitko(15);
+    }
+    void klavesa(int k) {
+        potom([this, k] { events.key(k); });
+    }
+    // A tile of the rack of the seat on move (or of the one carrying).
+    void slot(int n) {
+        potom([this, n] {
+            const int hrac = s().NaTahu == kNese ? s().UlozenyHrac : s().NaTahu;
+            const Bod b = polohaNaStojanu(hrac, n);
+            events.click(b.x + 16, b.y + 16);
+        });
+    }
+    void pole(int x, int y) {
+        potom([this, x, y] {
+            const Bod b = polohaNaDesce(x, y);
+            events.click(b.x + 16, b.y + 16);
+        });
+    }
+    // Rack slots laid in order along row `y` from column `x`.
+    void poloz(std::vector<int> sloty, int x, int y) {
+        for (int n : sloty) slot(n), pole(x++, y);
+    }
+    // A button of the game screen: over it (it lights), pressed and released.
+    void tlacitko(int i) {
+        potom([this, i] {
+            const Control& c = *form().tlacitka[i].OFF;
+            // Next and Change overlap the tops of Back and forward by a few pixels.
+            events.click(c.left + c.width - 5, c.top + c.height - 5);
+        });
+    }
+    // A picture button of the open dialog.
+    void dialog(const std::string& tlacitko) {
+        potom([this, tlacitko] { stiskni(tlacitko); });
+    }
+
+    // The word the tiles of this move spell along row `y` from column `x`.
+    std::string noveSlovo(int x, int y) {
+        std::string w;
+        for (; x <= kBoard && s().Pole[x][y].Novy; ++x)
+            w += s().Kameny[s().Pole[x][y].Novy].Pismeno;
+        return w;
+    }
+
+    // The word the tiles of this move spell down column `x` from row `y`.
+    std::string noveSlovoSvisle(int x, int y) {
+        std::string w;
+        for (; y <= kBoard && s().Pole[x][y].Novy; ++y)
+            w += s().Kameny[s().Pole[x][y].Novy].Pismeno;
+        return w;
+    }
+    // Words the computer's search can lay for the seat on move: each letter
+    // of its rack before and after each run of fixed tiles.
+    void slovaKRadam() {
+        const GameState& g = s();
+        auto pismeno = [&](int x, int y) { return g.Kameny[g.Pole[x][y].Pevny].Pismeno; };
+        std::vector<std::string> rady;
+        for (int a = 1; a <= kBoard; ++a)
+            for (int b = 1; b <= kBoard; ++b) {
+                std::string r, c;
+                for (int k = b; k <= kBoard && g.Pole[a][k].Pevny; ++k) r += pismeno(a, k);
+                for (int k = b; k <= kBoard && g.Pole[k][a].Pevny; ++k) c += pismeno(k, a);
+                if (b == 1 || !g.Pole[a][b - 1].Pevny) rady.push_back(r);
+                if (b == 1 || !g.Pole[b - 1][a].Pevny) rady.push_back(c);
+            }
+        for (const std::string& r : rady)
+            if (!r.empty()) slovaKRade(r, g.NaTahu);
+    }
+    // Each letter of seat `hrac`'s rack before and after the run `rada`.
+    void slovaKRade(const std::string& rada, int hrac) {
+        const GameState& g = s();
+        for (int slot = 1; slot <= kRack; ++slot)
+            if (const int k = g.Zasobnik[hrac][slot]) {
+                slova->InsertWord(g.Kameny[k].Pismeno + rada);
+                slova->InsertWord(rada + g.Kameny[k].Pismeno);
+            }
+    }
+    ImageList& obrazky(const char* list) { return hra_->ctx().images.get(list); }
+    const Picture& pismeno(int tile) { return hra_->screen().painter().DXPismeno()[tile - 1]; }
+    // The screen shows pixel (px, py) of picture `p` drawn at (x, y).
+    bool naObrazovce(const Picture& p, int x, int y, int px, int py) {
+        return obraz().rgb(x + px, y + py) == p.bitmap().rgb(px, py);
+    }
+    bool veSlovniku(const std::string& w) { return slovnik.words().count(w) > 0; }
+
+    ManualTicks clock;
+    ScriptedEvents events{&clock};
+    MemoryWordStore slovnik;
+    std::unique_ptr<WordCursor> slova;  // the test's own cursor: words added by hand
+    TempDir dir;
+
+  private:
+    HerniAplikace* hra_ = nullptr;
+};
+
+}  // namespace tb::test

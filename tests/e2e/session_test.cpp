@@ -1,0 +1,477 @@
+// Whole sessions through the real application: the intro, the menus, a game
+// of a person against the computer with every dialog it can meet, saving,
+// loading, the end of a game, its record and the record screens.
+#include "menu/file_lines.h"
+#include "menu/game_record_slot.h"
+#include "menu/saved_game.h"
+#include "menu/slot_files.h"
+#include "session_fixture.h"
+
+namespace tb::test {
+namespace {
+
+struct Pozice {
+    std::array<std::array<int, kBoard + 1>, kBoard + 1> pevne{};
+    std::array<std::array<int, kRack + 1>, kSeats + 1> stojany{};
+    std::array<int, kSeats + 1> body{};
+    int NaTahu = 0, PosledniTah = 0;
+    bool operator==(const Pozice&) const = default;
+};
+
+Pozice pozice(const GameState& s) {
+    Pozice p;
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) p.pevne[x][y] = s.Pole[x][y].Pevny;
+    for (int h = 1; h <= kSeats; ++h) {
+        for (int k = 1; k <= kRack; ++k) p.stojany[h][k] = s.Zasobnik[h][k];
+        p.body[h] = s.Hraci[h].BodyCelkem;
+    }
+    p.NaTahu = s.NaTahu;
+    p.PosledniTah = s.PosledniTah;
+    return p;
+}
+
+int novych(const GameState& s) {
+    int n = 0;
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) n += s.Pole[x][y].Novy != 0;
+    return n;
+}
+
+int naStojanu(const GameState& s, int hrac) {
+    int n = 0;
+    for (int k = 1; k <= kRack; ++k) n += s.Zasobnik[hrac][k] != 0;
+    return n;
+}
+
+TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsIt) {
+    Sezeni t;
+
+    // The intro plays until Esc; the main menu lights the button under the pointer.
+    t.cekej(300);
+    t.potom([&] { EXPECT_EQ(t.s().HudbaVypnuta, 1) << "the intro is still playing"; });
+    t.klavesa(27);
+    t.potom([&] { t.events.move(420, 200); });
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_EQ(t.s().HudbaVypnuta, 0);
+        EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
+        EXPECT_TRUE(t.naObrazovce(t.obrazky("DXMenu")[2], 412, 130, 100, 20)) << "New is lit";
+        EXPECT_TRUE(t.naObrazovce(t.obrazky("DXMenu")[4], 287, 220, 100, 40)) << "Load is not";
+    });
+
+    // The setup: the number of seats wraps, the first seat gets a name, the
+    // computer keeps the second one.
+    t.menuTlacitko(1);
+    std::vector<int> hracu;
+    for (int i = 0; i < 3; ++i) {
+        t.menuTlacitko(8);
+        t.potom([&] { hracu.push_back(t.hra().nastaveni().NastHracu); });
+    }
+    t.menuKlik(261 + 50, 380 + 15);
+    for (int i = 0; i < 5; ++i) t.klavesa(8);
+    t.potom([&] { t.events.type("Eva"); });
+    t.menuTlacitko(13);
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_EQ(hracu, (std::vector<int>{3, 4, 2}));
+        const GameState& s = t.s();
+        EXPECT_EQ(t.hra().hra().interval(), 1000) << "the game runs";
+        EXPECT_EQ(s.PocetHracu, 2);
+        EXPECT_EQ(s.Hraci[1].Jmeno, "Eva");
+        EXPECT_EQ(s.Hraci[1].JePC, 0);
+        EXPECT_EQ(s.Hraci[2].JePC, 1);
+        EXPECT_NE(t.obsah("Data/User.dat").find("\r\n2\r\nEva;0\r\nPC2;1\r\n"), std::string::npos)
+            << t.obsah("Data/User.dat");
+        // The computer opened and, knowing no word, passed.
+        EXPECT_EQ(s.NaTahu, 1);
+        EXPECT_EQ(s.CisloTahu, 2);
+        EXPECT_EQ(naStojanu(s, 1), 7);
+    });
+
+    // A lone letter off the centre: the rule error box; taking it back
+    // leaves the board empty and checks the move again, which passes it.
+    t.poloz({1}, 1, 1);
+    t.tlacitko(kNext);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TChyba1Box");
+        EXPECT_EQ(t.text("Label2"), cp("Písmeno \"") + t.s().Kameny[t.s().Pole[1][1].Novy].Pismeno +
+                                        cp("\" je samotné. Souřadnice jsou:1,1."));
+    });
+    t.dialog("Button1");
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(novych(t.s()), 0);
+        EXPECT_EQ(naStojanu(t.s(), 1), 7);
+        EXPECT_EQ(t.s().NaTahu, 1);
+    });
+
+    // A word the dictionary lacks: taken back first, then added.
+    std::string slovo;
+    t.poloz({1, 2, 3}, 8, 8);
+    t.tlacitko(kNext);
+    t.potom([&] {
+        slovo = t.noveSlovo(8, 8);
+        EXPECT_EQ(slovo.size(), 3u);
+        EXPECT_EQ(t.okno().name, "TChybaSlova");
+        EXPECT_EQ(t.text("Label1"), cp("Slovo \"") + slovo + cp("\" na souřadnicích: 8,8"));
+    });
+    t.dialog("Button1");
+    t.potom([&] {
+        EXPECT_EQ(novych(t.s()), 0);
+        EXPECT_EQ(naStojanu(t.s(), 1), 7);
+        EXPECT_FALSE(t.veSlovniku(slovo));
+    });
+    t.poloz({1, 2, 3}, 8, 8);
+    t.tlacitko(kNext);
+    t.potom([&] {
+        slovo = t.noveSlovo(8, 8);
+        t.slovaKRade(slovo, 2);  // what the computer can answer with
+    });
+    t.dialog("Button3");
+    // The computer answers through the word with its flying tiles.
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_TRUE(t.veSlovniku(slovo));
+        EXPECT_EQ(s.Kameny[s.Pole[8][8].Pevny].Pismeno, slovo.substr(0, 1));
+        EXPECT_GT(s.Hraci[1].BodyCelkem, 0);
+        EXPECT_GT(s.Hraci[2].BodyCelkem, 0) << "the computer laid a word";
+        EXPECT_GT(pevnych(s), 3);
+        EXPECT_EQ(s.NaTahu, 1);
+        EXPECT_EQ(naStojanu(s, 1), 7);
+        for (int x = 1; x <= kBoard; ++x)
+            for (int y = 1; y <= kBoard; ++y)
+                if (const int k = s.Pole[x][y].Pevny) {
+                    const Bod b = polohaNaDesce(x, y);
+                    EXPECT_TRUE(t.naObrazovce(t.pismeno(k), b.x, b.y, 16, 12)) << x << "," << y;
+                }
+        EXPECT_EQ(chybaKamenu(s), "");
+    });
+
+    // Exchange of two tiles: the bag keeps its count, the record the letters.
+    int vytazeno = 0, tah = 0;
+    std::string vymena;
+    t.potom([&] {
+        vytazeno = t.s().Vytazeno;
+        tah = t.s().CisloTahu;
+        for (int k : {1, 2}) vymena += t.s().Kameny[t.s().Zasobnik[1][k]].Pismeno + ",";
+    });
+    t.tlacitko(kChange);
+    t.slot(1);
+    t.slot(2);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().RezimVymeny);
+        EXPECT_TRUE(t.form().KVs[1]->visible && t.form().KVs[2]->visible);
+        EXPECT_FALSE(t.form().KVs[3]->visible);
+    });
+    t.tlacitko(kChange);
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_FALSE(s.RezimVymeny);
+        EXPECT_EQ(s.Vytazeno, vytazeno);
+        EXPECT_EQ(s.CisloTahu, tah + 2) << "the exchange was a move, the computer made one";
+        EXPECT_NE(t.obsah(kMainDat).find(cp("Výměna:") + vymena), std::string::npos);
+        EXPECT_EQ(chybaKamenu(s), "");
+    });
+
+    // With a tile on the board, exchanging and stepping back are refused;
+    // the tile moves to another square and back to the rack.
+    t.slot(1);
+    t.pole(12, 12);
+    t.tlacitko(kChange);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TChybaVymena");
+        EXPECT_EQ(t.text("Label2"), cp("Pro provedení této operace nesmíte "));
+    });
+    t.dialog("Button1");
+    t.tlacitko(kBack);
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TChybaVymena"); });
+    t.dialog("Button1");
+    t.potom([&] {
+        EXPECT_FALSE(t.s().RezimVymeny);
+        EXPECT_EQ(t.s().CisloTahu, tah + 2);
+        EXPECT_NE(t.s().Pole[12][12].Novy, 0);
+    });
+    t.pole(12, 12);
+    t.pole(3, 3);
+    t.potom([&] {
+        EXPECT_EQ(t.s().Pole[12][12].Novy, 0);
+        EXPECT_NE(t.s().Pole[3][3].Novy, 0);
+    });
+    t.pole(3, 3);
+    t.slot(1);
+    t.potom([&] {
+        EXPECT_EQ(novych(t.s()), 0);
+        EXPECT_EQ(naStojanu(t.s(), 1), 7);
+    });
+
+    // The hint finds a word along a run on the board and lays it.
+    Pozice predNapovedou;
+    std::string napoveda;
+    int pevnychPred = 0;
+    t.potom([&] {
+        predNapovedou = pozice(t.s());
+        pevnychPred = pevnych(t.s());
+        t.slovaKRadam();
+    });
+    t.tlacitko(kTip);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TTipForm");
+        napoveda = t.text("LaSlovo");
+        EXPECT_TRUE(t.veSlovniku(napoveda)) << cp1250ToUtf8(napoveda);
+    });
+    t.dialog("Poloz");
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_GT(s.Hraci[1].BodyCelkem, predNapovedou.body[1]);
+        EXPECT_GT(pevnych(s), pevnychPred);
+        EXPECT_EQ(s.NaTahu, 1);
+        EXPECT_EQ(s.PosledniTah, predNapovedou.PosledniTah + 2);
+    });
+
+    // Back steps over the computer's move to the person's; forward returns;
+    // playing on from the earlier position drops the moves after it.
+    Pozice poNapovede;
+    t.potom([&] { poNapovede = pozice(t.s()); });
+    t.tlacitko(kBack);
+    t.potom([&] {
+        EXPECT_EQ(t.s().CisloTahu, predNapovedou.PosledniTah);
+        EXPECT_EQ(pozice(t.s()).pevne, predNapovedou.pevne);
+        EXPECT_EQ(pozice(t.s()).stojany[1], predNapovedou.stojany[1]);
+    });
+    t.tlacitko(kFF);
+    t.potom([&] { EXPECT_EQ(pozice(t.s()), poNapovede); });
+    t.tlacitko(kBack);
+    t.tlacitko(kNext);
+    t.tlacitko(kFF);
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(s.PosledniTah, poNapovede.PosledniTah);
+        EXPECT_EQ(s.CisloTahu, s.PosledniTah) << "nothing left to step forward to";
+        EXPECT_EQ(s.Hraci[1].BodyCelkem, predNapovedou.body[1]) << "the hint's move is gone";
+        EXPECT_EQ(chybaKamenu(s), "");
+    });
+
+    // Saved into slot 2 through the in-game menu; play resumes.
+    Pozice ulozena;
+    t.tlacitko(kMenu);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TGMenu");
+        ulozena = pozice(t.s());
+    });
+    t.dialog("Save");
+    t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuUloz); });
+    t.naPozici(2);
+    t.potom([&] {
+        EXPECT_EQ(t.hra().hra().interval(), 1000);
+        EXPECT_TRUE(t.hra().hra().casovacZapnut());
+        const SavedGame g = parseSavedGame(*readSlotLines(FileRoot(t.dir.path()), 2, false), "2");
+        EXPECT_EQ(g.Hraci[1].Jmeno, "Eva");
+        EXPECT_EQ(g.PosledniTah, ulozena.PosledniTah);
+        EXPECT_EQ(g.NaTahu, ulozena.NaTahu);
+        for (int x = 1; x <= kBoard; ++x)
+            for (int y = 1; y <= kBoard; ++y) EXPECT_EQ(g.Pevny[x][y], ulozena.pevne[x][y]);
+        for (int k = 1; k <= kRack; ++k) EXPECT_EQ(g.Zasobnik[1][k], ulozena.stojany[1][k]);
+    });
+
+    // Leave the game, play a little of a new one, leave it too, and load slot 2.
+    t.klavesa(27);
+    t.dialog("Konec");
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
+        EXPECT_EQ(t.hra().hra().interval(), 0);
+    });
+    t.menuTlacitko(1);
+    t.menuTlacitko(13);
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_EQ(pevnych(t.s()), 0) << "a new game";
+        EXPECT_NE(pozice(t.s()), ulozena);
+    });
+    t.klavesa(27);
+    t.dialog("Konec");
+    t.menuTlacitko(2);
+    t.naPozici(2);
+    t.cekej(3000);
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(pozice(s), ulozena);
+        EXPECT_EQ(s.Hraci[1].Jmeno, "Eva");
+        EXPECT_EQ(s.NahranaHra, 0) << "the board has been revealed";
+        EXPECT_EQ(t.hra().hra().interval(), 1000);
+        for (int x = 1; x <= kBoard; ++x)
+            for (int y = 1; y <= kBoard; ++y)
+                if (const int k = s.Pole[x][y].Pevny) {
+                    const Bod b = polohaNaDesce(x, y);
+                    EXPECT_TRUE(t.naObrazovce(t.pismeno(k), b.x, b.y, 16, 12)) << x << "," << y;
+                }
+    });
+    // The loaded game goes on.
+    t.tlacitko(kNext);
+    t.potom([&] {
+        EXPECT_EQ(t.s().PosledniTah, ulozena.PosledniTah + 2);
+        EXPECT_EQ(chybaKamenu(t.s()), "");
+    });
+    t.klavesa(27);
+    t.dialog("Konec");
+    t.cekej(100);
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({}), 0);
+    EXPECT_TRUE(t.hotovo());
+}
+
+std::vector<std::string> radky(const std::string& text) {
+    std::vector<std::string> r;
+    for (size_t i = 0; i < text.size();) {
+        const size_t e = text.find("\r\n", i);
+        if (e == std::string::npos) break;
+        r.push_back(text.substr(i, e - i));
+        i = e + 2;
+    }
+    return r;
+}
+
+TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) {
+    Sezeni t;
+
+    // Straight into a game of the saved choices: a person against the
+    // computer, which knows no word and passes.
+    std::string slovo;
+    t.potom([&] { EXPECT_EQ(t.s().Hraci[2].JePC, 1); });
+    t.poloz({1, 2}, 8, 8);
+    t.tlacitko(kNext);
+    t.potom([&] { slovo = t.noveSlovo(8, 8); });
+    t.dialog("Button3");
+    // Once a word lies on the board, two rounds of passes end the game.
+    std::array<int, kSeats + 1> skore{};
+    t.tlacitko(kNext);
+    t.potom([&] {
+        EXPECT_EQ(t.s().PocetVzdani, 2);
+        for (int p = 1; p <= 2; ++p) skore[p] = t.s().Hraci[p].BodyCelkem;
+    });
+    t.tlacitko(kNext);
+    int posledni = 0;
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(t.okno().name, "TKonecForm");
+        posledni = s.PosledniTah;
+        // The tiles left are charged to their holders.
+        for (int p = 1; p <= 2; ++p) {
+            for (int k = 1; k <= kRack; ++k) skore[p] -= s.Kameny[s.Zasobnik[p][k]].Hodnota;
+            EXPECT_EQ(s.Hraci[p].BodyCelkem, skore[p]) << p;
+        }
+        ASSERT_NE(skore[1], skore[2]);
+        EXPECT_EQ(t.text("Label1"),
+                  cp("Jméno vítěze: ") + s.Hraci[skore[1] > skore[2] ? 1 : 2].Jmeno);
+        // The record ends with the penalties, the total time and the scores.
+        const auto r = radky(t.obsah(kMainDat));
+        ASSERT_EQ(r.size(), static_cast<size_t>(posledni * 34 + 4 + 1 + 2));
+        EXPECT_EQ(r[posledni * 34].substr(0, 1), std::to_string(s.NaTahu));
+        EXPECT_NE(r[posledni * 34].find(cp("Nevyužití všech písmen :   -")), std::string::npos);
+        EXPECT_EQ(r[posledni * 34 + 4], "0:00:" + r[posledni * 34 + 4].substr(5));
+        EXPECT_EQ(r[posledni * 34 + 5], std::to_string(skore[1]));
+        EXPECT_EQ(r[posledni * 34 + 6], std::to_string(skore[2]));
+    });
+    // Browsing the finished game: one record per click, the clocks stand.
+    t.dialog("Prubeh");
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_TRUE(s.Prohlizeni);
+        EXPECT_EQ(s.CisloTahu, 1);
+        EXPECT_EQ(pevnych(s), 0);
+        EXPECT_FALSE(t.app().timer().Enabled());
+    });
+    std::vector<int> kroky;
+    for (int i = 0; i < 3; ++i) {
+        t.tlacitko(kFF);
+        t.potom([&] { kroky.push_back(t.s().CisloTahu); });
+    }
+    t.tlacitko(kBack);
+    t.potom([&] {
+        EXPECT_EQ(kroky, (std::vector<int>{2, 3, 4}));
+        EXPECT_EQ(t.s().CisloTahu, 3);
+        EXPECT_EQ(pevnych(t.s()), static_cast<int>(slovo.size()));
+    });
+    // The move list shows the turns played, then the closing section.
+    t.tlacitko(kPrubeh);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TZapis");
+        const auto& radkySeznamu = t.prvek<ListBox>("Tabule").items;
+        ASSERT_FALSE(radkySeznamu.empty());
+        EXPECT_NE(radkySeznamu.back().find(cp("Celkový čas hry:")), std::string::npos);
+    });
+    t.dialog("ZrusPr");
+
+    // Saved into record slot 3 from the in-game menu, back to the viewer.
+    t.tlacitko(kMenu);
+    t.potom([&] {
+        EXPECT_TRUE(t.svitiBy("SavePrOFF"));
+        EXPECT_FALSE(t.svitiBy("SaveOFF"));
+    });
+    t.dialog("SavePr");
+    t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuUlozPrubeh); });
+    t.naPozici(3);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().Prohlizeni);
+        EXPECT_FALSE(t.app().timer().Enabled());
+        const RecordSlot z =
+            parseRecordSlot(*readSlotLines(FileRoot(t.dir.path()), 3, true), "Prubeh/3");
+        EXPECT_EQ(z.PosledniTah, posledni);
+        EXPECT_EQ(z.Jmena[2], t.s().Hraci[2].Jmeno);
+        EXPECT_EQ(z.zapis, radky(t.obsah(kMainDat)));
+    });
+    // The settings from the viewer return to it: no clock, the board still
+    // closed to the mouse.
+    t.tlacitko(kMenu);
+    t.dialog("Nastaveni");
+    t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
+    t.menuTlacitko(33);
+    t.slot(1);
+    t.tlacitko(kFF);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().Prohlizeni);
+        EXPECT_FALSE(t.app().timer().Enabled());
+        EXPECT_FALSE(t.s().Nese);
+        EXPECT_EQ(t.s().CisloTahu, 4);
+    });
+    // Leaving the viewer for the menu, then the record screen loads it.
+    t.tlacitko(kMenu);
+    t.dialog("KonecPr");
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
+        EXPECT_FALSE(t.s().Prohlizeni);
+    });
+    t.menuTlacitko(3);
+    t.naPozici(3);
+    t.cekej(200);
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_TRUE(s.Prohlizeni);
+        EXPECT_EQ(s.CisloTahu, 1);
+        EXPECT_EQ(s.PosledniTah, posledni);
+        EXPECT_EQ(s.Hraci[2].JePC, 0) << "no computer moves while viewing";
+        EXPECT_FALSE(t.app().timer().Enabled());
+    });
+    t.tlacitko(kFF);
+    t.tlacitko(kFF);
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(s.CisloTahu, 3);
+        EXPECT_EQ(chybaKamenu(s, Pytel::JenPocet), "");
+        EXPECT_EQ(s.Kameny[s.Pole[8][8].Pevny].Pismeno, slovo.substr(0, 1));
+        const Bod b = polohaNaDesce(8, 8);
+        EXPECT_TRUE(t.naObrazovce(t.pismeno(s.Pole[8][8].Pevny), b.x, b.y, 16, 12));
+    });
+    t.tlacitko(kMenu);
+    t.dialog("KonecPr");
+    t.cekej(100);
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({"--new-game"}), 0);
+    EXPECT_TRUE(t.hotovo());
+}
+
+}  // namespace
+}  // namespace tb::test

@@ -1,0 +1,112 @@
+#pragma once
+// Input for the real loop in checkpoints: a checkpoint runs once the loop has
+// used up the events queued before it and waits for more; it looks at what is
+// open and queues the next input. Checkpoints queued while one runs come
+// right after it, so a checkpoint can unfold into steps of its own. Controls
+// are found by name in the window on top and clicked in their middle, as a
+// player would.
+
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "platform/application.h"
+#include "platform/bitmap.h"
+#include "support/scripted_events.h"
+
+namespace tb::test {
+
+class OknaSkript {
+  public:
+    // `dosla`: what the loop gets when it waits and no checkpoint is left.
+    void pripoj(Application& app, ScriptedEvents& events, std::function<void()> dosla) {
+        app_ = &app;
+        events_ = &events;
+        dosla_ = std::move(dosla);
+        events.onIdle = [this] {
+            if (kroky_.empty()) {
+                if (dosla_) dosla_();
+                return;
+            }
+            auto krok = std::move(kroky_.front());
+            kroky_.pop_front();
+            vlozeno_ = 0;
+            ++bezi_;
+            krok();
+            --bezi_;
+        };
+    }
+
+    // Runs `krok` once the events queued so far are used up.
+    void potom(std::function<void()> krok) {
+        if (bezi_)
+            kroky_.insert(kroky_.begin() + vlozeno_++, std::move(krok));
+        else
+            kroky_.push_back(std::move(krok));
+    }
+    // The loop runs on for `ms` of its clock before the next checkpoint.
+    void cekej(uint32_t ms) {
+        potom([this, ms] {
+            const uint32_t konec = app().GetTickCount() + ms;
+            cekejDo(konec);
+        });
+    }
+    bool hotovo() const { return kroky_.empty(); }
+
+    Application& app() { return *app_; }
+    ScriptedEvents& events() { return *events_; }
+    Window& okno() {
+        if (!app_->top()) throw std::runtime_error("no window is open");
+        return *app_->top();
+    }
+    template <class T = Control>
+    T& prvek(const std::string& name) {
+        auto* c = dynamic_cast<T*>(okno().find(name));
+        if (!c) throw std::runtime_error("no control " + name + " in " + okno().name);
+        return *c;
+    }
+    std::string text(const std::string& label) { return prvek<Label>(label).caption; }
+    bool svitiBy(const std::string& face) { return prvek(face).visible; }
+    // A click in the middle of a control of the open window.
+    void klikni(const std::string& name) {
+        const auto [x, y] = stred(name);
+        events_->click(x, y);
+    }
+    void najed(const std::string& name) {
+        const auto [x, y] = stred(name);
+        events_->move(x, y);
+    }
+    // A picture button of a dialog: over its OFF face (it lights), then the
+    // click on the lit face.
+    void stiskni(const std::string& tlacitko) {
+        najed(tlacitko + "OFF");
+        potom([this, tlacitko] { klikni(tlacitko + "ON"); });
+    }
+    // The picture as it is now, as PNG, when TB_WINDOW_SHOTS names a folder.
+    void snimek(const std::string& name) {
+        if (const char* dir = std::getenv("TB_WINDOW_SHOTS"))
+            savePng(app_->surface(), std::string(dir) + "/" + name + ".png");
+    }
+
+  private:
+    std::pair<int, int> stred(const std::string& name) {
+        const Control& c = prvek(name);
+        const Rect b = okno().bounds;
+        return {b.x + c.left + c.width / 2, b.y + c.top + c.height / 2};
+    }
+    void cekejDo(uint32_t konec) {
+        if (app().GetTickCount() < konec) potom([this, konec] { cekejDo(konec); });
+    }
+
+    Application* app_ = nullptr;
+    ScriptedEvents* events_ = nullptr;
+    std::function<void()> dosla_;
+    std::deque<std::function<void()>> kroky_;
+    int bezi_ = 0;        // a checkpoint is running
+    size_t vlozeno_ = 0;  // checkpoints it has queued so far
+};
+
+}  // namespace tb::test
