@@ -46,7 +46,7 @@ struct Sezeni : OknaSkript {
         AppDrivers d;
         d.events = &events;
         d.ticks = &clock;
-        d.slovnik = &slovnik;
+        d.slovnik = vestavenySlovnik ? nullptr : &slovnik;
         d.onStart = [this](HerniAplikace& h) {
             hra_ = &h;
             pripoj(h.ctx().app, events, [this] {
@@ -175,6 +175,9 @@ struct Sezeni : OknaSkript {
 
     ManualTicks clock;
     ScriptedEvents events{&clock};
+    // The game's own dictionary (the built word list and the player's words
+    // in the user directory) instead of the small one below.
+    bool vestavenySlovnik = false;
     MemoryWordStore slovnik;
     std::unique_ptr<WordCursor> slova;  // the test's own cursor: words added by hand
     TempDir dir;

@@ -116,6 +116,15 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(t.okno().name, "TChybaSlova");
         EXPECT_EQ(t.text("Label1"), cp("Slovo \"") + slovo + cp("\" na souřadnicích: 8,8"));
     });
+    // Correcting it oneself leaves the tiles where they lie, the move open.
+    t.dialog("Button2");
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(t.noveSlovo(8, 8), slovo);
+        EXPECT_EQ(t.s().NaTahu, 1);
+    });
+    t.tlacitko(kNext);
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TChybaSlova"); });
     t.dialog("Button1");
     t.potom([&] {
         EXPECT_EQ(novych(t.s()), 0);
@@ -146,6 +155,29 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
                     EXPECT_TRUE(t.naObrazovce(t.pismeno(k), b.x, b.y, 16, 12)) << x << "," << y;
                 }
         EXPECT_EQ(chybaKamenu(s), "");
+    });
+
+    // A tile dropped on an occupied square stays in the hand; a lit button
+    // shows its ON face.
+    t.slot(4);
+    t.pole(8, 8);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().Nese);
+        EXPECT_EQ(t.s().Zasobnik[1][4], 0);
+    });
+    t.slot(4);
+    t.potom([&] {
+        const Control& tip = *t.form().tlacitka[kTip].OFF;
+        t.events.move(tip.left + tip.width - 5, tip.top + tip.height - 5);
+    });
+    t.potom([&] {
+        EXPECT_FALSE(t.s().Nese);
+        EXPECT_NE(t.s().Zasobnik[1][4], 0);
+        const Control& tip = *t.form().tlacitka[kTip].OFF;
+        ImageList& tvary = t.hra().screen().painter().DXMenu();
+        EXPECT_TRUE(t.naObrazovce(tvary[19], tip.left, tip.top, 10, 8));
+        EXPECT_FALSE(t.naObrazovce(tvary[18], tip.left, tip.top, 10, 8));
+        EXPECT_EQ(t.form().Display->caption, cp("Nejlepší tah"));
     });
 
     // Exchange of two tiles: the bag keeps its count, the record the letters.
@@ -470,6 +502,77 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.cekej(100);
     t.klavesa(27);
     EXPECT_EQ(t.spust({"--new-game"}), 0);
+    EXPECT_TRUE(t.hotovo());
+}
+
+TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
+    Sezeni t;
+    t.vestavenySlovnik = true;
+    const std::string slovo = cp("kvakvaš");
+
+    // Settings: a word of the player's own, the volume and the effects.
+    t.menuTlacitko(4);
+    t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
+    t.menuKlik(317 + 90, 470 + 15);
+    t.potom([&] { t.events.type(slovo); });
+    t.menuTlacitko(31);
+    t.menuKlik(469 + 100, 244 + 10);
+    t.menuKlik(660, 320);
+    t.menuTlacitko(33);
+    t.potom([&] {
+        EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
+        EXPECT_EQ(t.obsah("Data/User.dat").substr(0, 8), "100\r\n0\r\n");
+    });
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
+    EXPECT_TRUE(t.hotovo());
+
+    // After a restart: the settings are read back, the word is known to the
+    // word test of a new game.
+    t.potom([&] {
+        EXPECT_EQ(t.hra().nastaveni().HlasitostHudby, 100);
+        EXPECT_EQ(t.s().ZvukyZap, 0);
+    });
+    t.menuTlacitko(1);
+    t.menuTlacitko(13);
+    t.cekej(100);
+    t.tlacitko(kKontrola);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TTestSlova");
+        t.klikni("ETest");
+        t.events.type(slovo);
+    });
+    t.dialog("Kontrola");
+    t.potom([&] {
+        EXPECT_EQ(t.text("Vysledek"), "Znam");
+        t.events.key(8);
+        t.events.key(13);
+    });
+    t.potom([&] { EXPECT_EQ(t.text("Vysledek"), "Neznam"); });
+    t.dialog("Cancel");
+    // The letters table and the move list open over the game and close.
+    t.tlacitko(kPocty);
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TPaB"); });
+    t.dialog("PZavri");
+    t.tlacitko(kPrubeh);
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TZapis"); });
+    t.dialog("ZrusPr");
+    // The word meaning opens over the in-game menu and returns to it.
+    t.tlacitko(kMenu);
+    t.dialog("Vyklad");
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TVyznam"); });
+    t.dialog("Exit");
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TGMenu"); });
+    t.dialog("Return");
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_TRUE(t.app().timer().Enabled()) << "the clocks run again";
+    });
+    t.klavesa(27);
+    t.dialog("Konec");
+    t.cekej(100);
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
     EXPECT_TRUE(t.hotovo());
 }
 
