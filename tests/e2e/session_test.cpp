@@ -576,5 +576,53 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     EXPECT_TRUE(t.hotovo());
 }
 
+TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenBack) {
+    Sezeni t;
+    t.menuTlacitko(1);
+    t.menuTlacitko(12);
+    t.menuTlacitko(13);
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().SLimitem);
+        EXPECT_EQ(t.s().LimitTahu, 30);
+        EXPECT_EQ(t.s().NaTahu, 1);
+    });
+    // Past the limit with a tile in the hand: the move cannot end yet.
+    t.poloz({1}, 8, 8);
+    t.slot(2);
+    t.cekej(35000);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_TRUE(t.s().Nese);
+        EXPECT_EQ(t.s().ZbyvaCasu, 0);
+        EXPECT_EQ(t.form().Odpocet->caption, "0:00:00");
+        EXPECT_EQ(t.form().Odpocet->font.color, (Rgb{255, 0, 0}));
+    });
+    // Dropped: the next second ends the move; the word is unknown and can
+    // only be taken back or added, not corrected.
+    t.pole(9, 8);
+    t.cekej(1500);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TChybaSlova");
+        EXPECT_FALSE(t.prvek("Button2OFF").enabled);
+    });
+    t.dialog("Button1");
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(pevnych(s), 0);
+        EXPECT_EQ(s.NaTahu, 1) << "the computer passed in its turn";
+        EXPECT_EQ(s.ZbyvaCasu, 30);
+        EXPECT_EQ(t.form().Odpocet->font.color, (Rgb{255, 255, 255}));
+        EXPECT_EQ(chybaKamenu(s), "");
+    });
+    t.klavesa(27);
+    t.dialog("Konec");
+    t.cekej(100);
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
+    EXPECT_TRUE(t.hotovo());
+}
+
 }  // namespace
 }  // namespace tb::test
