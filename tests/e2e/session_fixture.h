@@ -85,6 +85,14 @@ struct Sezeni : OknaSkript {
         potom([this, x, y] { events.up(x, y); });
         cekej(40);
     }
+    // From a game through the in-game menu's End to the main menu, and Esc
+    // there ends the application.
+    void odejdi() {
+        klavesa(27);
+        dialog("Konec");
+        cekej(100);
+        klavesa(27);
+    }
     // On a save or load screen: slot n, then OK.
     void naPozici(int n) {
         menuTlacitko(16 + n);

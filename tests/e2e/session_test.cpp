@@ -345,10 +345,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(t.s().PosledniTah, ulozena.PosledniTah + 2);
         EXPECT_EQ(chybaKamenu(t.s()), "");
     });
-    t.klavesa(27);
-    t.dialog("Konec");
-    t.cekej(100);
-    t.klavesa(27);
+    t.odejdi();
     EXPECT_EQ(t.spust({}), 0);
     EXPECT_TRUE(t.hotovo());
 }
@@ -568,10 +565,7 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
         EXPECT_EQ(t.okno().name, "TForm1");
         EXPECT_TRUE(t.app().timer().Enabled()) << "the clocks run again";
     });
-    t.klavesa(27);
-    t.dialog("Konec");
-    t.cekej(100);
-    t.klavesa(27);
+    t.odejdi();
     EXPECT_EQ(t.spust({"--no-intro"}), 0);
     EXPECT_TRUE(t.hotovo());
 }
@@ -616,10 +610,7 @@ TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenB
         EXPECT_EQ(t.form().Odpocet->font.color, (Rgb{255, 255, 255}));
         EXPECT_EQ(chybaKamenu(s), "");
     });
-    t.klavesa(27);
-    t.dialog("Konec");
-    t.cekej(100);
-    t.klavesa(27);
+    t.odejdi();
     EXPECT_EQ(t.spust({"--no-intro"}), 0);
     EXPECT_TRUE(t.hotovo());
 }
