@@ -615,5 +615,63 @@ TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenB
     EXPECT_TRUE(t.hotovo());
 }
 
+// The person plays the hint's word on every turn (or passes), the computer
+// its own, on the built word list, until the game ends by itself.
+TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
+    Sezeni t;
+    t.vestavenySlovnik = true;
+    int tahu = 0, polozeno = 0;
+    bool konec = false;
+    std::function<void()> tah = [&] {
+        if (t.okno().name == "TKonecForm") {
+            konec = true;
+            const GameState& s = t.s();
+            EXPECT_GT(polozeno, 10) << "the hint found words on most turns";
+            EXPECT_EQ(chybaKamenu(s), "");
+            // The closing section: the penalties, the bonus of a seat that
+            // went out, the total time and the final scores.
+            const auto r = radky(t.obsah(kMainDat));
+            const auto konecZapisu = r.begin() + s.PosledniTah * 34;
+            ASSERT_GE(r.size(), static_cast<size_t>(s.PosledniTah * 34 + 3));
+            EXPECT_EQ(r.end()[-2], std::to_string(s.Hraci[1].BodyCelkem));
+            EXPECT_EQ(r.end()[-1], std::to_string(s.Hraci[2].BodyCelkem));
+            int vyslo = 0;
+            for (int p = 1; p <= 2; ++p) vyslo = naStojanu(s, p) == 0 ? p : vyslo;
+            const bool bonus = std::any_of(konecZapisu, r.end(), [&](const std::string& l) {
+                return l.find(cp("Využití všech písmen :     +")) != std::string::npos &&
+                       l.substr(0, 1) == std::to_string(vyslo);
+            });
+            EXPECT_EQ(bonus, vyslo != 0);
+            const int vitez = s.Hraci[1].BodyCelkem > s.Hraci[2].BodyCelkem ? 1 : 2;
+            if (s.Hraci[1].BodyCelkem != s.Hraci[2].BodyCelkem) {
+                EXPECT_EQ(t.text("Label1"), cp("Jméno vítěze: ") + s.Hraci[vitez].Jmeno);
+            }
+            t.stiskni("Konec");
+            t.cekej(100);
+            t.klavesa(27);
+            return;
+        }
+        ASSERT_EQ(t.okno().name, "TForm1");
+        ASSERT_LT(++tahu, 150);
+        EXPECT_EQ(chybaKamenu(t.s()), "") << tahu;
+        t.tlacitko(kTip);
+        t.potom([&] {
+            ASSERT_EQ(t.okno().name, "TTipForm");
+            if (t.text("LaSlovo") != cp("Žádný nápad")) {
+                ++polozeno;
+                t.stiskni("Poloz");
+            } else {
+                t.stiskni("Zavri");
+                t.tlacitko(kNext);
+            }
+            t.potom(tah);
+        });
+    };
+    t.cekej(100);
+    t.potom(tah);
+    EXPECT_EQ(t.spust({"--new-game"}), 0);
+    EXPECT_TRUE(konec);
+}
+
 }  // namespace
 }  // namespace tb::test
