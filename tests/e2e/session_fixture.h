@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
@@ -46,7 +47,7 @@ struct Sezeni : OknaSkript {
         AppDrivers d;
         d.events = &events;
         d.ticks = &clock;
-        d.slovnik = &slovnik;
+        d.slovnik = vestavenySlovnik ? nullptr : &slovnik;
         d.onStart = [this](HerniAplikace& h) {
             hra_ = &h;
             pripoj(h.ctx().app, events, [this] {
@@ -84,6 +85,14 @@ struct Sezeni : OknaSkript {
         cekej(40);
         potom([this, x, y] { events.up(x, y); });
         cekej(40);
+    }
+    // From a game through the in-game menu's End to the main menu, and Esc
+    // there ends the application.
+    void odejdi() {
+        klavesa(27);
+        dialog("Konec");
+        cekej(100);
+        klavesa(27);
     }
     // On a save or load screen: slot n, then OK.
     void naPozici(int n) {
@@ -175,6 +184,9 @@ struct Sezeni : OknaSkript {
 
     ManualTicks clock;
     ScriptedEvents events{&clock};
+    // The game's own dictionary (the built word list and the player's words
+    // in the user directory) instead of the small one below.
+    bool vestavenySlovnik = false;
     MemoryWordStore slovnik;
     std::unique_ptr<WordCursor> slova;  // the test's own cursor: words added by hand
     TempDir dir;

@@ -116,6 +116,15 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(t.okno().name, "TChybaSlova");
         EXPECT_EQ(t.text("Label1"), cp("Slovo \"") + slovo + cp("\" na souřadnicích: 8,8"));
     });
+    // Correcting it oneself leaves the tiles where they lie, the move open.
+    t.dialog("Button2");
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(t.noveSlovo(8, 8), slovo);
+        EXPECT_EQ(t.s().NaTahu, 1);
+    });
+    t.tlacitko(kNext);
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TChybaSlova"); });
     t.dialog("Button1");
     t.potom([&] {
         EXPECT_EQ(novych(t.s()), 0);
@@ -146,6 +155,29 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
                     EXPECT_TRUE(t.naObrazovce(t.pismeno(k), b.x, b.y, 16, 12)) << x << "," << y;
                 }
         EXPECT_EQ(chybaKamenu(s), "");
+    });
+
+    // A tile dropped on an occupied square stays in the hand; a lit button
+    // shows its ON face.
+    t.slot(4);
+    t.pole(8, 8);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().Nese);
+        EXPECT_EQ(t.s().Zasobnik[1][4], 0);
+    });
+    t.slot(4);
+    t.potom([&] {
+        const Control& tip = *t.form().tlacitka[kTip].OFF;
+        t.events.move(tip.left + tip.width - 5, tip.top + tip.height - 5);
+    });
+    t.potom([&] {
+        EXPECT_FALSE(t.s().Nese);
+        EXPECT_NE(t.s().Zasobnik[1][4], 0);
+        const Control& tip = *t.form().tlacitka[kTip].OFF;
+        ImageList& tvary = t.hra().screen().painter().DXMenu();
+        EXPECT_TRUE(t.naObrazovce(tvary[19], tip.left, tip.top, 10, 8));
+        EXPECT_FALSE(t.naObrazovce(tvary[18], tip.left, tip.top, 10, 8));
+        EXPECT_EQ(t.form().Display->caption, cp("Nejlepší tah"));
     });
 
     // Exchange of two tiles: the bag keeps its count, the record the letters.
@@ -313,10 +345,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(t.s().PosledniTah, ulozena.PosledniTah + 2);
         EXPECT_EQ(chybaKamenu(t.s()), "");
     });
-    t.klavesa(27);
-    t.dialog("Konec");
-    t.cekej(100);
-    t.klavesa(27);
+    t.odejdi();
     EXPECT_EQ(t.spust({}), 0);
     EXPECT_TRUE(t.hotovo());
 }
@@ -471,6 +500,177 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.klavesa(27);
     EXPECT_EQ(t.spust({"--new-game"}), 0);
     EXPECT_TRUE(t.hotovo());
+}
+
+TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
+    Sezeni t;
+    t.vestavenySlovnik = true;
+    const std::string slovo = cp("kvakvaš");
+
+    // Settings: a word of the player's own, the volume and the effects.
+    t.menuTlacitko(4);
+    t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
+    t.menuKlik(317 + 90, 470 + 15);
+    t.potom([&] { t.events.type(slovo); });
+    t.menuTlacitko(31);
+    t.menuKlik(469 + 100, 244 + 10);
+    t.menuKlik(660, 320);
+    t.menuTlacitko(33);
+    t.potom([&] {
+        EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
+        EXPECT_EQ(t.obsah("Data/User.dat").substr(0, 8), "100\r\n0\r\n");
+    });
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
+    EXPECT_TRUE(t.hotovo());
+
+    // After a restart: the settings are read back, the word is known to the
+    // word test of a new game.
+    t.potom([&] {
+        EXPECT_EQ(t.hra().nastaveni().HlasitostHudby, 100);
+        EXPECT_EQ(t.s().ZvukyZap, 0);
+    });
+    t.menuTlacitko(1);
+    t.menuTlacitko(13);
+    t.cekej(100);
+    t.tlacitko(kKontrola);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TTestSlova");
+        t.klikni("ETest");
+        t.events.type(slovo);
+    });
+    t.dialog("Kontrola");
+    t.potom([&] {
+        EXPECT_EQ(t.text("Vysledek"), "Znam");
+        t.events.key(8);
+        t.events.key(13);
+    });
+    t.potom([&] { EXPECT_EQ(t.text("Vysledek"), "Neznam"); });
+    t.dialog("Cancel");
+    // The letters table and the move list open over the game and close.
+    t.tlacitko(kPocty);
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TPaB"); });
+    t.dialog("PZavri");
+    t.tlacitko(kPrubeh);
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TZapis"); });
+    t.dialog("ZrusPr");
+    // The word meaning opens over the in-game menu and returns to it.
+    t.tlacitko(kMenu);
+    t.dialog("Vyklad");
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TVyznam"); });
+    t.dialog("Exit");
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TGMenu"); });
+    t.dialog("Return");
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_TRUE(t.app().timer().Enabled()) << "the clocks run again";
+    });
+    t.odejdi();
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
+    EXPECT_TRUE(t.hotovo());
+}
+
+TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenBack) {
+    Sezeni t;
+    t.menuTlacitko(1);
+    t.menuTlacitko(12);
+    t.menuTlacitko(13);
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_TRUE(t.s().SLimitem);
+        EXPECT_EQ(t.s().LimitTahu, 30);
+        EXPECT_EQ(t.s().NaTahu, 1);
+    });
+    // Past the limit with a tile in the hand: the move cannot end yet.
+    t.poloz({1}, 8, 8);
+    t.slot(2);
+    t.cekej(35000);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_TRUE(t.s().Nese);
+        EXPECT_EQ(t.s().ZbyvaCasu, 0);
+        EXPECT_EQ(t.form().Odpocet->caption, "0:00:00");
+        EXPECT_EQ(t.form().Odpocet->font.color, (Rgb{255, 0, 0}));
+    });
+    // Dropped: the next second ends the move; the word is unknown and can
+    // only be taken back or added, not corrected.
+    t.pole(9, 8);
+    t.cekej(1500);
+    t.potom([&] {
+        EXPECT_EQ(t.okno().name, "TChybaSlova");
+        EXPECT_FALSE(t.prvek("Button2OFF").enabled);
+    });
+    t.dialog("Button1");
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(pevnych(s), 0);
+        EXPECT_EQ(s.NaTahu, 1) << "the computer passed in its turn";
+        EXPECT_EQ(s.ZbyvaCasu, 30);
+        EXPECT_EQ(t.form().Odpocet->font.color, (Rgb{255, 255, 255}));
+        EXPECT_EQ(chybaKamenu(s), "");
+    });
+    t.odejdi();
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
+    EXPECT_TRUE(t.hotovo());
+}
+
+// The person plays the hint's word on every turn (or passes), the computer
+// its own, on the built word list, until the game ends by itself.
+TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
+    Sezeni t;
+    t.vestavenySlovnik = true;
+    int tahu = 0, polozeno = 0;
+    bool konec = false;
+    std::function<void()> tah = [&] {
+        if (t.okno().name == "TKonecForm") {
+            konec = true;
+            const GameState& s = t.s();
+            EXPECT_GT(polozeno, 10) << "the hint found words on most turns";
+            EXPECT_EQ(chybaKamenu(s), "");
+            // The closing section: the penalties, the bonus of a seat that
+            // went out, the total time and the final scores.
+            const auto r = radky(t.obsah(kMainDat));
+            const auto konecZapisu = r.begin() + s.PosledniTah * 34;
+            ASSERT_GE(r.size(), static_cast<size_t>(s.PosledniTah * 34 + 3));
+            EXPECT_EQ(r.end()[-2], std::to_string(s.Hraci[1].BodyCelkem));
+            EXPECT_EQ(r.end()[-1], std::to_string(s.Hraci[2].BodyCelkem));
+            int vyslo = 0;
+            for (int p = 1; p <= 2; ++p) vyslo = naStojanu(s, p) == 0 ? p : vyslo;
+            const bool bonus = std::any_of(konecZapisu, r.end(), [&](const std::string& l) {
+                return l.find(cp("Využití všech písmen :     +")) != std::string::npos &&
+                       l.substr(0, 1) == std::to_string(vyslo);
+            });
+            EXPECT_EQ(bonus, vyslo != 0);
+            const int vitez = s.Hraci[1].BodyCelkem > s.Hraci[2].BodyCelkem ? 1 : 2;
+            if (s.Hraci[1].BodyCelkem != s.Hraci[2].BodyCelkem) {
+                EXPECT_EQ(t.text("Label1"), cp("Jméno vítěze: ") + s.Hraci[vitez].Jmeno);
+            }
+            t.stiskni("Konec");
+            t.cekej(100);
+            t.klavesa(27);
+            return;
+        }
+        ASSERT_EQ(t.okno().name, "TForm1");
+        ASSERT_LT(++tahu, 150);
+        EXPECT_EQ(chybaKamenu(t.s()), "") << tahu;
+        t.tlacitko(kTip);
+        t.potom([&] {
+            ASSERT_EQ(t.okno().name, "TTipForm");
+            if (t.text("LaSlovo") != cp("Žádný nápad")) {
+                ++polozeno;
+                t.stiskni("Poloz");
+            } else {
+                t.stiskni("Zavri");
+                t.tlacitko(kNext);
+            }
+            t.potom(tah);
+        });
+    };
+    t.cekej(100);
+    t.potom(tah);
+    EXPECT_EQ(t.spust({"--new-game"}), 0);
+    EXPECT_TRUE(konec);
 }
 
 }  // namespace
