@@ -152,11 +152,15 @@ class Pohon : public EventSource, public Ticks {
         const std::string c = chybaKamenu(s, s.Prohlizeni ? Pytel::JenPocet : Pytel::Poradi);
         if (!c.empty()) nalez("tiles: " + c);
         if (!s.Prohlizeni && s.Rozdano) {
-            if (s.CisloTahu == 1 && s.PosledniTah == 1 && s.Pytel != pytel_) {
+            // A new shuffle (or a loaded game) moves most of the bag; an
+            // exchange or a step back only a few tiles.
+            int jinde = 0;
+            for (int i = 1; i <= kTiles; ++i) jinde += s.Pytel[i] != pytel_[i];
+            if (jinde > 30) {
                 ++v_.hryZacate;
-                pytel_ = s.Pytel;
-                posledniTah_ = 1;
+                posledniTah_ = s.PosledniTah;
             }
+            pytel_ = s.Pytel;
             if (s.PosledniTah > posledniTah_) v_.tahy += s.PosledniTah - posledniTah_;
             posledniTah_ = s.PosledniTah;
         }

@@ -29,9 +29,9 @@ struct SoakNastaveni {
 };
 
 struct SoakVysledek {
-    long udalosti = 0;  // events delivered
-    int relace = 0;     // times the application ran
-    int hryZacate = 0;
+    long udalosti = 0;                // events delivered
+    int relace = 0;                   // times the application ran
+    int hryZacate = 0;                // started or loaded
     int hryDokoncene = 0;             // results screens shown
     long tahy = 0;                    // hand-overs after the deal
     std::map<std::string, int> okna;  // windows opened, by name

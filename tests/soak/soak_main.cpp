@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
     for (const auto& [k, m] : celkem.okna) okna += m;
     std::printf("\nevents %ld, seeds %ld (from %llu), sessions %ld\n", celkem.udalosti, semen,
                 static_cast<unsigned long long>(prvni), relaci);
-    std::printf("games started %d, finished %d, moves %ld\n", celkem.hryZacate, celkem.hryDokoncene,
-                celkem.tahy);
+    std::printf("games started or loaded %d, finished %d, moves %ld\n", celkem.hryZacate,
+                celkem.hryDokoncene, celkem.tahy);
     std::printf("windows opened %ld:", okna);
     for (const auto& [k, m] : celkem.okna) std::printf(" %s %d", k.c_str(), m);
     std::printf("\nmenu screens entered:");
