@@ -131,7 +131,9 @@ Bod NahodnyVstup::vOkne(const Window& w) {
     std::vector<Rect> cile;
     for (const Control* c : w.controls()) {
         if (!pouzitelny(*c) || c->width * c->height >= w.bounds.w * w.bounds.h / 2) continue;
-        const bool odpovida = c->onClick || c->onMouseDown || c->onMouseMove || c->focusable();
+        // A text that only puts out the lit faces is no button.
+        const bool odpovida = c->onClick || c->onMouseDown || c->focusable() ||
+                              (c->onMouseMove && !dynamic_cast<const Label*>(c));
         cile.insert(cile.end(), odpovida ? 8 : 1,
                     Rect{w.bounds.x + c->left, w.bounds.y + c->top, c->width, c->height});
     }
@@ -155,7 +157,7 @@ void NahodnyVstup::klavesa(HerniAplikace& hra) {
                             hra.ctx().app.timer().Interval() == 0 &&
                             hra.menu().MenuObrazovka == kMenuHlavni;
     // Esc on the main menu ends the application: rare there, so sessions last.
-    const int esc = intro ? 400 : hlavniMenu ? 1 : 60;
+    const int esc = intro ? 400 : hlavniMenu ? 1 : 30;
     static const std::string pismena =
         utf8ToCp1250("aábcčdďeéěfghiíjklmnňoóprřsštťuůúvyýzžAKZ09 .-");
     auto klav = [&](int k) { fronta_.push_back({EventKind::KeyPress, 0, 0, 1, k}); };
@@ -226,7 +228,7 @@ bool NahodnyVstup::polozRadu(HerniAplikace& hra) {
 }
 
 void NahodnyVstup::gesto(HerniAplikace& hra) {
-    if (sance(10) && polozRadu(hra)) return;
+    if (sance(15) && polozRadu(hra)) return;
     switch (podleVah([&](int n) { return nahoda(n); }, {38, 18, 8, 4, 3, 2, 2, 25})) {
         case 0:
             return klik(kamKliknout(hra));

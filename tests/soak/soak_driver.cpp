@@ -89,6 +89,12 @@ class Pohon : public EventSource, public Ticks {
         if (hra_) sleduj(*hra_);
     }
 
+    // An animation's rest between frames: pinned time, never a real sleep.
+    void pause(uint32_t ms) override {
+        hlidej();
+        now_ += ms;
+    }
+
     uint32_t GetTickCount() override {
         hlidej();
         now_ += ++cteni_ <= 32 ? 1 : 20;

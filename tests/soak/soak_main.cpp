@@ -1,4 +1,5 @@
-// The long soak: tb_soak [events] [first seed] [seeds]. The events are split
+// The long soak: tb_soak [events] [first seed] [seeds] (SOAK_ROOT: the
+// installation root, SOAK_TRACE: every event on stderr). The events are split
 // over the seeds; each seed plays its own stream on a fresh user directory.
 // Prints the figures and, for every fault, the command that replays it.
 
@@ -57,7 +58,9 @@ int main(int argc, char** argv) {
         tb::test::SoakNastaveni n;
         n.seed = g_seed;
         n.udalosti = kolik;
-        n.root = TB_ROOT_DIR;
+        // A build of the soak alone (with sanitizers, say) borrows another's pictures.
+        const char* root = std::getenv("SOAK_ROOT");
+        n.root = root ? root : TB_ROOT_DIR;
         n.userDir = temp / ("seed-" + std::to_string(g_seed));
         n.slovnik = slovnik.get();
         if (std::getenv("SOAK_TRACE")) n.stopa = &std::cerr;
