@@ -695,5 +695,47 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
     EXPECT_TRUE(konec);
 }
 
+// One person and three computer seats: the three answers come inside the
+// person's move, and Back steps over all of them at once.
+TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) {
+    Sezeni t;
+    t.vestavenySlovnik = true;
+    t.menuTlacitko(1);
+    t.menuTlacitko(8);
+    t.menuTlacitko(8);
+    t.menuTlacitko(29);
+    t.menuTlacitko(30);
+    t.menuTlacitko(13);
+    t.cekej(100);
+    Pozice predTahem;
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(s.PocetHracu, 4);
+        for (int p = 2; p <= 4; ++p) EXPECT_EQ(s.Hraci[p].JePC, 1) << p;
+        EXPECT_EQ(s.NaTahu, 1) << "the computers before the person have played";
+        predTahem = pozice(s);
+    });
+    t.tlacitko(kTip);
+    t.dialog("Poloz");
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(s.NaTahu, 1);
+        EXPECT_EQ(s.PosledniTah, predTahem.PosledniTah + 4);
+        EXPECT_GT(s.Hraci[1].BodyCelkem, 0);
+        EXPECT_EQ(chybaKamenu(s), "");
+    });
+    t.tlacitko(kBack);
+    t.potom([&] {
+        EXPECT_EQ(t.s().CisloTahu, predTahem.PosledniTah);
+        EXPECT_EQ(t.s().PosledniTah, predTahem.PosledniTah + 4) << "kept for stepping forward";
+        Pozice p = pozice(t.s());
+        p.PosledniTah = predTahem.PosledniTah;
+        EXPECT_EQ(p, predTahem);
+    });
+    t.odejdi();
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
+    EXPECT_TRUE(t.hotovo());
+}
+
 }  // namespace
 }  // namespace tb::test
