@@ -113,6 +113,9 @@ class GameUi {
     virtual void UkazKamen(int /*tile*/, bool /*ukaz*/) {}
     // A tile going back to rack slot `slot` of seat `hrac` (taken back from the board).
     virtual void KamenDoSlotu(int /*hrac*/, int /*slot*/, int /*tile*/) {}
+    // The unfinished move's tiles went back to seat `hrac`'s rack (before a
+    // save): the rack shows what the state holds, nothing stays in the hand.
+    virtual void KamenyNaStojanu(int /*hrac*/) {}
     // A tile flown over the screen from (sx, sy) to (tx, ty) in `ms` milliseconds.
     virtual void PresunPismeno(int /*tile*/, int /*sx*/, int /*sy*/, int /*tx*/, int /*ty*/,
                                int /*ms*/) {}

@@ -91,6 +91,9 @@ void TMainMenu::SaveTlacitka() {
         s.Prohlizeni = 0;
         MenuVolba = kMenuHlavni;
     } else if (okDrzen && o == kMenuUloz) {
+        // The unfinished move's tiles go back to the rack before the save,
+        // on the screen as well, whether or not the save then succeeds.
+        if (!vratNoveKameny(s).empty()) h_.hra.ui().KamenyNaStojanu(s.NaTahu);
         bezpecne([&] {
             SaveAndExit(s, h_.ctx.user, VybranaPozice, dnesniDatum());
             zpetDoHry(true);

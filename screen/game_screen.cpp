@@ -222,6 +222,18 @@ void GameScreen::KamenDoSlotu(int hrac, int slot, int tile) {
     ukazVeSlotu(hrac, slot, tile);
 }
 
+void GameScreen::KamenyNaStojanu(int hrac) {
+    form_.myska->visible = false;
+    form_.LeftPovrch->enabled = false;
+    int prvni = 0;
+    for (int slot = kRack; slot >= 1; --slot)
+        if (const int k = ctx_.s.Zasobnik[hrac][slot]) {
+            ukazVeSlotu(hrac, slot, k);
+            prvni = slot;
+        }
+    if (prvni) KurzorNaSlot(hrac, prvni);
+}
+
 void GameScreen::KamenNaPole(int tile, int x, int y) {
     const Bod b = polohaNaDesce(x, y);
     form_.umisti(tile, b.x, b.y, true);

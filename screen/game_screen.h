@@ -72,6 +72,7 @@ class GameScreen : public GameUi {
     void ZrusOznaceni(int slot) override;
     void UkazKamen(int tile, bool ukaz) override;
     void KamenDoSlotu(int hrac, int slot, int tile) override;
+    void KamenyNaStojanu(int hrac) override;
     void PresunPismeno(int tile, int sx, int sy, int tx, int ty, int ms) override;
     void Pockej(int ms) override;
     void NastavCasovac(bool zapnut, int interval) override;

@@ -284,19 +284,41 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(chybaKamenu(s), "");
     });
 
-    // Saved into slot 2 through the in-game menu; play resumes.
+    // Saved into slot 2 through the in-game menu (Esc) with one tile of the
+    // move on the board and one in the hand: both go back to the rack
+    // first. Play resumes.
     Pozice ulozena;
-    t.tlacitko(kMenu);
+    int polozeny = 0, neseny = 0;
+    t.slot(3);
+    t.pole(12, 12);
+    t.slot(4);
     t.potom([&] {
-        EXPECT_EQ(t.okno().name, "TGMenu");
+        polozeny = t.s().Pole[12][12].Novy;
+        neseny = t.s().DrzenyKamen;
         ulozena = pozice(t.s());
+        // The hand's tile fills the first empty slot, the board's the next.
+        ulozena.stojany[1][3] = neseny;
+        ulozena.stojany[1][4] = polozeny;
+        ulozena.NaTahu = 1;
     });
+    t.klavesa(27);
+    t.potom([&] { EXPECT_EQ(t.okno().name, "TGMenu"); });
     t.dialog("Save");
     t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuUloz); });
     t.naPozici(2);
     t.potom([&] {
         EXPECT_EQ(t.hra().hra().interval(), 1000);
         EXPECT_TRUE(t.hra().hra().casovacZapnut());
+        EXPECT_EQ(pozice(t.s()), ulozena);
+        EXPECT_EQ(t.s().Pole[12][12].Novy, 0);
+        EXPECT_FALSE(t.s().Nese);
+        EXPECT_FALSE(t.form().myska->visible);
+        for (auto [k, slot] : {std::pair{neseny, 3}, std::pair{polozeny, 4}}) {
+            const Control& c = *t.form().Image[k];
+            EXPECT_TRUE(c.visible);
+            EXPECT_EQ((Bod{c.left, c.top}), polohaNaStojanu(1, slot)) << "shown on the rack";
+            EXPECT_TRUE(t.naObrazovce(t.pismeno(k), c.left, c.top, 16, 12));
+        }
         const SavedGame g = parseSavedGame(*readSlotLines(FileRoot(t.dir.path()), 2, false), "2");
         EXPECT_EQ(g.Hraci[1].Jmeno, "Eva");
         EXPECT_EQ(g.PosledniTah, ulozena.PosledniTah);
@@ -671,6 +693,48 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
     t.potom(tah);
     EXPECT_EQ(t.spust({"--new-game"}), 0);
     EXPECT_TRUE(konec);
+}
+
+// One person and three computer seats: the three answers come inside the
+// person's move, and Back steps over all of them at once.
+TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) {
+    Sezeni t;
+    t.vestavenySlovnik = true;
+    t.menuTlacitko(1);
+    t.menuTlacitko(8);
+    t.menuTlacitko(8);
+    t.menuTlacitko(29);
+    t.menuTlacitko(30);
+    t.menuTlacitko(13);
+    t.cekej(100);
+    Pozice predTahem;
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(s.PocetHracu, 4);
+        for (int p = 2; p <= 4; ++p) EXPECT_EQ(s.Hraci[p].JePC, 1) << p;
+        EXPECT_EQ(s.NaTahu, 1) << "the computers before the person have played";
+        predTahem = pozice(s);
+    });
+    t.tlacitko(kTip);
+    t.dialog("Poloz");
+    t.potom([&] {
+        const GameState& s = t.s();
+        EXPECT_EQ(s.NaTahu, 1);
+        EXPECT_EQ(s.PosledniTah, predTahem.PosledniTah + 4);
+        EXPECT_GT(s.Hraci[1].BodyCelkem, 0);
+        EXPECT_EQ(chybaKamenu(s), "");
+    });
+    t.tlacitko(kBack);
+    t.potom([&] {
+        EXPECT_EQ(t.s().CisloTahu, predTahem.PosledniTah);
+        EXPECT_EQ(t.s().PosledniTah, predTahem.PosledniTah + 4) << "kept for stepping forward";
+        Pozice p = pozice(t.s());
+        p.PosledniTah = predTahem.PosledniTah;
+        EXPECT_EQ(p, predTahem);
+    });
+    t.odejdi();
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
+    EXPECT_TRUE(t.hotovo());
 }
 
 }  // namespace
