@@ -138,6 +138,10 @@ class TMainMenu {
     void SaveTlacitka();
     void LoadGameNow();
     void LoadPrNow();
+    // Both loads: read the slot, set up the game screen for it, show what
+    // the slot needs shown, and hand over to the game.
+    void nahrajSlot(const std::function<void(GameState&)>& nacti,
+                    const std::function<void(GameState&, GameUi&)>& ukaz);
     // Settings.
     void NastaveniPrint();
     void NastaveniTlacitka();

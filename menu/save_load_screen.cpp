@@ -119,29 +119,33 @@ void TMainMenu::SaveTlacitka() {
 }
 
 void TMainMenu::LoadGameNow() {
-    GameState& s = h_.ctx.s;
-    LoadGame(s, h_.ctx.user, VybranaPozice);
-    if (h_.novaHra) h_.novaHra();
-    GameUi& ui = h_.hra.ui();
-    ui.UkazHrace(s.PocetHracu);
-    for (int p = 1; p <= kSeats; ++p) {
-        ui.NastavTitulek(Titulek::BodyCelkem, p, std::to_string(s.Hraci[p].BodyCelkem));
-        ui.NastavTitulek(Titulek::BodyTah, p, "0");
-        ui.NastavTitulek(Titulek::Jmeno, p, s.Hraci[p].Jmeno);
-    }
-    if (h_.NactiObrazky) h_.NactiObrazky();
-    predejHre();
-    h_.hra.NastavCasovac(true, 1);
+    nahrajSlot([this](GameState& s) { LoadGame(s, h_.ctx.user, VybranaPozice); },
+               [](GameState& s, GameUi& ui) {
+                   for (int p = 1; p <= kSeats; ++p) {
+                       ui.NastavTitulek(Titulek::BodyCelkem, p,
+                                        std::to_string(s.Hraci[p].BodyCelkem));
+                       ui.NastavTitulek(Titulek::BodyTah, p, "0");
+                       ui.NastavTitulek(Titulek::Jmeno, p, s.Hraci[p].Jmeno);
+                   }
+               });
 }
 
 void TMainMenu::LoadPrNow() {
+    nahrajSlot([this](GameState& s) { LoadPr(s, h_.ctx.user, VybranaPozice); },
+               [this](GameState& s, GameUi& ui) {
+                   PrehodTah(s, ui, h_.hra.zapis());
+                   ui.ZapniProhlizeni();
+               });
+}
+
+void TMainMenu::nahrajSlot(const std::function<void(GameState&)>& nacti,
+                           const std::function<void(GameState&, GameUi&)>& ukaz) {
     GameState& s = h_.ctx.s;
-    LoadPr(s, h_.ctx.user, VybranaPozice);
+    nacti(s);
     if (h_.novaHra) h_.novaHra();
     GameUi& ui = h_.hra.ui();
     ui.UkazHrace(s.PocetHracu);
-    PrehodTah(s, ui, h_.hra.zapis());
-    ui.ZapniProhlizeni();
+    ukaz(s, ui);
     if (h_.NactiObrazky) h_.NactiObrazky();
     predejHre();
     h_.hra.NastavCasovac(true, 1);
