@@ -25,6 +25,7 @@ bool GameScreen::muzeSvitit(int i) const {
         case kNext:
         case kBack:
         case kFF:
+        case kTip:
             return !s.RezimVymeny;
         case kChange:
             return s.Vytazeno < kTiles;

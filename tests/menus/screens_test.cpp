@@ -38,12 +38,11 @@ TEST(MenuScreens, TheHoveredButtonShowsItsOnFace) {
             // Slot 1 holds a game: its summary is shown.
             t.s.PocetHracu = 3;
             t.s.SekundHry = 3725;
-            t.s.PosledniTah = 12;
+            t.s.CisloTahu = 12;
             t.s.Hraci[1].Jmeno = "Jana";
             t.s.Hraci[2].Jmeno = "PC2";
             t.s.Hraci[3].Jmeno = utf8ToCp1250("Líba");
-            writeRecordFile(t.ctx.user, {"1"});
-            SaveAndExit(t.s, t.ctx.user, 1, "6.12.2026");
+            writeUserFile(t.ctx.user, slotName(1, false), formatSavedGame(t.s, "6.12.2026", {"1"}));
         }
         const Rect& r = TMainMenu::Recty()[p.rect];
         t.pak([&] { t.menu->MenuObrazovka = t.menu->MenuVolba = p.obrazovka; });
