@@ -268,8 +268,6 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.dialog("Poloz");
     t.potom([&] {
         const GameState& s = t.s();
-        EXPECT_TRUE(t.tvar(3 * kTip)) << "off with the pointer elsewhere";
-        EXPECT_EQ(t.form().Display->caption, "");
         EXPECT_GT(s.Hraci[1].BodyCelkem, predNapovedou.body[1]);
         EXPECT_GT(pevnych(s), pevnychPred);
         EXPECT_EQ(s.NaTahu, 1);
@@ -483,6 +481,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.potom([&] {
         EXPECT_TRUE(t.s().Prohlizeni);
         EXPECT_FALSE(t.app().timer().Enabled());
+        EXPECT_TRUE(t.tvar(3 * kMenu)) << "not lit with the pointer elsewhere";
         const RecordSlot z =
             parseRecordSlot(*readSlotLines(FileRoot(t.dir.path()), 3, true), "Prubeh/3");
         EXPECT_EQ(z.PosledniTah, posledni);
@@ -710,6 +709,7 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
         }
         ASSERT_EQ(t.okno().name, "TForm1");
         ASSERT_LT(++tahu, 150);
+        EXPECT_FALSE(t.form().tlacitka[kTip].ON->visible) << "lit after its window closed";
         EXPECT_EQ(chybaKamenu(t.s()), "") << tahu;
         t.tlacitko(kTip);
         t.potom([&] {
