@@ -129,11 +129,14 @@ void TMainMenu::text(int x, int y, int size, const std::string& utf8, bool bold)
 
 void TMainMenu::napisHlasku(int left, int top, int width) {
     if (Hlaska.empty()) return;
-    // The lettering of the screens' own captions: bold, in their cream.
-    const Font f{"Verdana", 17, true, Rgb{246, 233, 200}};
+    // The lettering of the screens' own captions: bold, cream, a dark shadow.
+    Font f{"Verdana", 17, true, Rgb{20, 40, 30}};
     TextPainter& tp = h_.ctx.app.text();
     const std::string t = utf8ToCp1250(Hlaska);
-    tp.textOut(plocha(), TextPainter::centredLeft(left, width, tp.textWidth(f, t)), top, f, t);
+    const int x = TextPainter::centredLeft(left, width, tp.textWidth(f, t));
+    tp.textOut(plocha(), x + 1, top + 1, f, t);
+    f.color = Rgb{246, 233, 200};
+    tp.textOut(plocha(), x, top, f, t);
 }
 
 void TMainMenu::bezpecne(const std::function<void()>& akce) {

@@ -48,7 +48,7 @@ void TMainMenu::PrintNew() {
     NewTlacitka();
     if (!vMenu()) return;
     NewPC();
-    napisHlasku(256, 655, 512);
+    napisHlasku(365, 655, 312);
 }
 
 void TMainMenu::NewTlacitka() {
