@@ -39,7 +39,7 @@ void TMainMenu::SaveLoadPrint() {
     fillRect(plocha(), Rect{457, 249, 299, 299}, Rgb{});
     text(555, 260, 18, "Pozice " + std::to_string(VybranaPozice) + ".");
     if (hlavicka_.PraznaPozice) {
-        text(510, 330, 24, "Prádzná pozice");
+        text(510, 330, 24, "Prázdná pozice");
     } else {
         const SlotHeader& h = hlavicka_;
         const std::pair<const char*, std::string> radky[] = {{"Datum :", h.HlavDatum},

@@ -20,6 +20,10 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
                    const AppDrivers& drivers) {
     try {
         const Options opt = parseOptions(args);
+        if (opt.help || opt.version) {
+            std::cout << (opt.help ? optionsUsage() : "tavik-borun " + gameVersion() + "\n");
+            return 0;
+        }
         const FileRoot install(findInstallRoot(argv0, opt.root));
         const FileRoot user(opt.userDir.value_or(defaultUserDir()));
         seedUserDir(user, countMusicTracks(install));

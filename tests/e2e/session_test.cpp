@@ -597,11 +597,11 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     });
     t.dialog("Kontrola");
     t.potom([&] {
-        EXPECT_EQ(t.text("Vysledek"), "Znam");
+        EXPECT_EQ(t.text("Vysledek"), cp("Znám"));
         t.events.key(8);
         t.events.key(13);
     });
-    t.potom([&] { EXPECT_EQ(t.text("Vysledek"), "Neznam"); });
+    t.potom([&] { EXPECT_EQ(t.text("Vysledek"), cp("Neznám")); });
     t.dialog("Cancel");
     // The letters table and the move list open over the game and close.
     t.tlacitko(kPocty);
