@@ -125,7 +125,6 @@ void TMainMenu::LoadGameNow() {
                        ui.NastavTitulek(Titulek::BodyCelkem, p,
                                         std::to_string(s.Hraci[p].BodyCelkem));
                        ui.NastavTitulek(Titulek::BodyTah, p, "0");
-                       ui.NastavTitulek(Titulek::Jmeno, p, s.Hraci[p].Jmeno);
                    }
                });
 }
@@ -145,6 +144,8 @@ void TMainMenu::nahrajSlot(const std::function<void(GameState&)>& nacti,
     if (h_.novaHra) h_.novaHra();
     GameUi& ui = h_.hra.ui();
     ui.UkazHrace(s.PocetHracu);
+    // Both kinds of slot carry the names: none of the previous game stays.
+    for (int p = 1; p <= kSeats; ++p) ui.NastavTitulek(Titulek::Jmeno, p, s.Hraci[p].Jmeno);
     ukaz(s, ui);
     if (h_.NactiObrazky) h_.NactiObrazky();
     predejHre();

@@ -43,7 +43,7 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
         WordStore* slovnik = drivers.slovnik;
         if (!slovnik) slovnik = (vlastni = std::make_unique<SqliteWordStore>(install, user)).get();
         Nahoda nahoda(opt.seed);
-        HerniAplikace hra(app, install, user, *slovnik, nahoda);
+        HerniAplikace hra(app, install, user, *slovnik, nahoda, herniOkna(), drivers.zvuk);
         if (opt.newGame) {
             hra.novaHra();
         } else {

@@ -14,6 +14,7 @@
 namespace tb {
 
 class HerniAplikace;
+class SoundBackend;
 
 struct AppDrivers {
     EventSource* events = nullptr;  // SDL's queue when null
@@ -21,6 +22,7 @@ struct AppDrivers {
     WordStore* slovnik = nullptr;   // the built word list with the player's words when null
     // Called once the application is set up, before its first frame.
     std::function<void(HerniAplikace&)> onStart;
+    SoundBackend* zvuk = nullptr;  // SDL_mixer when null
 };
 
 // Runs the game to its end. Returns the process exit status: 0 after a

@@ -8,7 +8,7 @@
 namespace tb {
 
 HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, WordStore& slovnik,
-                             Random& rnd, HerniOkna okna)
+                             Random& rnd, HerniOkna okna, SoundBackend* zvuk)
     : app_(app),
       obrazky_(install, ImageManifest::load(install)),
       kurzor_(slovnik.openCursor()),
@@ -18,7 +18,7 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       screen_(ctx_, std::move(okna)),
       hra_(s_, screen_, rnd, *kurzor_, zapis_),
       pc_(hra_, *kurzorPC_),
-      sound_(mixer_, install, s_.ZvukyZap, std::cerr) {
+      sound_(zvuk ? *zvuk : mixer_, install, s_.ZvukyZap, std::cerr) {
     screen_.pripoj(hra_);
     hra_.setComputerPlayer(&pc_);
     screen_.TipClick = [this] {
@@ -38,7 +38,11 @@ void HerniAplikace::vytvorMenu() {
         .form = screen_.form(),
         .novaHra = [this] { screen_.novaHra(); },
         .NactiObrazky = [this] { screen_.painter().NactiObrazky(); },
-        .skryjMenuDown = [this] { screen_.form().tlacitka[kMenu].Down->visible = false; },
+        .navratDoHry =
+            [this] {
+                screen_.form().tlacitka[kMenu].Down->visible = false;
+                screen_.podleUkazatele();
+            },
         .ukazFPS = [this] { return screen_.UkazFPS; },
         .SetVolumeHudba = [this](int hlasitost) { sound_.SetVolumeHudba(hlasitost); },
         .spustHudbu = [this] { sound_.PlayPisen(); },
@@ -56,6 +60,7 @@ HerniAplikace::~HerniAplikace() {
     // FormDestroy: nothing may tick into a screen that is going away.
     app_.timer().SetEnabled(false);
     app_.timer().OnTimer = nullptr;
+    app_.everyPass = nullptr;
     sound_.stop();
 }
 
@@ -65,11 +70,15 @@ void HerniAplikace::FormCreate() {
     sound_.start(nast_.PocetPisni, nast_.HlasitostHudby);
     ctx_.HrajZvuk = [this](int n) { sound_.HrajZvuk(n); };
     app_.timer().OnTimer = [this] { casovac(); };
+    // The tracks follow one another whatever is up: a window, the record
+    // viewer with its clocks stopped, an animation.
+    app_.everyPass = [this] {
+        if (!s_.HudbaVypnuta) sound_.TimerHudba();
+    };
     screen_.form().onShow = [this] { screen_.FormActivate(); };
 }
 
 void HerniAplikace::casovac() {
-    if (!s_.HudbaVypnuta) sound_.TimerHudba();
     if (app_.timer().Interval() == 0) {
         menu_->DXTimer1Timer();
         return;

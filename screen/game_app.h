@@ -25,8 +25,9 @@ namespace tb {
 
 class HerniAplikace {
   public:
+    // `zvuk`: the sound library, SDL_mixer when null.
     HerniAplikace(Application& app, FileRoot install, FileRoot user, WordStore& slovnik,
-                  Random& rnd, HerniOkna okna = herniOkna());
+                  Random& rnd, HerniOkna okna = herniOkna(), SoundBackend* zvuk = nullptr);
     ~HerniAplikace();
     HerniAplikace(const HerniAplikace&) = delete;
     HerniAplikace& operator=(const HerniAplikace&) = delete;

@@ -54,16 +54,21 @@ TEST(Settings, WordsAreAddedAndRemovedOnlyWhenTheyCanBeLaid) {
         ASSERT_FALSE(t.menu->DBListBox1().items.empty());
         EXPECT_EQ(t.menu->DBListBox1().items.front(), "kos");
     });
-    napis("Kočka");
-    t.klikRect(31);
-    napis("kolo");
-    t.klikRect(32);
-    napis("");
-    t.klikRect(31);
-    napis("ab1");
-    t.klikRect(31);
-    napis("zzz");
-    t.klikRect(32);  // not there: nothing changes
+    // Each press says what happened to the word.
+    struct Krok {
+        const char* slovo;
+        int tlacitko;
+        const char* hlaska;
+    };
+    const Krok kroky[] = {
+        {"Kočka", 31, "Slovo přidáno"},         {"kolo", 32, "Slovo odebráno"},
+        {"KOS", 31, "Slovo už ve slovníku je"}, {"zzz", 32, "Slovo ve slovníku není"},
+        {"ab1", 31, "Není české slovo"},        {"", 31, "Zadejte slovo"},
+    };
+    for (const Krok& k : kroky) {
+        napis(k.slovo);
+        t.klikRect(k.tlacitko).pak([&t, k] { EXPECT_EQ(t.menu->Hlaska, k.hlaska) << k.slovo; });
+    }
     t.spust();
     auto jiny = t.slovnik.openCursor();  // the word test's view of the store
     EXPECT_TRUE(jiny->Lookup(utf8ToCp1250("kočka")));
