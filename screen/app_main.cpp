@@ -47,7 +47,7 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
         if (opt.newGame) {
             hra.novaHra();
         } else {
-            if (opt.skipIntro) hra.stav().HudbaVypnuta = 0;
+            if (opt.skipIntro) hra.bezIntra();
             hra.doMenu();
         }
         if (drivers.onStart) drivers.onStart(hra);

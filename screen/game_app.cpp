@@ -92,10 +92,14 @@ void HerniAplikace::doMenu() {
     hra_.NastavCasovac(true, 0);
 }
 
-void HerniAplikace::novaHra() {
-    // Past the intro and the menus: the music starts as the intro would start it.
+void HerniAplikace::bezIntra() {
+    // The music starts as it does when the intro ends.
     s_.HudbaVypnuta = 0;
     sound_.PlayPisen();
+}
+
+void HerniAplikace::novaHra() {
+    bezIntra();
     menu_->DXDraw1().enabled = false;
     ctx_.app.showPointer(false);
     screen_.FormActivate();

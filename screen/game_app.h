@@ -42,6 +42,8 @@ class HerniAplikace {
     // A new game with the new-game choices of the user settings at once,
     // past the intro and the menus; its first timer tick deals.
     void novaHra();
+    // Past the intro: the music starts at once.
+    void bezIntra();
     // The intro, then the main menu.
     void doMenu();
     // Runs the game screen until the application ends.

@@ -563,6 +563,8 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     t.vestavenySlovnik = true;
     const std::string slovo = cp("kvakvaš");
 
+    // Past the intro the music plays at once.
+    t.potom([&] { EXPECT_FALSE(t.zvuk.only("song").empty()); });
     // Settings: a word of the player's own, the volume and the effects.
     t.menuTlacitko(4);
     t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
