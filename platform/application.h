@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/random.h"
+#include "engine/game/random.h"
 #include "platform/display.h"
 #include "platform/events.h"
 #include "platform/frame_timer.h"

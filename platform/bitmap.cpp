@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/files.h"
+#include "files/files.h"
 #include "platform/sdl_handles.h"
 
 namespace tb {

@@ -3,7 +3,7 @@
 #include <ctime>
 #include <stdexcept>
 
-#include "platform/files.h"
+#include "files/files.h"
 #include "platform/sdl_handles.h"
 
 namespace tb {

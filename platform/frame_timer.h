@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/random.h"
+#include "engine/game/random.h"
 
 namespace tb {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/bitmap.h"
-#include "platform/files.h"
+#include "files/files.h"
 
 namespace tb {
 

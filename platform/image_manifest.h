@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/files.h"
+#include "files/files.h"
 #include "platform/image_list.h"
 
 namespace tb {

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "core/text.h"
+#include "files/text.h"
 
 namespace tb {
 namespace {

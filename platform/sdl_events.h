@@ -4,7 +4,7 @@
 
 #include <deque>
 
-#include "core/random.h"
+#include "engine/game/random.h"
 #include "platform/events.h"
 
 namespace tb {

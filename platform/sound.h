@@ -9,7 +9,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "platform/files.h"
+#include "files/files.h"
 
 namespace tb {
 

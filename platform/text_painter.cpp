@@ -5,7 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "platform/draw.h"
 #include "platform/sdl_handles.h"
 

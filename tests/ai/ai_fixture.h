@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "ai/computer_player.h"
-#include "dictionary/memory_word_store.h"
+#include "engine/ai/computer_player.h"
+#include "store/memory_word_store.h"
 #include "support/board_setup.h"
 
 namespace tb::test {

@@ -1,7 +1,7 @@
 // The computer player at the table: whole games through the turn cycle, the
 // computer seats that follow a person, and the hint.
 
-#include "ai/computer_turn.h"
+#include "engine/ai/computer_turn.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ai_fixture.h"
-#include "core/tile_positions.h"
+#include "engine/game/tile_positions.h"
 #include "support/fakes.h"
 
 namespace tb::test {

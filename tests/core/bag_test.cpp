@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 
-#include "core/bag.h"
-#include "core/tiles.h"
+#include "engine/game/bag.h"
+#include "engine/game/tiles.h"
 #include "support/fakes.h"
 
 namespace tb {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/hra.h"
-#include "dictionary/memory_word_store.h"
+#include "engine/game/hra.h"
+#include "store/memory_word_store.h"
 #include "support/board_setup.h"
 #include "support/game_driver.h"
 #include "support/temp_dir.h"

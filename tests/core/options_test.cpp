@@ -1,4 +1,4 @@
-#include "core/options.h"
+#include "engine/game/options.h"
 
 #include <gtest/gtest.h>
 

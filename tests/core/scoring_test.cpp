@@ -1,11 +1,11 @@
-#include "core/scoring.h"
+#include "engine/game/scoring.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "support/board_setup.h"
 
 namespace tb {

@@ -2,7 +2,7 @@
 
 #include <iconv.h>
 
-#include "core/text.h"
+#include "files/text.h"
 
 namespace tb {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "core/tiles.h"
+#include "engine/game/tiles.h"
 
 namespace tb {
 namespace {

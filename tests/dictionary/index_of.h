@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/word_index.h"
+#include "store/word_index.h"
 
 namespace tb {
 

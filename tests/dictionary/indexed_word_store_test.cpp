@@ -1,4 +1,4 @@
-#include "dictionary/indexed_word_store.h"
+#include "store/indexed_word_store.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "dictionary/index_of.h"
 
 namespace tb {

@@ -1,10 +1,10 @@
-#include "dictionary/meanings.h"
+#include "store/meanings.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "support/temp_dir.h"
 #include "tools/dictbuild/meanings_builder.h"
 

@@ -1,4 +1,4 @@
-#include "dictionary/memory_word_store.h"
+#include "store/memory_word_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/sqlite_word_store.h"
+#include "store/sqlite_word_store.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
-#include "platform/sqlite_db.h"
-#include "platform/word_list_file.h"
+#include "files/text.h"
+#include "store/sqlite_db.h"
+#include "store/word_list_file.h"
 #include "support/temp_dir.h"
 
 namespace tb {

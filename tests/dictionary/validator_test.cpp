@@ -1,4 +1,4 @@
-#include "dictionary/validator.h"
+#include "engine/game/validator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
-#include "dictionary/word_index.h"
+#include "store/word_index.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/text.h"
-#include "core/tiles.h"
+#include "files/text.h"
+#include "engine/game/tiles.h"
 #include "dictionary/index_of.h"
-#include "dictionary/letter_codes.h"
-#include "dictionary/word_store.h"
+#include "engine/game/letter_codes.h"
+#include "engine/game/word_store.h"
 
 namespace tb {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sqlite_db.h"
+#include "store/sqlite_db.h"
 #include "tools/dictbuild/word_filter.h"
 #include "tools/dictbuild/word_list_builder.h"
 

@@ -15,13 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
-#include "core/tile_positions.h"
-#include "dictionary/memory_word_store.h"
-#include "menu/main_menu_screen.h"
+#include "files/text.h"
+#include "engine/game/tile_positions.h"
+#include "store/memory_word_store.h"
+#include "ui/screens/main_menu_screen.h"
 #include "platform/dummy_drivers.h"
-#include "screen/app_main.h"
-#include "screen/game_app.h"
+#include "app/app_main.h"
+#include "app/game_app.h"
 #include "support/fakes.h"
 #include "support/game_driver.h"
 #include "support/scripted_events.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary/meanings.h"
+#include "store/meanings.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "menu/file_lines.h"
-#include "menu/record_part.h"
-#include "platform/files.h"
-#include "record/record_lines.h"
+#include "files/file_lines.h"
+#include "engine/saves/record_part.h"
+#include "files/files.h"
+#include "engine/record/record_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;

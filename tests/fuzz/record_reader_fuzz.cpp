@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/tiles.h"
+#include "engine/game/tiles.h"
 #include "fuzz_check.h"
-#include "platform/files.h"
-#include "record/move_list.h"
-#include "record/move_record.h"
+#include "files/files.h"
+#include "engine/record/move_list.h"
+#include "engine/record/move_record.h"
 
 namespace {
 

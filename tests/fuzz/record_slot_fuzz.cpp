@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "menu/file_lines.h"
-#include "menu/game_record_slot.h"
-#include "menu/save_header.h"
-#include "platform/files.h"
-#include "record/record_lines.h"
+#include "files/file_lines.h"
+#include "engine/saves/game_record_slot.h"
+#include "engine/saves/save_header.h"
+#include "files/files.h"
+#include "engine/record/record_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;

@@ -1,12 +1,12 @@
-#include "menu/game_record_slot.h"
+#include "engine/saves/game_record_slot.h"
 
 #include <gtest/gtest.h>
 
-#include "menu/file_lines.h"
-#include "menu/record_part.h"
-#include "menu/save_header.h"
-#include "menu/slot_files.h"
-#include "record/record_lines.h"
+#include "files/file_lines.h"
+#include "engine/saves/record_part.h"
+#include "engine/saves/save_header.h"
+#include "engine/saves/slot_files.h"
+#include "engine/record/record_lines.h"
 #include "saved_game_fixture.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "menu/menu_reset.h"
+#include "engine/game/menu_reset.h"
 
 #include <gtest/gtest.h>
 

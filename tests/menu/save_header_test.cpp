@@ -1,10 +1,10 @@
-#include "menu/save_header.h"
+#include "engine/saves/save_header.h"
 
 #include <gtest/gtest.h>
 
-#include "menu/clock_text.h"
-#include "menu/file_lines.h"
-#include "menu/slot_files.h"
+#include "engine/game/clock_format.h"
+#include "files/file_lines.h"
+#include "engine/saves/slot_files.h"
 #include "support/temp_dir.h"
 
 namespace tb {

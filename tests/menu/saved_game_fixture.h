@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "core/bag.h"
-#include "core/game_state.h"
-#include "core/random.h"
-#include "core/tiles.h"
-#include "menu/file_lines.h"
-#include "menu/slot_files.h"
-#include "platform/files.h"
-#include "record/move_record.h"
+#include "engine/game/bag.h"
+#include "engine/game/game_state.h"
+#include "engine/game/random.h"
+#include "engine/game/tiles.h"
+#include "files/file_lines.h"
+#include "engine/saves/slot_files.h"
+#include "files/files.h"
+#include "engine/record/move_record.h"
 
 namespace tb::test {
 

@@ -1,9 +1,9 @@
-#include "menu/saved_game.h"
+#include "engine/saves/saved_game.h"
 
 #include <gtest/gtest.h>
 
-#include "menu/file_lines.h"
-#include "menu/slot_files.h"
+#include "files/file_lines.h"
+#include "engine/saves/slot_files.h"
 #include "saved_game_fixture.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "menu/user_settings.h"
+#include "engine/saves/user_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "menus/menu_fixture.h"
-#include "record/browse_window.h"
+#include "ui/windows/browse_window.h"
 
 namespace tb::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "menu_fixture.h"
-#include "screen/intro_screen.h"
+#include "ui/screens/intro_screen.h"
 
 namespace tb {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "menu/load_fade_screen.h"
+#include "ui/screens/load_fade_screen.h"
 #include "menu_fixture.h"
 
 namespace tb {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "menu_fixture.h"
-#include "platform/files.h"
+#include "files/files.h"
 
 namespace tb {
 namespace {

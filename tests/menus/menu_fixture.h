@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "core/hra.h"
-#include "core/tiles.h"
-#include "dictionary/memory_word_store.h"
-#include "menu/main_menu_screen.h"
+#include "engine/game/hra.h"
+#include "engine/game/tiles.h"
+#include "store/memory_word_store.h"
+#include "ui/screens/main_menu_screen.h"
 #include "platform/application.h"
 #include "platform/display.h"
-#include "record/move_record.h"
+#include "engine/record/move_record.h"
 #include "support/fakes.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "menu/slot_files.h"
+#include "engine/saves/slot_files.h"
 #include "menu_fixture.h"
 
 namespace tb {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/text.h"
-#include "menu/rules_text.h"
+#include "files/text.h"
+#include "ui/screens/rules_text.h"
 #include "menu_fixture.h"
 
 namespace tb {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "platform/draw.h"
 
 namespace tb {

@@ -1,11 +1,11 @@
-#include "record/letter_counts.h"
+#include "engine/record/letter_counts.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
 
-#include "core/text.h"
-#include "core/tiles.h"
+#include "files/text.h"
+#include "engine/game/tiles.h"
 
 namespace tb {
 namespace {

@@ -1,8 +1,8 @@
-#include "record/move_list.h"
+#include "engine/record/move_list.h"
 
 #include <gtest/gtest.h>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "support/game_fixture.h"
 
 namespace tb {

@@ -1,4 +1,4 @@
-#include "record/move_record.h"
+#include "engine/record/move_record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "record/replay.h"
+#include "engine/record/replay.h"
 
 #include <gtest/gtest.h>
 

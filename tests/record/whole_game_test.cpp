@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "record/move_list.h"
-#include "record/replay.h"
+#include "engine/record/move_list.h"
+#include "engine/record/replay.h"
 #include "support/game_fixture.h"
 
 namespace tb {

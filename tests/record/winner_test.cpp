@@ -1,11 +1,11 @@
-#include "record/winner.h"
+#include "engine/record/winner.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
-#include "core/text.h"
+#include "files/text.h"
 
 namespace tb {
 namespace {

@@ -1,4 +1,4 @@
-#include "screen/first_frame_shot.h"
+#include "app/first_frame_shot.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the end of a game and browsing it, the windows' manner of opening.
 #include <gtest/gtest.h>
 
-#include "screen/modal.h"
+#include "ui/windows/modal.h"
 #include "screen_fixture.h"
 
 namespace tb::test {

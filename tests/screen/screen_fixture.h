@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
-#include "core/tile_positions.h"
-#include "dictionary/memory_word_store.h"
+#include "files/text.h"
+#include "engine/game/tile_positions.h"
+#include "store/memory_word_store.h"
 #include "platform/dummy_drivers.h"
-#include "platform/files.h"
-#include "screen/game_app.h"
+#include "files/files.h"
+#include "app/game_app.h"
 #include "support/fakes.h"
 #include "support/game_driver.h"
 #include "support/scripted_events.h"

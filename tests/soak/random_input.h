@@ -9,7 +9,7 @@
 #include <deque>
 #include <random>
 
-#include "core/tile_positions.h"
+#include "engine/game/tile_positions.h"
 #include "platform/bitmap.h"
 #include "platform/events.h"
 

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "platform/dummy_drivers.h"
-#include "screen/app_main.h"
-#include "screen/game_app.h"
+#include "app/app_main.h"
+#include "app/game_app.h"
 #include "soak/random_input.h"
 #include "support/tile_invariants.h"
 

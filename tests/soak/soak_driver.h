@@ -14,7 +14,7 @@
 #include <ostream>
 #include <string>
 
-#include "dictionary/memory_word_store.h"
+#include "store/memory_word_store.h"
 
 namespace tb::test {
 

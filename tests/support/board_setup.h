@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/game_state.h"
-#include "core/tiles.h"
+#include "engine/game/game_state.h"
+#include "engine/game/tiles.h"
 
 namespace tb::test {
 

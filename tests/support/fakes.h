@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game_ui.h"
-#include "core/random.h"
+#include "engine/game/game_ui.h"
+#include "engine/game/random.h"
 #include "platform/sound.h"
 
 namespace tb::test {

@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/hra.h"
-#include "core/tiles.h"
+#include "engine/game/game_state.h"
+#include "engine/game/hra.h"
+#include "engine/game/tiles.h"
 #include "support/fakes.h"
 
 namespace tb::test {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/hra.h"
-#include "dictionary/memory_word_store.h"
-#include "platform/files.h"
-#include "record/move_record.h"
+#include "engine/game/hra.h"
+#include "store/memory_word_store.h"
+#include "files/files.h"
+#include "engine/record/move_record.h"
 #include "support/game_driver.h"
 #include "support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
+#include "engine/game/game_state.h"
 
 namespace tb::test {
 

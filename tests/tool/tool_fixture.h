@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sqlite_db.h"
+#include "store/sqlite_db.h"
 #include "support/temp_dir.h"
 #include "tools/tool/tool.h"
 

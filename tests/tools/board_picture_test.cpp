@@ -6,8 +6,8 @@
 #include <cmath>
 #include <memory>
 
-#include "core/game_state.h"
-#include "core/tiles.h"
+#include "engine/game/game_state.h"
+#include "engine/game/tiles.h"
 #include "tools/installed_files.h"
 
 namespace {

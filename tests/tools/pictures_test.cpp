@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "core/tiles.h"
+#include "engine/game/tiles.h"
 #include "tools/installed_files.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "dictionary/error_texts.h"
-#include "dictionary/exchange_refused_dialog.h"
-#include "dictionary/rule_error_dialog.h"
-#include "dictionary/word_error_dialog.h"
+#include "engine/game/error_texts.h"
+#include "ui/windows/exchange_refused_dialog.h"
+#include "ui/windows/rule_error_dialog.h"
+#include "ui/windows/word_error_dialog.h"
 #include "window_fixture.h"
 
 namespace tb {

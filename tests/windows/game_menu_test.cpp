@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/dialog_ui.h"
-#include "menu/game_menu_dialog.h"
+#include "ui/windows/dialog_ui.h"
+#include "ui/windows/game_menu_dialog.h"
 #include "platform/draw.h"
 #include "window_fixture.h"
 

@@ -1,8 +1,8 @@
-#include "ai/hint_dialog.h"
+#include "ui/windows/hint_dialog.h"
 
 #include <gtest/gtest.h>
 
-#include "ai/computer_player.h"
+#include "engine/ai/computer_player.h"
 #include "window_fixture.h"
 
 namespace tb {

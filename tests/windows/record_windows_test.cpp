@@ -2,11 +2,11 @@
 
 #include <numeric>
 
-#include "core/tiles.h"
-#include "record/browse_window.h"
-#include "record/letters_table_window.h"
-#include "record/move_list_window.h"
-#include "record/results_window.h"
+#include "engine/game/tiles.h"
+#include "ui/windows/browse_window.h"
+#include "ui/windows/letters_table_window.h"
+#include "ui/windows/move_list_window.h"
+#include "ui/windows/results_window.h"
 #include "support/game_fixture.h"
 #include "window_fixture.h"
 

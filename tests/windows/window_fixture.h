@@ -8,13 +8,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/game_state.h"
-#include "core/text.h"
-#include "dictionary/memory_word_store.h"
+#include "engine/game/game_state.h"
+#include "files/text.h"
+#include "store/memory_word_store.h"
 #include "platform/application.h"
 #include "platform/dummy_drivers.h"
 #include "platform/image_manifest.h"
-#include "screen/ui_context.h"
+#include "ui/windows/ui_context.h"
 #include "support/scripted_events.h"
 #include "support/window_script.h"
 

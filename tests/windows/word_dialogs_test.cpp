@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "dictionary/meaning_dialog.h"
-#include "dictionary/word_test_dialog.h"
+#include "ui/windows/meaning_dialog.h"
+#include "ui/windows/word_test_dialog.h"
 #include "support/temp_dir.h"
 #include "window_fixture.h"
 

@@ -2,7 +2,7 @@
 // over the other, drawn afresh at every size so that small icons stay sharp.
 #include <string>
 
-#include "core/tiles.h"
+#include "engine/game/tiles.h"
 #include "tools/artgen/families.h"
 #include "tools/artgen/pieces.h"
 

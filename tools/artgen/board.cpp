@@ -3,8 +3,8 @@
 #include <cmath>
 #include <memory>
 
-#include "core/game_state.h"
-#include "core/tiles.h"
+#include "engine/game/game_state.h"
+#include "engine/game/tiles.h"
 #include "tools/artgen/paint.h"
 #include "tools/artgen/pieces.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/tiles.h"
+#include "engine/game/tiles.h"
 #include "tools/artgen/buttons.h"
 #include "tools/artgen/families.h"
 #include "tools/artgen/icons.h"

@@ -1,7 +1,7 @@
 // The move list, the letters table and the results screen.
 #include <string>
 
-#include "core/tiles.h"
+#include "engine/game/tiles.h"
 #include "tools/artgen/buttons.h"
 #include "tools/artgen/families.h"
 #include "tools/artgen/icons.h"

@@ -1,12 +1,12 @@
 // The 38 letter tiles, in the letter order and with the values of the rules.
-#include "core/tiles.h"
+#include "engine/game/tiles.h"
 
 #include <glib.h>
 
 #include <cstdio>
 #include <memory>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "tools/artgen/families.h"
 #include "tools/artgen/paint.h"
 #include "tools/artgen/pieces.h"

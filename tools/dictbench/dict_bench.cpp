@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
-#include "platform/sqlite_db.h"
-#include "platform/sqlite_word_store.h"
+#include "files/text.h"
+#include "store/sqlite_db.h"
+#include "store/sqlite_word_store.h"
 
 namespace {
 

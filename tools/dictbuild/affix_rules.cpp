@@ -3,7 +3,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "core/text.h"
+#include "files/text.h"
 
 namespace tb::dictbuild {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "platform/files.h"
+#include "files/files.h"
 #include "tools/dictbuild/meanings_builder.h"
 
 int main(int argc, char** argv) {

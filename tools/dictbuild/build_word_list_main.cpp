@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <exception>
 
-#include "platform/files.h"
-#include "platform/word_list_file.h"
+#include "files/files.h"
+#include "store/word_list_file.h"
 #include "tools/dictbuild/word_list_builder.h"
 
 int main(int argc, char** argv) {

@@ -2,7 +2,7 @@
 
 #include <unordered_set>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "tools/dictbuild/word_filter.h"
 
 namespace tb::dictbuild {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
+#include "files/files.h"
 
 namespace tb::dictbuild {
 

@@ -1,6 +1,6 @@
 #include "tools/dictbuild/word_expander.h"
 
-#include "core/text.h"
+#include "files/text.h"
 
 namespace tb::dictbuild {
 namespace {

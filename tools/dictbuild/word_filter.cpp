@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "dictionary/letter_codes.h"
+#include "engine/game/letter_codes.h"
 
 namespace tb::dictbuild {
 namespace {

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <unordered_set>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "tools/dictbuild/affix_rules.h"
 #include "tools/dictbuild/word_expander.h"
 #include "tools/dictbuild/word_filter.h"

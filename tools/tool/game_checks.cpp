@@ -3,7 +3,7 @@
 #include <array>
 #include <cctype>
 
-#include "record/record_lines.h"
+#include "engine/record/record_lines.h"
 
 namespace tb::tool {
 namespace {

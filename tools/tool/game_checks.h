@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "record/move_record.h"
+#include "engine/game/game_state.h"
+#include "engine/record/move_record.h"
 
 namespace tb::tool {
 

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "ai/computer_player.h"
-#include "core/text.h"
+#include "engine/ai/computer_player.h"
+#include "files/text.h"
 #include "tools/tool/commands.h"
 #include "tools/tool/saved_file.h"
 

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "core/text.h"
+#include "files/text.h"
 #include "tools/tool/commands.h"
 
 namespace tb::tool {

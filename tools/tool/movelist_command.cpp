@@ -3,11 +3,11 @@
 #include <ostream>
 #include <sstream>
 
-#include "core/text.h"
-#include "menu/slot_files.h"
-#include "platform/files.h"
-#include "record/move_list.h"
-#include "record/record_lines.h"
+#include "files/text.h"
+#include "engine/saves/slot_files.h"
+#include "files/files.h"
+#include "engine/record/move_list.h"
+#include "engine/record/record_lines.h"
 #include "tools/tool/commands.h"
 
 namespace tb::tool {

@@ -6,11 +6,11 @@
 #include <ostream>
 #include <regex>
 
-#include "core/hra.h"
-#include "core/text.h"
-#include "core/tiles.h"
-#include "menu/slot_files.h"
-#include "record/move_record.h"
+#include "engine/game/hra.h"
+#include "files/text.h"
+#include "engine/game/tiles.h"
+#include "engine/saves/slot_files.h"
+#include "engine/record/move_record.h"
 #include "tools/tool/commands.h"
 #include "tools/tool/saved_file.h"
 

@@ -1,8 +1,8 @@
 #include "tools/tool/saved_file.h"
 
-#include "core/tiles.h"
-#include "platform/files.h"
-#include "record/record_lines.h"
+#include "engine/game/tiles.h"
+#include "files/files.h"
+#include "engine/record/record_lines.h"
 
 namespace tb::tool {
 

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "core/game_state.h"
-#include "menu/saved_game.h"
+#include "engine/game/game_state.h"
+#include "engine/saves/saved_game.h"
 
 namespace tb::tool {
 

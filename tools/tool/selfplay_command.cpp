@@ -9,10 +9,10 @@
 #include <sstream>
 #include <vector>
 
-#include "ai/computer_turn.h"
-#include "core/hra.h"
-#include "core/tiles.h"
-#include "record/move_record.h"
+#include "engine/ai/computer_turn.h"
+#include "engine/game/hra.h"
+#include "engine/game/tiles.h"
+#include "engine/record/move_record.h"
 #include "tools/tool/commands.h"
 #include "tools/tool/game_checks.h"
 

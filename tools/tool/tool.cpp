@@ -4,7 +4,7 @@
 #include <map>
 #include <ostream>
 
-#include "core/options.h"
+#include "engine/game/options.h"
 #include "tools/tool/commands.h"
 
 namespace tb::tool {

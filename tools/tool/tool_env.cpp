@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "platform/sqlite_word_store.h"
+#include "store/sqlite_word_store.h"
 
 namespace tb::tool {
 

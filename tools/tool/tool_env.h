@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/word_store.h"
-#include "platform/files.h"
+#include "engine/game/word_store.h"
+#include "files/files.h"
 
 namespace tb::tool {
 

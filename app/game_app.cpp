@@ -1,0 +1,120 @@
+#include "app/game_app.h"
+
+#include <iostream>
+
+#include "engine/ai/computer_turn.h"
+#include "engine/game/menu_reset.h"
+
+namespace tb {
+
+HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, WordStore& slovnik,
+                             Random& rnd, HerniOkna okna, SoundBackend* zvuk)
+    : app_(app),
+      obrazky_(install, ImageManifest::load(install)),
+      kurzor_(slovnik.openCursor()),
+      kurzorPC_(slovnik.openCursor()),
+      zapis_(user),
+      ctx_{app, obrazky_, s_, *kurzor_, install, user},
+      screen_(ctx_, std::move(okna)),
+      hra_(s_, screen_, rnd, *kurzor_, zapis_),
+      pc_(hra_, *kurzorPC_),
+      sound_(zvuk ? *zvuk : mixer_, install, s_.ZvukyZap, std::cerr) {
+    screen_.pripoj(hra_);
+    hra_.setComputerPlayer(&pc_);
+    screen_.TipClick = [this] {
+        pc_.TipClick([this](const TAI& ai) {
+            return screen_.okna().tip ? screen_.okna().tip(ctx_, ai) : 0;
+        });
+    };
+    FormCreate();
+    vytvorMenu();
+}
+
+void HerniAplikace::vytvorMenu() {
+    menu_ = std::make_unique<TMainMenu>(MenuHost{
+        .ctx = ctx_,
+        .hra = hra_,
+        .nast = nast_,
+        .form = screen_.form(),
+        .novaHra = [this] { screen_.novaHra(); },
+        .NactiObrazky = [this] { screen_.painter().NactiObrazky(); },
+        .navratDoHry =
+            [this] {
+                screen_.form().tlacitka[kMenu].Down->visible = false;
+                screen_.podleUkazatele();
+            },
+        .ukazFPS = [this] { return screen_.UkazFPS; },
+        .SetVolumeHudba = [this](int hlasitost) { sound_.SetVolumeHudba(hlasitost); },
+        .spustHudbu = [this] { sound_.PlayPisen(); },
+        .chyba =
+            [this](const std::string& text) {
+                if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
+            },
+    });
+    screen_.naMenu = [this] { menu_->DoMenu(); };
+    screen_.klavesaMenu = [this](char k) { menu_->FormKeyPress(k); };
+    screen_.menuHry = [this](int obrazovka) { menu_->ZeHry(obrazovka); };
+}
+
+HerniAplikace::~HerniAplikace() {
+    // FormDestroy: nothing may tick into a screen that is going away.
+    app_.timer().SetEnabled(false);
+    app_.timer().OnTimer = nullptr;
+    app_.everyPass = nullptr;
+    sound_.stop();
+}
+
+void HerniAplikace::FormCreate() {
+    s_.HudbaVypnuta = 1;
+    LoadUserData(nast_, s_, ctx_.user, countMusicTracks(ctx_.install));
+    sound_.start(nast_.PocetPisni, nast_.HlasitostHudby);
+    ctx_.HrajZvuk = [this](int n) { sound_.HrajZvuk(n); };
+    app_.timer().OnTimer = [this] { casovac(); };
+    // The tracks follow one another whatever is up: a window, the record
+    // viewer with its clocks stopped, an animation.
+    app_.everyPass = [this] {
+        if (!s_.HudbaVypnuta) sound_.TimerHudba();
+    };
+    screen_.form().onShow = [this] { screen_.FormActivate(); };
+}
+
+void HerniAplikace::casovac() {
+    if (app_.timer().Interval() == 0) {
+        menu_->DXTimer1Timer();
+        return;
+    }
+    screen_.DXTimer1Timer();
+}
+
+void HerniAplikace::doMenu() {
+    screen_.FormActivate();
+    s_.StartHry = 0;
+    hra_.NastavCasovac(true, 0);
+}
+
+void HerniAplikace::bezIntra() {
+    // The music starts as it does when the intro ends.
+    s_.HudbaVypnuta = 0;
+    sound_.PlayPisen();
+}
+
+void HerniAplikace::novaHra() {
+    bezIntra();
+    menu_->DXDraw1().enabled = false;
+    ctx_.app.showPointer(false);
+    screen_.FormActivate();
+    MainInitMenu(s_);
+    if (!PriradHodnoty(s_, nast_)) {
+        // Settings that leave no person at the table: seat 1 plays by hand.
+        nast_.NastPC[1] = 0;
+        PriradHodnoty(s_, nast_);
+    }
+    screen_.novaHra();
+    hra_.NastavCasovac(true, 1);
+}
+
+void HerniAplikace::run() {
+    app_.run(screen_.form());
+}
+
+}  // namespace tb

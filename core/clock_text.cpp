@@ -1,9 +1,0 @@
-#include "core/clock_text.h"
-
-namespace tb {
-
-std::string GetSTime(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-}  // namespace tb

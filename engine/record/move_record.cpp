@@ -1,0 +1,215 @@
+#include "engine/record/move_record.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "engine/game/clock_text.h"
+#include "files/text.h"
+
+namespace tb {
+namespace {
+
+const char* const kCrLf = "\r\n";
+
+std::string seznam(const int32_t* prvni, int pocet, int krok) {
+    std::string out;
+    for (int i = 0; i < pocet; ++i) out += std::to_string(prvni[i * krok]) + ",";
+    return out;
+}
+
+void zapisSoubor(const fs::path& cesta, const std::string& text, std::ios::openmode mode) {
+    std::ofstream f(cesta, std::ios::binary | mode);
+    if (!f) throw FileError("Cannot open " + cesta.string());
+    f << text;
+    f.flush();
+    if (!f) throw FileError("Cannot write " + cesta.string());
+}
+
+void zkontroluj(const GameState& s, int k) {
+    const std::string kde = "Data/main.dat, record " + std::to_string(k) + ": ";
+    if (s.NaTahu < 1 || s.NaTahu > s.PocetHracu)
+        throw RecordError(kde + "no such player on move " + std::to_string(s.NaTahu));
+    if (s.Vytazeno < 0 || s.Vytazeno > kTiles)
+        throw RecordError(kde + "bag position " + std::to_string(s.Vytazeno) + " out of range");
+    Arr1<bool, kTiles> videno{};
+    int venku = 0;
+    auto over = [&](int32_t t, bool vHre) {
+        if (t < 0 || t > kTiles)
+            throw RecordError(kde + "tile number " + std::to_string(t) + " out of range");
+        if (t == 0 || !vHre) return;
+        if (videno[t]) throw RecordError(kde + "tile " + std::to_string(t) + " lies twice");
+        videno[t] = true;
+        ++venku;
+    };
+    for (int p = 1; p <= kSeats; ++p)
+        for (int slot = 1; slot <= kRack; ++slot) over(s.Zasobnik[p][slot], p <= s.PocetHracu);
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) over(s.Pole[x][y].Pevny, true);
+    if (venku != s.Vytazeno)
+        throw RecordError(kde + std::to_string(venku) + " tiles in play but " +
+                          std::to_string(s.Vytazeno) + " drawn from the bag");
+}
+
+void umistiKameny(GameState& s) {
+    for (int p = 1; p <= kSeats; ++p)
+        for (int slot = 1; slot <= kRack; ++slot)
+            if (const int t = s.Zasobnik[p][slot]; t != 0) {
+                s.Kameny[t].Vlastnik = p;
+                s.Kameny[t].Aktivni = p == s.NaTahu ? 1 : 0;
+            }
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y)
+            if (const int t = s.Pole[x][y].Pevny; t != 0) s.Kameny[t].Vlastnik = kNaBoard;
+}
+
+}  // namespace
+
+std::string zaznamText(const GameState& s) {
+    std::string out;
+    auto radek = [&](const std::string& r) { out += r + kCrLf; };
+    radek(std::to_string(s.CisloTahu));
+    radek(s.Rozpis);
+    radek(std::to_string(s.SekundHry));
+    radek(std::to_string(s.SekundTahu));
+    radek(std::to_string(s.NaTahu));
+    radek(std::to_string(s.Vytazeno));
+    for (int p = 1; p <= kSeats; ++p) {
+        radek(seznam(&s.Zasobnik[p][1], kRack, 1));
+        radek(std::to_string(s.Hraci[p].BodyTah));
+        radek(std::to_string(s.Hraci[p].BodyCelkem));
+    }
+    for (int y = 1; y <= kBoard; ++y) {
+        std::string r;
+        for (int x = 1; x <= kBoard; ++x) r += std::to_string(s.Pole[x][y].Pevny) + ",";
+        radek(r);
+    }
+    radek("");
+    return out;
+}
+
+std::vector<std::string> TZapis::radky() const {
+    const fs::path cesta = mainDat();
+    std::error_code ec;
+    if (!fs::exists(cesta, ec)) return {};
+    return rozdelRadky(readFile(cesta));
+}
+
+Radky TZapis::NajetNaPozici(int k) const {
+    if (k < 0) throw RecordError("Data/main.dat: no record " + std::to_string(k + 1));
+    Radky r(radky(), "Data/main.dat");
+    r.preskoc(static_cast<size_t>(k) * kRadkuZaznamu);
+    return r;
+}
+
+void TZapis::pripoj(const std::string& text) const {
+    zapisSoubor(mainDat(), text, std::ios::app);
+}
+
+void TZapis::PresunASmaz(int32_t cisloTahu) {
+    const size_t nechat = cisloTahu > 1 ? static_cast<size_t>(cisloTahu - 1) * kRadkuZaznamu : 0;
+    std::vector<std::string> r = radky();
+    // Lines missing from a short file read as empty, so record numbers keep their places.
+    r.resize(nechat);
+    std::string text;
+    for (const std::string& l : r) text += l + kCrLf;
+    zapisSoubor(hlpDat(), text, std::ios::trunc);
+    std::error_code ec;
+    fs::rename(hlpDat(), mainDat(), ec);
+    if (ec) throw FileError("Cannot replace " + mainDat().string() + ": " + ec.message());
+}
+
+void TZapis::ZapisTah(const GameState& s) {
+    PresunASmaz(s.CisloTahu);
+    pripoj(zaznamText(s));
+}
+
+void TZapis::ZapisBonus(bool bonus, int32_t body, int32_t hrac) {
+    const char* text = bonus ? "Využití všech písmen :     +" : "Nevyužití všech písmen :   -";
+    pripoj(std::to_string(hrac) + utf8ToCp1250(text) + std::to_string(body) + kCrLf + kCrLf);
+}
+
+void TZapis::ZapisKonec(const GameState& s) {
+    std::string text = casText(s.SekundHry) + kCrLf;
+    for (int p = 1; p <= s.PocetHracu; ++p) text += std::to_string(s.Hraci[p].BodyCelkem) + kCrLf;
+    pripoj(text);
+}
+
+void NastavZaklad(GameState& s) {
+    s.ZbyvaCasu = s.LimitTahu;
+    for (int n = 1; n <= kTiles; ++n) {
+        s.Kameny[n].Vlastnik = 0;
+        s.Kameny[n].Aktivni = 0;
+    }
+}
+
+void NactiPanel(GameState& s, Radky& r, int hrac) {
+    r.seznam(s.Zasobnik[hrac], kRack);
+    s.Hraci[hrac].BodyTah = r.cislo();
+    s.Hraci[hrac].BodyCelkem = r.cislo();
+}
+
+void NactiPole(GameState& s, Radky& r) {
+    for (int y = 1; y <= kBoard; ++y) {
+        Arr1<int32_t, kBoard> radek;
+        for (int x = 1; x <= kBoard; ++x) radek[x] = s.Pole[x][y].Pevny;
+        r.seznam(radek, kBoard);
+        for (int x = 1; x <= kBoard; ++x) s.Pole[x][y].Pevny = radek[x];
+    }
+}
+
+void TZapis::InitTah(GameState& s) const {
+    nactiZaznam(s, radky(), s.CisloTahu);
+}
+
+void nactiZaznam(GameState& s, const std::vector<std::string>& radky, int32_t cisloTahu) {
+    if (cisloTahu < 1) throw RecordError("Data/main.dat: no record " + std::to_string(cisloTahu));
+    Radky r(radky, "Data/main.dat");
+    r.preskoc(static_cast<size_t>(cisloTahu - 1) * kRadkuZaznamu);
+    GameState kopie = s;
+    NastavZaklad(kopie);
+    r.preskoc(2);
+    kopie.SekundHry = r.cislo();
+    r.preskoc(1);
+    kopie.NaTahu = r.cislo();
+    kopie.Vytazeno = r.cislo();
+    for (int p = 1; p <= kSeats; ++p) NactiPanel(kopie, r, p);
+    NactiPole(kopie, r);
+    r.preskoc(1);
+    zkontroluj(kopie, cisloTahu);
+    umistiKameny(kopie);
+    srovnejPytel(kopie);
+    kopie.PocetVzdani = vzdaniDoZaznamu(radky, cisloTahu);
+    s = std::move(kopie);
+}
+
+int32_t vzdaniDoZaznamu(const std::vector<std::string>& radky, int32_t cisloTahu) {
+    int32_t vzdani = 0;
+    for (int32_t k = cisloTahu; k >= 2; --k) {
+        const size_t rozpis = static_cast<size_t>(k - 1) * kRadkuZaznamu + 1;
+        if (rozpis >= radky.size() || !radky[rozpis].empty()) break;
+        ++vzdani;
+    }
+    return vzdani;
+}
+
+void srovnejPytel(GameState& s) {
+    Arr1<bool, kTiles> videno{}, venku{};
+    for (int i = 1; i <= kTiles; ++i) {
+        const int t = s.Pytel[i];
+        if (t < 1 || t > kTiles || videno[t]) return;
+        videno[t] = true;
+    }
+    for (int p = 1; p <= s.PocetHracu; ++p)
+        for (int slot = 1; slot <= kRack; ++slot) venku[s.Zasobnik[p][slot]] = true;
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) venku[s.Pole[x][y].Pevny] = true;
+    int j = s.Vytazeno + 1;
+    for (int i = 1; i <= s.Vytazeno; ++i) {
+        if (venku[s.Pytel[i]]) continue;
+        while (j <= kTiles && !venku[s.Pytel[j]]) ++j;
+        if (j > kTiles) return;
+        std::swap(s.Pytel[i], s.Pytel[j]);
+    }
+}
+
+}  // namespace tb

@@ -1,0 +1,248 @@
+#include "engine/saves/saved_game.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "engine/game/tiles.h"
+#include "files/file_lines.h"
+#include "engine/game/menu_reset.h"
+#include "engine/saves/record_part.h"
+#include "engine/saves/slot_files.h"
+#include "engine/record/move_record.h"
+
+namespace tb {
+namespace {
+
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+
+int hracNaTahu(const GameState& s) {
+    return s.NaTahu == kNese ? s.UlozenyHrac : s.NaTahu;
+}
+
+bool vratDoStojanu(GameState& s, int hrac, int tile) {
+    for (int slot = 1; slot <= kRack; ++slot) {
+        if (s.Zasobnik[hrac][slot] != 0) continue;
+        s.Zasobnik[hrac][slot] = tile;
+        s.Kameny[tile].Vlastnik = hrac;
+        return true;
+    }
+    return false;
+}
+
+// The tiles that have left the bag, Pytel[1..Vytazeno], are exactly the
+// tiles on the racks and the board, each in one place.
+void checkTiles(LineReader& r, const SavedGame& g) {
+    std::array<int, kTiles + 1> place{};  // 0 in the bag, 1 drawn, 2 drawn and seen
+    for (int i = 1; i <= g.Vytazeno; ++i) place[g.Pytel[i]] = 1;
+    int count = 0;
+    auto see = [&](int t) {
+        if (t == 0) return;
+        if (place[t] == 2) r.fail("tile " + std::to_string(t) + " lies in two places");
+        if (place[t] == 0) r.fail("tile " + std::to_string(t) + " is in play and in the bag");
+        place[t] = 2;
+        ++count;
+    };
+    for (int p = 1; p <= g.PocetHracu; ++p)
+        for (int k = 1; k <= kRack; ++k) see(g.Zasobnik[p][k]);
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) see(g.Pevny[x][y]);
+    if (count != g.Vytazeno)
+        r.fail(std::to_string(count) + " tiles in play but " + std::to_string(g.Vytazeno) +
+               " drawn from the bag");
+}
+
+void readBag(LineReader& r, SavedGame& g) {
+    r.list(std::span(g.Pytel).subspan(1), 1, kTiles);
+    std::array<bool, kTiles + 1> seen{};
+    for (int i = 1; i <= kTiles; ++i) {
+        if (seen[g.Pytel[i]])
+            r.failHere("the bag holds tile " + std::to_string(g.Pytel[i]) + " twice");
+        seen[g.Pytel[i]] = true;
+    }
+}
+
+}  // namespace
+
+std::vector<int> vratNoveKameny(GameState& s) {
+    std::vector<int> vracene;
+    const int hrac = hracNaTahu(s);
+    if (hrac < 1 || hrac > kSeats) return vracene;
+    if (s.Nese && s.DrzenyKamen >= 1 && s.DrzenyKamen <= kTiles &&
+        vratDoStojanu(s, hrac, s.DrzenyKamen)) {
+        vracene.push_back(s.DrzenyKamen);
+        s.Nese = 0;
+        s.DrzenyKamen = 0;
+        s.NaTahu = hrac;
+    }
+    for (int y = 1; y <= kBoard; ++y)
+        for (int x = 1; x <= kBoard; ++x) {
+            const int t = s.Pole[x][y].Novy;
+            if (t < 1 || t > kTiles || !vratDoStojanu(s, hrac, t)) continue;
+            s.Pole[x][y].Novy = 0;
+            vracene.push_back(t);
+        }
+    return vracene;
+}
+
+std::string formatSavedGame(const GameState& s, std::string_view datum,
+                            const std::vector<std::string>& zapis) {
+    std::vector<std::string> lines = {
+        std::string(datum),          s.PrvniTah ? "1" : "0",        std::to_string(s.CisloTahu - 1),
+        std::to_string(s.SekundHry), std::to_string(s.LimitTahu),   std::to_string(s.MinPismen),
+        std::to_string(s.Vytazeno),  std::to_string(hracNaTahu(s)), std::to_string(s.PocetHracu),
+    };
+    for (int p = 1; p <= s.PocetHracu; ++p) {
+        lines.push_back(oneLine(s.Hraci[p].Jmeno));
+        lines.push_back(std::to_string(s.Hraci[p].BodyCelkem));
+        lines.push_back(std::to_string(s.Hraci[p].JePC));
+        lines.push_back(listLine(std::span(s.Zasobnik[p]).subspan(1)));
+    }
+    lines.push_back(listLine(std::span(s.Pytel).subspan(1)));
+    for (int y = 1; y <= kBoard; ++y) {
+        std::array<int32_t, kBoard> row{};
+        for (int x = 1; x <= kBoard; ++x) row[x - 1] = s.Pole[x][y].Pevny;
+        lines.push_back(listLine(row));
+    }
+    lines.emplace_back();
+    lines.insert(lines.end(), zapis.begin(), zapis.end());
+    return joinLines(lines);
+}
+
+SavedGame parseSavedGame(const std::vector<std::string>& lines, const std::string& name) {
+    LineReader r(lines, name);
+    SavedGame g;
+    if (lines.empty() || lines[0].empty()) r.fail("the slot is free");
+    r.skip();  // the date
+    g.PrvniTah = r.text() == "0" ? 0 : 1;
+    g.PosledniTah = r.number(0, kMax - 1) + 1;
+    g.SekundHry = r.number(0, kMax);
+    g.LimitTahu = r.number(0, kMax);
+    g.MinPismen = r.number(1, kBoard);
+    g.Vytazeno = r.number(0, kTiles);
+    g.NaTahu = r.number(1, kSeats);
+    g.PocetHracu = r.number(2, kSeats);
+    if (g.NaTahu > g.PocetHracu) r.failHere("the player on move is not in play");
+    for (int p = 1; p <= g.PocetHracu; ++p) {
+        g.Hraci[p].Jmeno = r.text();
+        g.Hraci[p].BodyCelkem = r.number(kMin, kMax);
+        g.Hraci[p].JePC = r.number(0, 1);
+        r.list(std::span(g.Zasobnik[p]).subspan(1), 0, kTiles);
+    }
+    readBag(r, g);
+    for (int y = 1; y <= kBoard; ++y) {
+        std::array<int32_t, kBoard> row{};
+        r.list(row, 0, kTiles);
+        for (int x = 1; x <= kBoard; ++x) g.Pevny[x][y] = row[x - 1];
+    }
+    checkTiles(r, g);
+    r.empty();
+    g.zapis = readRecordPart(r, g.PocetHracu, g.PosledniTah);
+    return g;
+}
+
+void SaveAndExit(GameState& s, const FileRoot& user, int n, std::string_view datum) {
+    vratNoveKameny(s);
+    writeUserFile(user, slotName(n, false), formatSavedGame(s, datum, zaznamPozice(s, user)));
+}
+
+std::vector<std::string> zaznamPozice(const GameState& s, const FileRoot& user) {
+    std::vector<std::string> radky = readRecordFile(user);
+    const size_t delka = static_cast<size_t>(std::max(s.CisloTahu, 1)) * kRecordLines;
+    auto odmitni = [](const std::string& proc) {
+        throw FileError(std::string(kMainDat) + " " + proc +
+                        "; the game was not saved, the slot is unchanged");
+    };
+    if (radky.size() < delka) odmitni("does not hold the moves of the game");
+    radky.resize(delka);
+    GameState z = s;
+    try {
+        nactiZaznam(z, radky, s.CisloTahu);
+    } catch (const FileError& e) {
+        odmitni(std::string("is damaged (") + e.what() + ")");
+    }
+    bool shoda = z.NaTahu == hracNaTahu(s) && z.Vytazeno == s.Vytazeno;
+    for (int p = 1; p <= s.PocetHracu; ++p) {
+        auto a = s.Zasobnik[p], b = z.Zasobnik[p];  // the order of a rack may differ
+        std::sort(a.begin(), a.end());
+        std::sort(b.begin(), b.end());
+        shoda = shoda && a == b && z.Hraci[p].BodyCelkem == s.Hraci[p].BodyCelkem;
+    }
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) shoda = shoda && z.Pole[x][y].Pevny == s.Pole[x][y].Pevny;
+    if (!shoda) odmitni("does not hold the position on the board");
+    return radky;
+}
+
+void LoadGame(GameState& s, const FileRoot& user, int n) {
+    const SavedGame g = parseSavedGame(readSlotToLoad(user, n, false), slotName(n, false));
+    writeRecordFile(user, g.zapis);
+    applySavedGame(s, g);
+}
+
+void applySavedGame(GameState& s, const SavedGame& g) {
+    MainInitMenu(s);
+    s.PrvniTah = g.PrvniTah;
+    s.PosledniTah = g.PosledniTah;
+    s.SekundHry = g.SekundHry;
+    s.LimitTahu = g.LimitTahu;
+    s.MinPismen = g.MinPismen;
+    s.Vytazeno = g.Vytazeno;
+    s.NaTahu = g.NaTahu;
+    s.PocetHracu = g.PocetHracu;
+    for (int p = 1; p <= kSeats; ++p) {
+        Hrac& h = s.Hraci[p];
+        h.BodyTah = 0;
+        if (p > g.PocetHracu) {
+            h.BodyCelkem = h.JePC = 0;
+            continue;
+        }
+        h.Jmeno = g.Hraci[p].Jmeno;
+        h.BodyCelkem = g.Hraci[p].BodyCelkem;
+        h.JePC = g.Hraci[p].JePC;
+        s.Zasobnik[p] = g.Zasobnik[p];
+        for (int k = 1; k <= kRack; ++k)
+            if (g.Zasobnik[p][k] != 0) s.Kameny[g.Zasobnik[p][k]].Vlastnik = p;
+    }
+    s.Pytel = g.Pytel;
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) s.Pole[x][y] = Policko{g.Pevny[x][y], 0};
+
+    // Resume where the record ends: the first tick's hand-overs count no
+    // moves while NahranaHra is set.
+    s.CisloTahu = s.PosledniTah;
+    s.SLimitem = s.LimitTahu != 0 ? 1 : 0;
+    s.ZbyvaCasu = s.LimitTahu;
+    s.SekundTahu = 0;
+    s.HlidatLimit = 1;
+    s.Nese = 0;
+    s.Prohlizeni = 0;
+    s.DrzenyKamen = 0;
+    s.AktSlot = 1;
+    // The first tick's hand-overs each count a pass; they lead to the pass
+    // count of the saved position.
+    s.PocetVzdani = vzdaniDoZaznamu(g.zapis, g.PosledniTah) - s.PocetHracu;
+    s.Rozpis.clear();
+    s.RezimVymeny = 0;
+    s.HrajePC = 0;
+    InitBodovanePole(s);
+    s.Rozdano = 0;
+    s.NahranaHra = 1;
+    s.StartHry = 1;
+}
+
+std::vector<OdhalenyKamen> LoadZobrazPole(GameState& s) {
+    std::vector<OdhalenyKamen> kameny;
+    for (int y = 1; y <= kBoard; ++y)
+        for (int x = 1; x <= kBoard; ++x) {
+            const int t = s.Pole[x][y].Pevny;
+            if (t < 1 || t > kTiles) continue;
+            s.Kameny[t].Vlastnik = kNaBoard;
+            s.Kameny[t].Aktivni = 0;
+            kameny.push_back({t, x, y});
+        }
+    return kameny;
+}
+
+}  // namespace tb

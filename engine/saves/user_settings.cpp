@@ -1,0 +1,76 @@
+#include "engine/saves/user_settings.h"
+
+#include <limits>
+
+#include "files/file_lines.h"
+#include "engine/record/record_lines.h"
+
+namespace tb {
+namespace {
+
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+
+// Name + ";" + flag. The reader does not look for the ";": it drops the last
+// two characters, so a name may hold ";" itself.
+void readSeat(LineReader& r, std::string& jmeno, int32_t& pc) {
+    const std::string& line = r.text();
+    if (line.size() < 2) r.failHere("a seat line is name;flag");
+    const char flag = line.back();
+    if (flag != '0' && flag != '1') r.failHere("the seat flag is 0 or 1");
+    jmeno = line.substr(0, line.size() - 2);
+    pc = flag - '0';
+}
+
+}  // namespace
+
+void parseUserData(std::string_view bytes, const std::string& name, UserSettings& nast,
+                   uint8_t& zvukyZap) {
+    LineReader r(rozdelRadky(bytes), name);
+    UserSettings n = nast;
+    n.HlasitostHudby = r.number(0, 255);
+    const uint8_t zvuky = r.number(kMin, kMax) != 0;
+    n.PocetPisni = r.number(0, 20);
+    n.NastHracu = r.number(2, kSeats);
+    for (int p = 1; p <= kSeats; ++p) readSeat(r, n.MJmeno[p], n.NastPC[p]);
+    n.NastMinPismen = r.number(2, 5);
+    n.NastLimit = r.number(0, 300);
+    // The setup steps the limit by 30 and shows it as picture NastLimit / 30.
+    if (n.NastLimit % 30 != 0) r.failHere("the time limit goes in steps of 30");
+    nast = std::move(n);
+    zvukyZap = zvuky;
+}
+
+std::string formatUserData(const UserSettings& nast, uint8_t zvukyZap) {
+    std::vector<std::string> lines = {
+        std::to_string(nast.HlasitostHudby),
+        zvukyZap ? "1" : "0",
+        std::to_string(nast.PocetPisni),
+        std::to_string(nast.NastHracu),
+    };
+    for (int p = 1; p <= kSeats; ++p)
+        lines.push_back(oneLine(nast.MJmeno[p]) + ";" + std::to_string(nast.NastPC[p]));
+    lines.push_back(std::to_string(nast.NastMinPismen));
+    lines.push_back(std::to_string(nast.NastLimit));
+    return joinLines(lines);
+}
+
+bool LoadUserData(UserSettings& nast, GameState& s, const FileRoot& user, int musicTracks) {
+    const fs::path path = user.resolve(kUserDat);
+    try {
+        parseUserData(readFile(path), kUserDat, nast, s.ZvukyZap);
+        return true;
+    } catch (const FileError&) {
+        parseUserData(defaultUserDat(musicTracks), "default settings", nast, s.ZvukyZap);
+        return false;
+    }
+}
+
+void SaveUserData(const UserSettings& nast, const GameState& s, const FileRoot& user) {
+    const fs::path path = user.resolve(kUserDat);
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    writeFileAtomic(path, formatUserData(nast, s.ZvukyZap));
+}
+
+}  // namespace tb

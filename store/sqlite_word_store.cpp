@@ -1,0 +1,132 @@
+#include "store/sqlite_word_store.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/text.h"
+#include "store/sqlite_db.h"
+
+namespace tb {
+namespace {
+
+// The player's changes: two small tables of UTF-8 words, in a file made on
+// the first change. Every change is written at once, so a crash loses nothing.
+class PlayerChanges : public WordChanges {
+  public:
+    explicit PlayerChanges(fs::path path) : path_(std::move(path)) {}
+
+    // The words of one table; none while the file does not exist yet.
+    std::vector<std::string> read(const std::string& table) {
+        std::vector<std::string> words;
+        if (!fs::exists(path_)) return words;
+        auto stmt = db().prepare(("SELECT Cesky FROM " + table).c_str());
+        while (stmt.step()) words.push_back(utf8ToCp1250(stmt.column(0)));
+        return words;
+    }
+
+    void added(std::string_view cp) override { move(cp, "Odebrana", "Pridana"); }
+    void removed(std::string_view cp) override { move(cp, "Pridana", "Odebrana"); }
+
+  private:
+    SqliteDb& db() {
+        if (!db_) {
+            fs::create_directories(path_.parent_path());
+            db_.emplace(path_, SqliteDb::Mode::ReadWriteCreate);
+            db_->exec(
+                "CREATE TABLE IF NOT EXISTS Pridana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;"
+                "CREATE TABLE IF NOT EXISTS Odebrana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;");
+        }
+        return *db_;
+    }
+
+    // A word is in at most one of the two tables: the player's last word on it.
+    void move(std::string_view cp, const std::string& from, const std::string& to) {
+        const std::string word = cp1250ToUtf8(cp);
+        SqliteDb& d = db();
+        d.exec("BEGIN");
+        try {
+            d.prepare(("DELETE FROM " + from + " WHERE Cesky = ?1").c_str()).bind(1, word).run();
+            d.prepare(("INSERT OR IGNORE INTO " + to + " VALUES (?1)").c_str()).bind(1, word).run();
+            d.exec("COMMIT");
+        } catch (...) {
+            d.exec("ROLLBACK");
+            throw;
+        }
+    }
+
+    fs::path path_;
+    std::optional<SqliteDb> db_;
+};
+
+// The shipped list, opened and its query prepared before the reading starts,
+// so a missing or damaged file is reported at once.
+struct ShippedList {
+    explicit ShippedList(const fs::path& path)
+        : db(path, SqliteDb::Mode::ReadOnly), rows(db.prepare("SELECT Cesky FROM Slovnik")) {}
+    SqliteDb db;
+    SqliteStatement rows;
+};
+
+WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
+                    const std::vector<std::string>& removed, const std::atomic<bool>& stop) {
+    WordIndex index;
+    index.reserve(3'000'000);
+    // A record that no tiles could lay is of no use to any move: left out.
+    for (size_t row = 0; shipped.rows.step(); ++row) {
+        // A game closed at once need not wait for the whole list.
+        if (row % 65536 == 0 && stop.load(std::memory_order_relaxed)) return WordIndex{};
+        index.appendUtf8(shipped.rows.column(0));
+    }
+    index.seal();
+    for (const auto& w : added)
+        if (isTileWord(w) && w.size() <= WordIndex::kMaxLetters) index.insert(w);
+    for (const auto& w : removed) index.erase(w);
+    return index;
+}
+
+}  // namespace
+
+struct SqliteWordStore::Opened {
+    std::future<WordIndex> loading;
+    std::unique_ptr<WordChanges> changes;
+    std::shared_ptr<std::atomic<bool>> stop;
+};
+
+SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
+    auto shipped = std::make_unique<ShippedList>(install.resolve(kShippedName));
+    auto changes = std::make_unique<PlayerChanges>(user.resolve(kChangesName));
+    auto added = changes->read("Pridana");
+    auto removed = changes->read("Odebrana");
+    Opened opened;
+    opened.stop = std::make_shared<std::atomic<bool>>(false);
+    opened.loading =
+        std::async(std::launch::async, [shipped = std::move(shipped), added = std::move(added),
+                                        removed = std::move(removed), stop = opened.stop] {
+            // The first frames come first: on a busy machine this reading
+            // yields the processor to the thread that draws them.
+            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 5);
+            return loadWords(*shipped, added, removed, *stop);
+        });
+    opened.changes = std::move(changes);
+    return opened;
+}
+
+SqliteWordStore::SqliteWordStore(const FileRoot& install, const FileRoot& user)
+    : SqliteWordStore(open(install, user)) {}
+
+SqliteWordStore::SqliteWordStore(Opened opened)
+    : IndexedWordStore(std::move(opened.loading), std::move(opened.changes)),
+      stop_(std::move(opened.stop)) {}
+
+SqliteWordStore::~SqliteWordStore() {
+    // Runs before the loading's future is waited for in the base.
+    stop_->store(true);
+}
+
+}  // namespace tb

@@ -1,0 +1,131 @@
+#include "ui/game/painter.h"
+
+#include <algorithm>
+
+#include "engine/game/tile_positions.h"
+#include "engine/game/tiles.h"
+#include "platform/draw.h"
+
+namespace tb {
+namespace {
+constexpr int kPovrch1 = 0, kKurzorA = 1, kKurzorV = 2, kKV = 3, kMys = 4, kMysStin = 5, kCAS = 6;
+}
+
+TMainForm::TMainForm(Application& app, ImageLists& obrazky, TForm1& form, const GameState& s)
+    : app_(app),
+      obrazky_(obrazky),
+      f_(form),
+      s_(s),
+      pozadi_(obrazky.get("DXImageList1")),
+      menu_(obrazky.get("Form1.DXMenu")) {}
+
+void TMainForm::nactiPismena() {
+    ImageList& pismena = obrazky_.get("DXPismeno");
+    pismena_.clear();
+    for (int n = 1; n <= kTiles; ++n) {
+        const Picture& p = pismena[letterCodeOfTile(n) - 1];
+        pismena_.add("Image" + std::to_string(n), p.bitmap(), p.transparent(), p.key());
+    }
+}
+
+void TMainForm::NactiObrazky() {
+    ImageList& form = obrazky_.get("Form1");
+    auto obr = [&](const char* jmeno) -> const Picture& { return form[form.find(jmeno)]; };
+    auto poloha = [&](const char* jmeno) {
+        const ManifestEntry& e = obrazky_.manifest().item("Form1", jmeno);
+        return Bod{e.x.value_or(0), e.y.value_or(0)};
+    };
+    Bitmap BackGnd1 = obr("Pozadi").bitmap();
+    const Bod deska = poloha("HraciPlocha");
+    copyOpaque(BackGnd1, deska.x, deska.y, obr("HraciPlocha").bitmap());
+    auto panel = [&](const char* jmeno, const char* maska) {
+        const Bod b = poloha(jmeno);
+        rasterOp(BackGnd1, b.x, b.y, obr(maska).bitmap(), RasterOp::And);
+        rasterOp(BackGnd1, b.x, b.y, obr(jmeno).bitmap(), RasterOp::Or);
+    };
+    panel("Panel1", "PanelX");
+    panel("Panel2", "PanelX");
+    if (s_.PocetHracu > 2) panel("Panel3", "PanelY");
+    if (s_.PocetHracu > 3) panel("Panel4", "PanelY");
+    for (const Tlacitko& t : f_.tlacitka) menu_[t.tvar].draw(BackGnd1, t.OFF->left, t.OFF->top);
+    if (s_.PocetHracu > 2) copyOpaque(BackGnd1, 830, 209, obr("Body3").bitmap());
+    if (s_.PocetHracu > 3) copyOpaque(BackGnd1, 830, 274, obr("Body4").bitmap());
+    pozadi_[kPovrch1].assign(std::move(BackGnd1));
+}
+
+void TMainForm::PrintPozadi() {
+    pozadi_[kPovrch1].draw(surface(), 0, 0);
+    PrintPismena();
+    PrintKV();
+    if (f_.KurzorAno->visible)
+        pozadi_[kKurzorA].draw(surface(), f_.KurzorAno->left, f_.KurzorAno->top);
+    if (f_.KV->visible) pozadi_[kKurzorV].draw(surface(), f_.KV->left, f_.KV->top);
+}
+
+void TMainForm::PrintPismena() {
+    for (int n = 1; n <= kTiles; ++n) {
+        const Control& c = *f_.Image[n];
+        if (c.visible && n <= pismena_.count()) pismena_[n - 1].draw(surface(), c.left, c.top);
+    }
+    PrintLabel();
+}
+
+void TMainForm::PrintKV() {
+    for (int i = 1; i <= kRack; ++i) {
+        const Control& c = *f_.KVs[i];
+        if (c.visible) pozadi_[kKV].stretchDraw(surface(), Rect{c.left - 1, c.top, 34, 32});
+    }
+}
+
+void TMainForm::PrintMyska(int x, int y) {
+    pozadi_[kPovrch1].draw(surface(), 0, 0);
+    PrintPismena();
+    if (f_.KurzorAno->visible)
+        pozadi_[kKurzorA].draw(surface(), f_.KurzorAno->left, f_.KurzorAno->top);
+    if (s_.DrzenyKamen >= 1 && s_.DrzenyKamen <= pismena_.count())
+        pismena_[s_.DrzenyKamen - 1].draw(surface(), x, y);
+    app_.flip();
+}
+
+void TMainForm::PrintLabel() {
+    for (int p = 1; p <= kSeats; ++p) {
+        if (!f_.Jmeno[p]->visible) continue;
+        CopyLabel(*f_.Jmeno[p], 120);
+        CopyLabel(*f_.bm[p], 40);
+        CopyLabel(*f_.bc[p], 60);
+    }
+    CopyLabel(*f_.Display, 79);
+    pozadi_[kCAS].draw(surface(), 829, 688);
+    CopyLabel(*f_.CasCelkem, 60);
+    CopyLabel(*f_.CasTah, 60);
+    if (s_.SLimitem) CopyLabel(*f_.Odpocet, 60);
+}
+
+void TMainForm::CopyLabel(const Label& l, int sirka) {
+    if (l.caption.empty()) return;
+    TextPainter& tp = app_.text();
+    const int w = tp.textWidth(l.font, l.caption);
+    tp.textOut(surface(), TextPainter::centredLeft(l.left, sirka, w), l.top, l.font, l.caption);
+}
+
+void TMainForm::VymazLabel() {
+    const Label& d = *f_.Display;
+    fillRect(surface(), Rect{d.left, d.top, 79, d.height}, Rgb{0, 0, 0});
+}
+
+void TMainForm::kurzor(int x, int y) {
+    pozadi_[kMysStin].drawAlpha(surface(), Rect{x - 2, y - 2, 30, 30}, 60);
+    pozadi_[kMys].draw(surface(), x, y);
+    app_.flip();
+}
+
+void TMainForm::kurzor() {
+    kurzor(app_.mouseX(), app_.mouseY());
+}
+
+void TMainForm::tvar(int index) {
+    const Tlacitko& t = f_.tlacitka[index / 3];
+    menu_[index].draw(surface(), t.OFF->left, t.OFF->top);
+}
+
+}  // namespace tb

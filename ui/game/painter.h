@@ -1,0 +1,52 @@
+#pragma once
+// TMainForm: puts the game screen's picture together. The static parts
+// (background, board, rack panels, idle buttons, score boxes) are merged once
+// per game into Povrch1; a frame is Povrch1, the visible tiles, the texts and
+// the overlays.
+
+#include "engine/game/game_state.h"
+#include "platform/application.h"
+#include "platform/image_manifest.h"
+#include "ui/game/game_form.h"
+
+namespace tb {
+
+class TMainForm {
+  public:
+    TMainForm(Application& app, ImageLists& obrazky, TForm1& form, const GameState& s);
+
+    // Item n - 1 is the picture of tile n (filled at the screen's activation).
+    ImageList& DXPismeno() { return pismena_; }
+    ImageList& DXImageList1() { return pozadi_; }
+    ImageList& DXMenu() { return menu_; }
+    // Loads the 97 tile pictures from the letters' files.
+    void nactiPismena();
+
+    void NactiObrazky();
+    void PrintPozadi();
+    void PrintPismena();
+    void PrintKV();
+    void PrintMyska(int x, int y);
+    void PrintLabel();
+    void CopyLabel(const Label& l, int sirka);
+    void VymazLabel();
+    // The game's own pointer at (x, y), then the page flip.
+    void kurzor(int x, int y);
+    // The pointer where the mouse is.
+    void kurzor();
+    // A button face drawn at its place.
+    void tvar(int index);
+
+  private:
+    Bitmap& surface() { return app_.surface(); }
+
+    Application& app_;
+    ImageLists& obrazky_;
+    TForm1& f_;
+    const GameState& s_;
+    ImageList& pozadi_;
+    ImageList& menu_;
+    ImageList pismena_;
+};
+
+}  // namespace tb
