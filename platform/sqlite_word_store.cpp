@@ -24,7 +24,11 @@ class PlayerChanges : public WordChanges {
     // The words of one table; none while the file does not exist yet.
     std::vector<std::string> read(const std::string& table) {
         std::vector<std::string> words;
-        if (!fs::exists(path_)) return words;
+        if (!existsAtAll(path_)) return words;
+        // A pipe would never answer, and a link is not followed.
+        std::error_code ec;
+        if (fs::symlink_status(path_, ec).type() != fs::file_type::regular)
+            throw FileError(path_.string() + ": cannot read: not a regular file");
         auto stmt = db().prepare(("SELECT Cesky FROM " + table).c_str());
         while (stmt.step()) words.push_back(utf8ToCp1250(stmt.column(0)));
         return words;
@@ -37,10 +41,13 @@ class PlayerChanges : public WordChanges {
     SqliteDb& db() {
         if (!db_) {
             fs::create_directories(path_.parent_path());
+            // An existing file that fails here is damaged: it cannot be read.
+            const bool existed = existsAtAll(path_);
             db_.emplace(path_, SqliteDb::Mode::ReadWriteCreate);
             db_->exec(
                 "CREATE TABLE IF NOT EXISTS Pridana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;"
-                "CREATE TABLE IF NOT EXISTS Odebrana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;");
+                "CREATE TABLE IF NOT EXISTS Odebrana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;",
+                existed ? "cannot read" : "cannot write");
         }
         return *db_;
     }
@@ -55,7 +62,7 @@ class PlayerChanges : public WordChanges {
             d.prepare(("INSERT OR IGNORE INTO " + to + " VALUES (?1)").c_str()).bind(1, word).run();
             d.exec("COMMIT");
         } catch (...) {
-            d.exec("ROLLBACK");
+            d.rollback();
             throw;
         }
     }
@@ -96,14 +103,33 @@ struct SqliteWordStore::Opened {
     std::future<WordIndex> loading;
     std::unique_ptr<WordChanges> changes;
     std::shared_ptr<std::atomic<bool>> stop;
+    std::string notice;
 };
 
 SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
     auto shipped = std::make_unique<ShippedList>(install.resolve(kShippedName));
-    auto changes = std::make_unique<PlayerChanges>(user.resolve(kChangesName));
-    auto added = changes->read("Pridana");
-    auto removed = changes->read("Odebrana");
+    const fs::path changesPath = user.resolve(kChangesName);
+    auto changes = std::make_unique<PlayerChanges>(changesPath);
+    std::vector<std::string> added, removed;
     Opened opened;
+    try {
+        added = changes->read("Pridana");
+        removed = changes->read("Odebrana");
+    } catch (const FileError& e) {
+        // The player's words must not stop the game: the damaged file is kept
+        // under another name (with its journal, which belongs to it alone)
+        // and the game starts with the shipped words.
+        changes = std::make_unique<PlayerChanges>(changesPath);
+        added.clear();
+        removed.clear();
+        const fs::path aside = setAside(changesPath);
+        if (fs::path journal = changesPath.string() + "-journal"; existsAtAll(journal))
+            setAside(journal);
+        opened.notice = std::string(
+                            "Vlastní slova hráče nelze přečíst, hra začíná se slovníkem "
+                            "hry.\nSoubor je uschován jako ") +
+                        aside.filename().string() + ".\n(" + e.what() + ")";
+    }
     opened.stop = std::make_shared<std::atomic<bool>>(false);
     opened.loading =
         std::async(std::launch::async, [shipped = std::move(shipped), added = std::move(added),
@@ -122,7 +148,8 @@ SqliteWordStore::SqliteWordStore(const FileRoot& install, const FileRoot& user)
 
 SqliteWordStore::SqliteWordStore(Opened opened)
     : IndexedWordStore(std::move(opened.loading), std::move(opened.changes)),
-      stop_(std::move(opened.stop)) {}
+      stop_(std::move(opened.stop)),
+      upozorneni_(std::move(opened.notice)) {}
 
 SqliteWordStore::~SqliteWordStore() {
     // Runs before the loading's future is waited for in the base.

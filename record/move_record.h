@@ -30,7 +30,7 @@ class TZapis {
     void ZapisTah(const GameState& s);
     // Keeps the first `cisloTahu` - 1 records. The kept lines go through
     // MainHLP.dat, which is then renamed over main.dat, so a failure midway
-    // leaves one whole file.
+    // leaves one whole file. Every write replaces the file whole.
     void PresunASmaz(int32_t cisloTahu);
     // A closing entry: kind false the penalty of a seat, true the bonus of the
     // seat that went out.

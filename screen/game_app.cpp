@@ -46,6 +46,10 @@ void HerniAplikace::vytvorMenu() {
             [this](const std::string& text) {
                 if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
             },
+        .potvrd =
+            [this](const std::string& text) {
+                return screen_.okna().otazka && screen_.okna().otazka(ctx_, text);
+            },
     });
     screen_.naMenu = [this] { menu_->DoMenu(); };
     screen_.klavesaMenu = [this](char k) { menu_->FormKeyPress(k); };
@@ -61,7 +65,8 @@ HerniAplikace::~HerniAplikace() {
 
 void HerniAplikace::FormCreate() {
     s_.HudbaVypnuta = 1;
-    LoadUserData(nast_, s_, ctx_.user, countMusicTracks(ctx_.install));
+    const NactenaNastaveni n = LoadUserData(nast_, s_, ctx_.user, countMusicTracks(ctx_.install));
+    if (!n.upozorneni.empty()) upozorni(n.upozorneni);
     sound_.start(nast_.PocetPisni, nast_.HlasitostHudby);
     ctx_.HrajZvuk = [this](int n) { sound_.HrajZvuk(n); };
     app_.timer().OnTimer = [this] { casovac(); };
@@ -101,6 +106,10 @@ void HerniAplikace::novaHra() {
 }
 
 void HerniAplikace::run() {
+    for (const std::string& text : upozorneni_) {
+        std::cerr << "tavik-borun: " << text << "\n";
+        if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
+    }
     app_.run(screen_.form());
 }
 

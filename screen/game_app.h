@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ai/computer_turn.h"
 #include "core/hra.h"
@@ -45,6 +47,9 @@ class HerniAplikace {
     void doMenu();
     // Runs the game screen until the application ends.
     void run();
+    // Something the player is told (UTF-8) in a box before the first frame:
+    // a file of his that the game could not use.
+    void upozorni(const std::string& text) { upozorneni_.push_back(text); }
 
   private:
     void FormCreate();
@@ -64,6 +69,7 @@ class HerniAplikace {
     Sound sound_;
     UserSettings nast_;
     std::unique_ptr<TMainMenu> menu_;
+    std::vector<std::string> upozorneni_;
 };
 
 }  // namespace tb
