@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -48,10 +48,13 @@ std::string why() {
 
 // Closes a descriptor when it goes out of scope.
 struct Fd {
-    int fd;
+    explicit Fd(int d) : fd(d) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
     ~Fd() {
         if (fd >= 0) ::close(fd);
     }
+    int fd;
 };
 
 void createEmptyIfMissing(const fs::path& p) {
@@ -88,14 +91,14 @@ void syncFolder(const fs::path& dir) {
 bool isOurTemporary(const std::string& name) {
     const size_t dot = name.rfind(".tmp");
     if (dot == std::string::npos || dot == 0) return false;
-    const std::string tail = name.substr(dot + 4);
-    auto alnum = [](const std::string& t) {
-        for (char c : t)
-            if (!std::isalnum(static_cast<unsigned char>(c))) return false;
-        return !t.empty();
+    const std::string_view tail = std::string_view(name).substr(dot + 4);
+    auto all = [](std::string_view t, int (*is)(int)) {
+        return !t.empty() && std::all_of(t.begin(), t.end(), [is](char c) {
+            return is(static_cast<unsigned char>(c)) != 0;
+        });
     };
-    if (tail.size() == 7 && tail[0] == '-') return alnum(tail.substr(1));
-    return alnum(tail) && tail.find_first_not_of("0123456789") == std::string::npos;
+    return (tail.size() == 7 && tail[0] == '-' && all(tail.substr(1), std::isalnum)) ||
+           all(tail, std::isdigit);
 }
 
 void removeStaleTemporaries(const fs::path& dir) {
@@ -157,8 +160,9 @@ std::string readFile(const fs::path& path, uint64_t limit) {
 }
 
 bool existsAtAll(const fs::path& path) {
+    // What cannot even be looked at counts as there: it is left alone.
     std::error_code ec;
-    return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
+    return fs::symlink_status(path, ec).type() != fs::file_type::not_found;
 }
 
 void writeFileAtomic(const fs::path& path, std::string_view bytes) {
@@ -268,6 +272,8 @@ void seedUserDir(const FileRoot& user, int musicTracks) {
     }
     for (const char* dir : {"", "Data", "Save", "Save/Prubeh"})
         removeStaleTemporaries(user.resolve(dir));
+    // The record's scratch file holds nothing between two runs.
+    fs::remove(user.resolve("Data/MainHLP.dat"), ec);
     for (int k = 1; k <= 10; ++k) {
         createEmptyIfMissing(user.resolve("Save/" + std::to_string(k) + ".dat"));
         createEmptyIfMissing(user.resolve("Save/Prubeh/" + std::to_string(k) + ".dat"));

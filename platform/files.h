@@ -105,7 +105,8 @@ int countMusicTracks(const FileRoot& install);
 // Save/Prubeh/1..10.dat as empty files (a free slot), and the default
 // Data/User.dat. Never touches a file that already exists, nor creates the
 // target of a dangling link. Removes the temporary files a killed writer
-// left behind, so call it only while holding the UserDirLock.
+// left behind (and the record's scratch file Data/MainHLP.dat), so call it
+// only while holding the UserDirLock.
 void seedUserDir(const FileRoot& user, int musicTracks);
 // The contents of the default Data/User.dat.
 std::string defaultUserDat(int musicTracks);

@@ -1,5 +1,7 @@
 #include "record/move_record.h"
 
+#include <utility>
+
 #include "core/clock_text.h"
 #include "core/text.h"
 
@@ -107,6 +109,7 @@ void TZapis::PresunASmaz(int32_t cisloTahu) {
     for (const std::string& l : r) text += l + kCrLf;
     writeFileAtomic(hlpDat(), text);
     replaceFile(hlpDat(), mainDat());
+    zaver_.clear();
 }
 
 void TZapis::ZapisTah(const GameState& s) {
@@ -116,11 +119,11 @@ void TZapis::ZapisTah(const GameState& s) {
 
 void TZapis::ZapisBonus(bool bonus, int32_t body, int32_t hrac) {
     const char* text = bonus ? "Využití všech písmen :     +" : "Nevyužití všech písmen :   -";
-    pripoj(std::to_string(hrac) + utf8ToCp1250(text) + std::to_string(body) + kCrLf + kCrLf);
+    zaver_ += std::to_string(hrac) + utf8ToCp1250(text) + std::to_string(body) + kCrLf + kCrLf;
 }
 
 void TZapis::ZapisKonec(const GameState& s) {
-    std::string text = casText(s.SekundHry) + kCrLf;
+    std::string text = std::exchange(zaver_, {}) + casText(s.SekundHry) + kCrLf;
     for (int p = 1; p <= s.PocetHracu; ++p) text += std::to_string(s.Hraci[p].BodyCelkem) + kCrLf;
     pripoj(text);
 }

@@ -6,6 +6,23 @@
 #include "menu/menu_reset.h"
 
 namespace tb {
+namespace {
+
+// The computer's moves, none once the player quits: a move would first wait
+// for the word list still being read, and nothing of it could be kept.
+class DokudHraBezi : public ComputerPlayer {
+  public:
+    DokudHraBezi(ComputerPlayer& pc, const Application& app) : pc_(pc), app_(app) {}
+    void JedPC() override {
+        if (!app_.quitting()) pc_.JedPC();
+    }
+
+  private:
+    ComputerPlayer& pc_;
+    const Application& app_;
+};
+
+}  // namespace
 
 HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, WordStore& slovnik,
                              Random& rnd, HerniOkna okna)
@@ -18,9 +35,10 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       screen_(ctx_, std::move(okna)),
       hra_(s_, screen_, rnd, *kurzor_, zapis_),
       pc_(hra_, *kurzorPC_),
+      tahyPC_(std::make_unique<DokudHraBezi>(pc_, app)),
       sound_(mixer_, install, s_.ZvukyZap, std::cerr) {
     screen_.pripoj(hra_);
-    hra_.setComputerPlayer(&pc_);
+    hra_.setComputerPlayer(tahyPC_.get());
     screen_.TipClick = [this] {
         pc_.TipClick([this](const TAI& ai) {
             return screen_.okna().tip ? screen_.okna().tip(ctx_, ai) : 0;

@@ -65,6 +65,7 @@ class HerniAplikace {
     GameScreen screen_;
     Hra hra_;
     PocitacovyHrac pc_;
+    std::unique_ptr<ComputerPlayer> tahyPC_;  // pc_'s moves while the game is not quitting
     MixerBackend mixer_;
     Sound sound_;
     UserSettings nast_;

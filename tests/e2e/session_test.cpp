@@ -782,6 +782,7 @@ TEST(Session, AGameThatCannotStartOrReadItsSettingsSaysSoInABox) {
     std::ofstream(t.soubor("Data/User.dat")) << "hlasitost\r\n";
     t.potom([&] {
         EXPECT_NE(t.text("Radek").find(cp("Nastavení nelze přečíst")), std::string::npos);
+        t.snimek("settings_set_aside");
         t.klikni("Button1");
     });
     t.klavesa(27);

@@ -89,6 +89,7 @@ TEST(Files, PlantedLinksAreReplacedAndStaleTemporariesRemoved) {
     touch(dir.path() / "Data" / "main.dat.tmp-Ab12Cd", "torn");
     touch(dir.path() / "Save" / "Prubeh" / "3.dat.tmp4711", "torn");
     touch(dir.path() / "Data" / "notes.tmp", "mine");
+    touch(dir.path() / "Data" / "MainHLP.dat", "scratch");
     const fs::path slot = dir.path() / "Save" / "1.dat";
     fs::create_symlink(outside.path() / "victim", slot);
     fs::create_symlink(outside.path() / "victim",
@@ -105,6 +106,7 @@ TEST(Files, PlantedLinksAreReplacedAndStaleTemporariesRemoved) {
         if (e.path().string().find(".tmp") != std::string::npos)
             left.push_back(e.path().filename().string());
     EXPECT_EQ(left, std::vector<std::string>{"notes.tmp"});
+    EXPECT_FALSE(existsAtAll(dir.path() / "Data" / "MainHLP.dat"));
     EXPECT_FALSE(existsAtAll(outside.path() / "new1"));
     EXPECT_FALSE(existsAtAll(outside.path() / "new2"));
 }
