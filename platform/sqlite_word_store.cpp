@@ -87,7 +87,7 @@ WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
     // A record that no tiles could lay is of no use to any move: left out.
     for (size_t row = 0; shipped.rows.step(); ++row) {
         // A game closed at once need not wait for the whole list.
-        if (row % 65536 == 0 && stop.load(std::memory_order_relaxed)) return WordIndex{};
+        if (row % 4096 == 0 && stop.load(std::memory_order_relaxed)) return WordIndex{};
         index.appendUtf8(shipped.rows.column(0));
     }
     index.seal();

@@ -182,6 +182,11 @@ TEST_F(SqliteWordStoreTest, APlayersFileThatCannotBeReadIsSetAsideAndTheGameGoes
     signal(SIGXFSZ, oldSignal);
     EXPECT_NE(error.find("disk"), std::string::npos) << error;
     EXPECT_EQ(error.find("rollback"), std::string::npos) << error;
+    // Another program writing the file for a moment is waited for.
+    SqliteDb db(changes, SqliteDb::Mode::ReadWriteCreate);
+    auto timeout = db.prepare("PRAGMA busy_timeout");
+    ASSERT_TRUE(timeout.step());
+    EXPECT_NE(timeout.column(0), "0");
 }
 
 TEST_F(SqliteWordStoreTest, BadFilesAreErrorsNamingTheFile) {
