@@ -36,7 +36,9 @@ void PocitacovyHrac::JedPC() {
 void PocitacovyHrac::TipClick(const std::function<int(const TAI&)>& tipDialog) {
     GameState& s = hra_.stav();
     GameUi& ui = hra_.ui();
-    if (s.NaTahu == kNese) return;  // a tile is in the hand
+    // A tile in the hand, or tiles being chosen for an exchange: a turn is a
+    // word or an exchange, never both.
+    if (s.NaTahu == kNese || s.RezimVymeny) return;
     ui.HrajZvuk(1);
     if (noveKameny()) {
         ui.ChybaVymenaBox();

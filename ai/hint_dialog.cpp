@@ -18,7 +18,7 @@ int showHintDialog(UiContext& ctx, const TAI& ai) {
     const std::array<const char*, 5> popisy{"LSlovo", "LBody", "LSouradniceX", "LSouradniceY",
                                             "LSmer"};
     const std::array<const char*, 5> texty{
-        "Slovo :", "Body :", "Souřadnice X :", "Souřadnice Y :", "Smer :"};
+        "Slovo :", "Body :", "Souřadnice X :", "Souřadnice Y :", "Směr :"};
     const std::array<const char*, 5> hodnoty{"LaSlovo", "LaBody", "LaX", "LaY", "LaSmer"};
     std::array<Label*, 5> la{};
     for (int i = 0; i < 5; ++i) {

@@ -9,13 +9,13 @@
 
 namespace tb {
 
-constexpr int kTiles = 97;     // physical tiles, numbered 1..97
-constexpr int kLetters = 38;   // letter codes 1..38, Czech alphabetical order
-constexpr int kBoard = 15;     // board is 15x15, (x, y) both 1..15
-constexpr int kRack = 7;       // rack slots 1..7
-constexpr int kSeats = 4;      // seats 1..4
-constexpr int kNaBoard = 6;    // Vlastnik of a tile laid on the board
-constexpr int kNese = 5;       // NaTahu while a person carries a tile
+constexpr int kTiles = 97;    // physical tiles, numbered 1..97
+constexpr int kLetters = 38;  // letter codes 1..38, Czech alphabetical order
+constexpr int kBoard = 15;    // board is 15x15, (x, y) both 1..15
+constexpr int kRack = 7;      // rack slots 1..7
+constexpr int kSeats = 4;     // seats 1..4
+constexpr int kNaBoard = 6;   // Vlastnik of a tile laid on the board
+constexpr int kNese = 5;      // NaTahu while a person carries a tile
 
 // Premium codes of BodovanePole.
 enum Premium : int32_t {
@@ -36,6 +36,7 @@ struct Kamen {
 struct Policko {
     int32_t Pevny = 0;  // tile fixed by an earlier move
     int32_t Novy = 0;   // tile laid in the current move
+    bool operator==(const Policko&) const = default;
 };
 
 struct Hrac {
@@ -56,8 +57,8 @@ struct GameState {
     Arr1<Arr1<int32_t, kRack>, kSeats> Zasobnik{};
     Arr1<Arr1<Policko, kBoard>, kBoard> Pole{};          // Pole[x][y]
     Arr1<Arr1<int32_t, kBoard>, kBoard> BodovanePole{};  // BodovanePole[x][y]
-    int32_t PismenoKod = 0;    // side effect of dejpismeno
-    std::string PismenoCislo;  // "01".."38"
+    int32_t PismenoKod = 0;                              // side effect of dejpismeno
+    std::string PismenoCislo;                            // "01".."38"
 
     // Seats.
     Arr1<Hrac, kSeats> Hraci{};

@@ -10,6 +10,13 @@ void Hra::spocitejCasVyprsel() {
 }
 
 void Hra::provedVolbu(DialogVolba v, int x, int y, const std::string& slovo, bool vodorovne) {
+    // The box took over the time limit while it was open; whichever way it
+    // is left, a failed addition to the dictionary included, the watch is on
+    // again, so the move still times out.
+    struct Hlidej {
+        uint8_t& hlidat;
+        ~Hlidej() { hlidat = 1; }
+    } hlidej{s_.HlidatLimit};
     switch (v) {
         case DialogVolba::VzitZpet:
             Oprav(x, y, slovo, vodorovne);
@@ -22,7 +29,6 @@ void Hra::provedVolbu(DialogVolba v, int x, int y, const std::string& slovo, boo
         // where they are rather than letting a faulty move through unchecked.
         case DialogVolba::Zavreno:
             SetOpravimSam();
-            s_.HlidatLimit = 1;
             break;
     }
 }

@@ -5,8 +5,20 @@
 namespace tb {
 
 std::string optionsUsage() {
-    return "usage: tavik-borun [--window] [--new-game] [--no-intro] [--seed N]\n"
-           "                   [--user-dir DIR] [--root DIR] [--screenshot FILE]\n";
+    return "usage: tavik-borun [OPTION]...\n"
+           "  --window           play in a 1024x768 window instead of full screen\n"
+           "  --new-game         start a game at once with the last game's choices\n"
+           "  --no-intro         skip the intro\n"
+           "  --seed N           pin the random generator, for a game that repeats\n"
+           "  --user-dir DIR     keep settings, saved games and records in DIR\n"
+           "  --root DIR         take the pictures, sounds and dictionary from DIR\n"
+           "  --screenshot FILE  save the first picture shown as FILE, then end\n"
+           "  -h, --help         show this help and end\n"
+           "  --version          show the version and end\n";
+}
+
+std::string gameVersion() {
+    return TB_VERSION;
 }
 
 Options parseOptions(const std::vector<std::string>& args) {
@@ -17,7 +29,11 @@ Options parseOptions(const std::vector<std::string>& args) {
             if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
             return args[++i];
         };
-        if (a == "--window") {
+        if (a == "-h" || a == "--help") {
+            o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (a == "--window") {
             o.window = true;
         } else if (a == "--new-game") {
             o.newGame = true;

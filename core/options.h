@@ -10,6 +10,8 @@
 namespace tb {
 
 struct Options {
+    bool help = false;             // -h, --help: the usage, then end
+    bool version = false;          // --version
     bool window = false;           // --window: a 1024x768 window instead of full screen
     bool newGame = false;          // --new-game: start a game at once with the saved choices
     bool skipIntro = false;        // --no-intro
@@ -22,5 +24,7 @@ struct Options {
 // Throws std::invalid_argument with a message for the player on a bad argument.
 Options parseOptions(const std::vector<std::string>& args);
 std::string optionsUsage();
+// The project's version, as the build names it ("1.0.0").
+std::string gameVersion();
 
 }  // namespace tb

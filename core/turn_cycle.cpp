@@ -45,8 +45,18 @@ void Hra::vstup(const std::function<void()>& akce) {
     ++hloubka_;
     try {
         akce();
+    } catch (const std::exception& e) {
+        // A write that failed on the way is told here, with what broke off
+        // the action, and not later at an unrelated one.
+        if (--hloubka_ > 0 || !odlozenaChyba_) throw;
+        const std::exception_ptr zapis = std::exchange(odlozenaChyba_, nullptr);
+        try {
+            std::rethrow_exception(zapis);
+        } catch (const FileError& z) {
+            throw FileError(std::string(z.what()) + "\n" + e.what());
+        }
     } catch (...) {
-        --hloubka_;
+        if (--hloubka_ == 0) odlozenaChyba_ = nullptr;
         throw;
     }
     if (--hloubka_ == 0 && odlozenaChyba_)

@@ -41,7 +41,7 @@ std::array<std::string, 4> textyChybyPravidla(const ChybaPravidla& c) {
             t[2] = cp("Slovo ") + slovo + cp(" nenavazuje. Je na souřadnicích:") + pozice(c.x, c.y);
             break;
         case 4:
-            t[1] = cp("Slovo ") + slovo + cp(" neprocházi středem(Souřadnice 8,8).");
+            t[1] = cp("Slovo ") + slovo + cp(" neprochází středem (Souřadnice 8,8).");
             t[2] = cp("Nyní je na souřadnicích: ") + pozice(c.x, c.y) + ".";
             break;
         default:

@@ -14,7 +14,8 @@ void showWordTestDialog(UiContext& ctx) {
     auto kontrola = [&] {
         if (eTest.text.empty()) return;
         ctx.HrajZvuk(1);
-        vysledek.caption = ctx.slovnik.Lookup(lowerAZ(eTest.text)) ? "Znam" : "Neznam";
+        vysledek.caption =
+            ctx.slovnik.Lookup(lowerAZ(eTest.text)) ? cp1250("Znám") : cp1250("Neznám");
         vysledek.width = 88;
     };
     PictureButton& check = d.button("Kontrola", {176, 44, 100, 28}, "Ověřit", true, kontrola);

@@ -1,6 +1,6 @@
 #pragma once
 // The word test TTestSlova: the player types a word and learns whether the
-// dictionary knows it ("Znam" / "Neznam").
+// dictionary knows it ("Znám" / "Neznám").
 
 namespace tb {
 

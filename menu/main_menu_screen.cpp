@@ -71,7 +71,10 @@ TMainMenu::TMainMenu(MenuHost host) : h_(std::move(host)) {
     SlovnikO_->color = Rgb{0, 0, 0};
     SlovnikO_->maxLength = 15;
     SlovnikO_->visible = false;
-    SlovnikO_->onChange = [this](Control&) { obnovSeznam(); };
+    SlovnikO_->onChange = [this](Control&) {
+        Hlaska.clear();
+        obnovSeznam();
+    };
     DBListBox1_ = &h_.form.add<ListBox>("DBListBox1", Rect{528, 443, 186, 136});
     DBListBox1_->font = Font{"Verdana", 15, false, Rgb{255, 255, 255}};
     DBListBox1_->itemHeight = 19;
@@ -124,6 +127,18 @@ void TMainMenu::text(int x, int y, int size, const std::string& utf8, bool bold)
     // Sizes are the type sizes of the screens' layout; the painter wants pixels.
     const Font f{"Times New Roman", size + size / 4, bold, Rgb{255, 255, 255}};
     h_.ctx.app.text().textOut(plocha(), x, y, f, utf8ToCp1250(utf8));
+}
+
+void TMainMenu::napisHlasku(int left, int top, int width) {
+    if (Hlaska.empty()) return;
+    // The lettering of the screens' own captions: bold, cream, a dark shadow.
+    Font f{"Verdana", 17, true, Rgb{20, 40, 30}};
+    TextPainter& tp = h_.ctx.app.text();
+    const std::string t = utf8ToCp1250(Hlaska);
+    const int x = TextPainter::centredLeft(left, width, tp.textWidth(f, t));
+    tp.textOut(plocha(), x + 1, top + 1, f, t);
+    f.color = Rgb{246, 233, 200};
+    tp.textOut(plocha(), x, top, f, t);
 }
 
 void TMainMenu::bezpecne(const std::function<void()>& akce) {
@@ -214,6 +229,7 @@ void TMainMenu::DXDraw1MouseDown(int x, int y) {
     Stisk = true;
     Klik = true;
     drzene_ = 0;
+    Hlaska.clear();
     // The press is handled before the next frame on every screen, so a click
     // quicker than a frame (both events waiting in one batch) still counts.
     if (!h_.ctx.s.HudbaVypnuta && vMenu()) DXTimer1Timer();
@@ -273,8 +289,8 @@ void TMainMenu::predejHre() {
 
 void TMainMenu::zpetDoHry(bool casovac) {
     predejHre();
-    if (h_.skryjMenuDown) h_.skryjMenuDown();
     h_.hra.NastavCasovac(casovac, 1000);
+    if (h_.navratDoHry) h_.navratDoHry();
     h_.hra.ui().prekresli();
 }
 
@@ -300,6 +316,7 @@ void TMainMenu::ZeHry(int obrazovka) {
     }
     if (obrazovka == kMenuNastaveni) h_.nast.NastaveniZeHry = 1;
     MenuObrazovka = MenuVolba = obrazovka;
+    Hlaska.clear();
     Stisk = Klik = false;
     DXDraw1_->enabled = true;
     naVrch();

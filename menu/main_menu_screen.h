@@ -34,8 +34,9 @@ struct MenuHost {
     std::function<void()> novaHra;
     // The static background after a load (the number of seats may differ).
     std::function<void()> NactiObrazky;
-    // The pressed Menu button's face goes away when play resumes.
-    std::function<void()> skryjMenuDown;
+    // Play resumes: the pressed Menu button's face goes away, and a button
+    // stays lit only under the pointer.
+    std::function<void()> navratDoHry;
     // "\" toggles the frame-rate display.
     std::function<bool()> ukazFPS;
     // Music: the volume of the playing track, and its start after the intro.
@@ -94,6 +95,9 @@ class TMainMenu {
     int ZnackaX = 0, ZnackaY = 0;
     int VybranaPozice = 1;
     int StranaInfo = 1;
+    // The answer of the new-game or settings screen to the latest press
+    // (UTF-8), shown by that screen until the next press.
+    std::string Hlaska;
 
     // The 36 hit rectangles, rows 1..36.
     static const std::array<Rect, 37>& Recty();
@@ -124,6 +128,8 @@ class TMainMenu {
     void zpetDoHry(bool casovac);
     void ukazatel();
     void text(int x, int y, int size, const std::string& utf8, bool bold = false);
+    // Hlaska centred in the box from `left`, `width` wide, its top at `top`.
+    void napisHlasku(int left, int top, int width);
     void bezpecne(const std::function<void()>& akce);
 
     // Main screen.
@@ -151,6 +157,9 @@ class TMainMenu {
     // Settings.
     void NastaveniPrint();
     void NastaveniTlacitka();
+    // Přidat or Odebrat: the word of the box goes in or out, and Hlaska says
+    // what happened.
+    void upravSlovnik(bool pridat);
     void ukazSlovnik(bool ukaz);
     void obnovSeznam();
     void NastaveniOk();

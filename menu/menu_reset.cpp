@@ -16,18 +16,20 @@ void MainInitMenu(GameState& s) {
     s.Pytel.fill(0);
 }
 
+bool hrajeClovek(const UserSettings& nast) {
+    for (int p = 1; p <= nast.NastHracu && p <= kSeats; ++p)
+        if (nast.NastPC[p] != 1) return true;
+    return false;
+}
+
 bool PriradHodnoty(GameState& s, const UserSettings& nast) {
     s.PocetHracu = nast.NastHracu;
     s.MinPismen = nast.NastMinPismen;
     s.SLimitem = nast.NastLimit > 0 ? 1 : 0;
     s.LimitTahu = nast.NastLimit > 0 ? nast.NastLimit : 0;
     for (int p = 1; p <= kSeats; ++p) s.Hraci[p].Jmeno = nast.MJmeno[p];
-    bool clovek = false;
-    for (int p = 1; p <= s.PocetHracu; ++p) {
-        s.VolbaPC[p] = nast.NastPC[p] == 1 ? 1 : 0;
-        clovek = clovek || s.VolbaPC[p] == 0;
-    }
-    if (!clovek) return false;
+    for (int p = 1; p <= s.PocetHracu; ++p) s.VolbaPC[p] = nast.NastPC[p] == 1 ? 1 : 0;
+    if (!hrajeClovek(nast)) return false;
     s.StartHry = 1;
     s.NahranaHra = 0;
     return true;

@@ -12,6 +12,9 @@ namespace tb {
 // screen hides the tile images and resets its captions itself.
 void MainInitMenu(GameState& s);
 
+// A person takes at least one of the seats in play.
+bool hrajeClovek(const UserSettings& nast);
+
 // Hands the new-game choices to the game. Returns false, having set only
 // the options, when every seat in play is a computer seat (no game starts);
 // otherwise sets StartHry, clears NahranaHra and returns true.

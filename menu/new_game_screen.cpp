@@ -46,7 +46,9 @@ void TMainMenu::PrintNew() {
     for (int p = 1; p <= kSeats; ++p)
         zbytek[n.NastPC[p] ? 4 : 3].draw(plocha(), 125 + 142 * p, 420);
     NewTlacitka();
-    if (vMenu()) NewPC();
+    if (!vMenu()) return;
+    NewPC();
+    napisHlasku(365, 655, 312);
 }
 
 void TMainMenu::NewTlacitka() {
@@ -104,9 +106,14 @@ void TMainMenu::MainInit() {
 }
 
 void TMainMenu::OkNova() {
+    // A table of computers alone is refused, and not kept as the choices.
+    if (!hrajeClovek(h_.nast)) {
+        Hlaska = "Aspoň jeden hráč musí být člověk";
+        return;
+    }
     bezpecne([&] { SaveUserData(h_.nast, h_.ctx.s, h_.ctx.user); });
     MainInit();
-    if (!PriradHodnoty(h_.ctx.s, h_.nast)) return;  // at least one person must play
+    PriradHodnoty(h_.ctx.s, h_.nast);
     predejHre();
     h_.hra.NastavCasovac(true, 1);
 }

@@ -37,7 +37,7 @@ void TMainMenu::SaveLoadPrint() {
     fillRect(plocha(), Rect{457, 249, 299, 299}, Rgb{});
     text(555, 260, 18, "Pozice " + std::to_string(VybranaPozice) + ".");
     if (hlavicka_.PraznaPozice) {
-        text(510, 330, 24, "Prádzná pozice");
+        text(510, 330, 24, "Prázdná pozice");
     } else if (hlavicka_.Necitelna) {
         text(505, 330, 24, "Nečitelná pozice");
     } else {
@@ -136,7 +136,6 @@ void TMainMenu::LoadGameNow() {
                        ui.NastavTitulek(Titulek::BodyCelkem, p,
                                         std::to_string(s.Hraci[p].BodyCelkem));
                        ui.NastavTitulek(Titulek::BodyTah, p, "0");
-                       ui.NastavTitulek(Titulek::Jmeno, p, s.Hraci[p].Jmeno);
                    }
                });
 }
@@ -156,6 +155,8 @@ void TMainMenu::nahrajSlot(const std::function<void(GameState&)>& nacti,
     if (h_.novaHra) h_.novaHra();
     GameUi& ui = h_.hra.ui();
     ui.UkazHrace(s.PocetHracu);
+    // Both kinds of slot carry the names: none of the previous game stays.
+    for (int p = 1; p <= kSeats; ++p) ui.NastavTitulek(Titulek::Jmeno, p, s.Hraci[p].Jmeno);
     ukaz(s, ui);
     if (h_.NactiObrazky) h_.NactiObrazky();
     predejHre();

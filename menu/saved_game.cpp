@@ -1,5 +1,6 @@
 #include "menu/saved_game.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -8,6 +9,7 @@
 #include "menu/menu_reset.h"
 #include "menu/record_part.h"
 #include "menu/slot_files.h"
+#include "record/move_record.h"
 
 namespace tb {
 namespace {
@@ -29,23 +31,25 @@ bool vratDoStojanu(GameState& s, int hrac, int tile) {
     return false;
 }
 
-// Each non-zero tile at most once on the racks and the board, and no more
-// of them than have left the bag.
+// The tiles that have left the bag, Pytel[1..Vytazeno], are exactly the
+// tiles on the racks and the board, each in one place.
 void checkTiles(LineReader& r, const SavedGame& g) {
-    std::array<bool, kTiles + 1> seen{};
+    std::array<int, kTiles + 1> place{};  // 0 in the bag, 1 drawn, 2 drawn and seen
+    for (int i = 1; i <= g.Vytazeno; ++i) place[g.Pytel[i]] = 1;
     int count = 0;
     auto see = [&](int t) {
         if (t == 0) return;
-        if (seen[t]) r.fail("tile " + std::to_string(t) + " lies in two places");
-        seen[t] = true;
+        if (place[t] == 2) r.fail("tile " + std::to_string(t) + " lies in two places");
+        if (place[t] == 0) r.fail("tile " + std::to_string(t) + " is in play and in the bag");
+        place[t] = 2;
         ++count;
     };
     for (int p = 1; p <= g.PocetHracu; ++p)
         for (int k = 1; k <= kRack; ++k) see(g.Zasobnik[p][k]);
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y) see(g.Pevny[x][y]);
-    if (count > g.Vytazeno)
-        r.fail(std::to_string(count) + " tiles in play but only " + std::to_string(g.Vytazeno) +
+    if (count != g.Vytazeno)
+        r.fail(std::to_string(count) + " tiles in play but " + std::to_string(g.Vytazeno) +
                " drawn from the bag");
 }
 
@@ -85,15 +89,9 @@ std::vector<int> vratNoveKameny(GameState& s) {
 std::string formatSavedGame(const GameState& s, std::string_view datum,
                             const std::vector<std::string>& zapis) {
     std::vector<std::string> lines = {
-        std::string(datum),
-        s.PrvniTah ? "1" : "0",
-        std::to_string(s.PosledniTah - 1),
-        std::to_string(s.SekundHry),
-        std::to_string(s.LimitTahu),
-        std::to_string(s.MinPismen),
-        std::to_string(s.Vytazeno),
-        std::to_string(hracNaTahu(s)),
-        std::to_string(s.PocetHracu),
+        std::string(datum),          s.PrvniTah ? "1" : "0",        std::to_string(s.CisloTahu - 1),
+        std::to_string(s.SekundHry), std::to_string(s.LimitTahu),   std::to_string(s.MinPismen),
+        std::to_string(s.Vytazeno),  std::to_string(hracNaTahu(s)), std::to_string(s.PocetHracu),
     };
     for (int p = 1; p <= s.PocetHracu; ++p) {
         lines.push_back(oneLine(s.Hraci[p].Jmeno));
@@ -146,7 +144,35 @@ SavedGame parseSavedGame(const std::vector<std::string>& lines, const std::strin
 
 void SaveAndExit(GameState& s, const FileRoot& user, int n, std::string_view datum) {
     vratNoveKameny(s);
-    writeUserFile(user, slotName(n, false), formatSavedGame(s, datum, readRecordFile(user)));
+    writeUserFile(user, slotName(n, false), formatSavedGame(s, datum, zaznamPozice(s, user)));
+}
+
+std::vector<std::string> zaznamPozice(const GameState& s, const FileRoot& user) {
+    std::vector<std::string> radky = readRecordFile(user);
+    const size_t delka = static_cast<size_t>(std::max(s.CisloTahu, 1)) * kRecordLines;
+    auto odmitni = [](const std::string& proc) {
+        throw FileError(std::string(kMainDat) + " " + proc +
+                        "; the game was not saved, the slot is unchanged");
+    };
+    if (radky.size() < delka) odmitni("does not hold the moves of the game");
+    radky.resize(delka);
+    GameState z = s;
+    try {
+        nactiZaznam(z, radky, s.CisloTahu);
+    } catch (const FileError& e) {
+        odmitni(std::string("is damaged (") + e.what() + ")");
+    }
+    bool shoda = z.NaTahu == hracNaTahu(s) && z.Vytazeno == s.Vytazeno;
+    for (int p = 1; p <= s.PocetHracu; ++p) {
+        auto a = s.Zasobnik[p], b = z.Zasobnik[p];  // the order of a rack may differ
+        std::sort(a.begin(), a.end());
+        std::sort(b.begin(), b.end());
+        shoda = shoda && a == b && z.Hraci[p].BodyCelkem == s.Hraci[p].BodyCelkem;
+    }
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) shoda = shoda && z.Pole[x][y].Pevny == s.Pole[x][y].Pevny;
+    if (!shoda) odmitni("does not hold the position on the board");
+    return radky;
 }
 
 void LoadGame(GameState& s, const FileRoot& user, int n) {
@@ -194,7 +220,9 @@ void applySavedGame(GameState& s, const SavedGame& g) {
     s.Prohlizeni = 0;
     s.DrzenyKamen = 0;
     s.AktSlot = 1;
-    s.PocetVzdani = -s.PocetHracu;
+    // The first tick's hand-overs each count a pass; they lead to the pass
+    // count of the saved position.
+    s.PocetVzdani = vzdaniDoZaznamu(g.zapis, g.PosledniTah) - s.PocetHracu;
     s.Rozpis.clear();
     s.RezimVymeny = 0;
     s.HrajePC = 0;

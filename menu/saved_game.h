@@ -34,7 +34,8 @@ struct SavedGame {
 // so that a save keeps the tile set whole. Returns them in the order put back.
 std::vector<int> vratNoveKameny(GameState& s);
 
-// The slot file of the game: lines 1..9, the player blocks of the seats in
+// The slot file of the game (the moves played up to the position on the
+// board, CisloTahu - 1, on line 3): lines 1..9, the player blocks of the seats in
 // play, bag, board, an empty line and the record lines.
 std::string formatSavedGame(const GameState& s, std::string_view datum,
                             const std::vector<std::string>& zapis);
@@ -42,9 +43,14 @@ std::string formatSavedGame(const GameState& s, std::string_view datum,
 // reason. An empty first line (a free slot) is refused as well.
 SavedGame parseSavedGame(const std::vector<std::string>& lines, const std::string& name);
 
+// The record lines a save stores: records 1..CisloTahu of Data/main.dat (a
+// game saved after stepping back keeps the position on the board, and its
+// record ends there as it would when play went on from it). Throws FileError
+// when the record file does not hold that position.
+std::vector<std::string> zaznamPozice(const GameState& s, const FileRoot& user);
 // The save of the in-game menu: the new tiles go back to the rack, then slot
-// n is written from the state and Data/main.dat. Throws FileError; the
-// previous slot file then stays.
+// n is written from the state and the record up to the position on the
+// board. Throws FileError; the previous slot file then stays.
 void SaveAndExit(GameState& s, const FileRoot& user, int n, std::string_view datum);
 // Loads slot n: the file is checked whole and Data/main.dat rewritten from
 // it before the state is reset (MainInit of the menu) and set up so that the

@@ -49,22 +49,36 @@ void TMainMenu::NastaveniPrint() {
     }
     n[9].draw(plocha(), h_.nast.HlasitostHudby + 464, 237);
     if (s.ZvukyZap) n[8].draw(plocha(), 641, 300);
+    napisHlasku(304, 556, 200);
 }
 
 void TMainMenu::NastaveniTlacitka() {
     ImageList& t = obr("DXNastavTlac");
+    if (tlacitko(31, t, 0, 1, 2) == kStisknuto) upravSlovnik(true);
+    if (tlacitko(32, t, 3, 4, 5) == kStisknuto) upravSlovnik(false);
+    if (tlacitko(33, t, 6, 7, 8) >= kDrzeno) NastaveniOk();
+}
+
+void TMainMenu::upravSlovnik(bool pridat) {
     WordCursor& c = h_.ctx.slovnik;
     const std::string slovo = lowerAZ(SlovnikO_->text);
-    // Only a word a move could lay goes in or out.
-    if (tlacitko(31, t, 0, 1, 2) == kStisknuto && isTileWord(slovo)) {
-        if (!c.Lookup(slovo)) bezpecne([&] { c.InsertWord(slovo); });
-        obnovSeznam();
+    if (slovo.empty()) {
+        Hlaska = "Zadejte slovo";
+    } else if (!isTileWord(slovo)) {
+        // Only a word a move could lay goes in or out.
+        Hlaska = "Není české slovo";
+    } else if (c.Lookup(slovo) == pridat) {
+        Hlaska = pridat ? "Slovo už ve slovníku je" : "Slovo ve slovníku není";
+    } else {
+        bezpecne([&] {
+            if (pridat)
+                c.InsertWord(slovo);
+            else
+                c.DeleteWord();
+            Hlaska = pridat ? "Slovo přidáno" : "Slovo odebráno";
+        });
     }
-    if (tlacitko(32, t, 3, 4, 5) == kStisknuto && isTileWord(slovo)) {
-        if (c.Lookup(slovo)) bezpecne([&] { c.DeleteWord(); });
-        obnovSeznam();
-    }
-    if (tlacitko(33, t, 6, 7, 8) >= kDrzeno) NastaveniOk();
+    obnovSeznam();
 }
 
 void TMainMenu::NastaveniOk() {

@@ -74,6 +74,7 @@ bool Application::processEvents() {
 }
 
 void Application::pumpIgnoringInput() {
+    pass();
     Event e;
     while (!quit_ && events_.poll(e)) {
         handleGlobal(e);
@@ -91,6 +92,7 @@ void Application::run(Window& main) {
     if (main.onShow) main.onShow();
     if (main.autoPaint) repaint(main);
     while (!quit_ && !main.closed()) {
+        pass();
         const bool events = processEvents();
         const bool ticked = timer_.poll();
         if (!events && !ticked && !quit_ && !main.closed()) waitForInput(timer_.msUntilDue());
@@ -104,8 +106,10 @@ int Application::showModal(Window& w) {
     w.reopen();
     if (w.onShow) w.onShow();
     if (!w.closed()) repaint(w);
-    while (!quit_ && !w.closed())
+    while (!quit_ && !w.closed()) {
+        pass();
         if (!processEvents() && !quit_ && !w.closed()) waitForInput(kMaxWait);
+    }
     stack_.pop_back();
     // The window under it learns where the pointer is now.
     movedUnseen_ = true;

@@ -31,6 +31,9 @@ class Application : public Ticks {
     std::filesystem::path screenshotDir;
     // Called after every picture shown (the first-frame shot of --screenshot).
     std::function<void()> afterFlip;
+    // Called on every pass of every loop, those of open windows and blocking
+    // animations too: what goes on whatever is up (the music).
+    std::function<void()> everyPass;
 
     // Runs the main window until it closes or the player quits.
     void run(Window& main);
@@ -65,6 +68,9 @@ class Application : public Ticks {
     // Hands an event to the window on top and repaints it if it wants.
     void deliver(const Event& e);
     void waitForInput(uint32_t ms);
+    void pass() {
+        if (everyPass) everyPass();
+    }
 
     Display& display_;
     EventSource& events_;

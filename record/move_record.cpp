@@ -152,7 +152,13 @@ void NactiPole(GameState& s, Radky& r) {
 }
 
 void TZapis::InitTah(GameState& s) const {
-    Radky r = NajetNaPozici(s.CisloTahu - 1);
+    nactiZaznam(s, radky(), s.CisloTahu);
+}
+
+void nactiZaznam(GameState& s, const std::vector<std::string>& radky, int32_t cisloTahu) {
+    if (cisloTahu < 1) throw RecordError("Data/main.dat: no record " + std::to_string(cisloTahu));
+    Radky r(radky, "Data/main.dat");
+    r.preskoc(static_cast<size_t>(cisloTahu - 1) * kRadkuZaznamu);
     GameState kopie = s;
     NastavZaklad(kopie);
     r.preskoc(2);
@@ -163,10 +169,21 @@ void TZapis::InitTah(GameState& s) const {
     for (int p = 1; p <= kSeats; ++p) NactiPanel(kopie, r, p);
     NactiPole(kopie, r);
     r.preskoc(1);
-    zkontroluj(kopie, s.CisloTahu);
+    zkontroluj(kopie, cisloTahu);
     umistiKameny(kopie);
     srovnejPytel(kopie);
+    kopie.PocetVzdani = vzdaniDoZaznamu(radky, cisloTahu);
     s = std::move(kopie);
+}
+
+int32_t vzdaniDoZaznamu(const std::vector<std::string>& radky, int32_t cisloTahu) {
+    int32_t vzdani = 0;
+    for (int32_t k = cisloTahu; k >= 2; --k) {
+        const size_t rozpis = static_cast<size_t>(k - 1) * kRadkuZaznamu + 1;
+        if (rozpis >= radky.size() || !radky[rozpis].empty()) break;
+        ++vzdani;
+    }
+    return vzdani;
 }
 
 void srovnejPytel(GameState& s) {

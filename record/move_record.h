@@ -44,7 +44,8 @@ class TZapis {
     // whole into a copy first; a bad record throws RecordError and changes
     // nothing. Besides the stored fields it resets ZbyvaCasu, places the
     // tiles (Vlastnik, Aktivni) and reorders the undealt part of Pytel so
-    // that the dealt part holds exactly the tiles of the position.
+    // that the dealt part holds exactly the tiles of the position, and the
+    // pass count is what it was there.
     void InitTah(GameState& s) const;
 
     // The lines of main.dat positioned at the start of record k+1 (after k records).
@@ -58,6 +59,14 @@ class TZapis {
     FileRoot root_;
     std::string zaver_;  // the closing entries not written yet
 };
+
+// Loads record `cisloTahu` of the record lines `radky` into the state, as
+// InitTah does for Data/main.dat.
+void nactiZaznam(GameState& s, const std::vector<std::string>& radky, int32_t cisloTahu);
+// The pass count of the position of record `cisloTahu`: the passes (records
+// with an empty move description) in a row that lead to it. The record of
+// the deal is no move.
+int32_t vzdaniDoZaznamu(const std::vector<std::string>& radky, int32_t cisloTahu);
 
 // Before a record is loaded: the move's time is whole again and no tile is placed.
 void NastavZaklad(GameState& s);

@@ -29,6 +29,10 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
     };
     try {
         const Options opt = parseOptions(args);
+        if (opt.help || opt.version) {
+            std::cout << (opt.help ? optionsUsage() : "tavik-borun " + gameVersion() + "\n");
+            return 0;
+        }
         const FileRoot install(findInstallRoot(argv0, opt.root));
         const FileRoot user(opt.userDir ? *opt.userDir : defaultUserDir());
         // Two games on one directory would write each other's record and saves.
@@ -50,12 +54,12 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
         WordStore* slovnik = drivers.slovnik;
         if (!slovnik) slovnik = (vlastni = std::make_unique<SqliteWordStore>(install, user)).get();
         Nahoda nahoda(opt.seed);
-        HerniAplikace hra(app, install, user, *slovnik, nahoda);
+        HerniAplikace hra(app, install, user, *slovnik, nahoda, herniOkna(), drivers.zvuk);
         if (vlastni && !vlastni->upozorneni().empty()) hra.upozorni(vlastni->upozorneni());
         if (opt.newGame) {
             hra.novaHra();
         } else {
-            if (opt.skipIntro) hra.stav().HudbaVypnuta = 0;
+            if (opt.skipIntro) hra.bezIntra();
             hra.doMenu();
         }
         if (drivers.onStart) drivers.onStart(hra);

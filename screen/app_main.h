@@ -14,6 +14,7 @@
 namespace tb {
 
 class HerniAplikace;
+class SoundBackend;
 
 struct AppDrivers {
     EventSource* events = nullptr;  // SDL's queue when null
@@ -21,6 +22,7 @@ struct AppDrivers {
     WordStore* slovnik = nullptr;   // the built word list with the player's words when null
     // Called once the application is set up, before its first frame.
     std::function<void(HerniAplikace&)> onStart;
+    SoundBackend* zvuk = nullptr;  // SDL_mixer when null
     // Why the game cannot start (UTF-8), for the player: the system's message
     // box when null, since a game started from the desktop has no terminal.
     std::function<void(const std::string&)> zprava;

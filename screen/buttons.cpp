@@ -8,12 +8,12 @@ namespace tb {
 namespace {
 
 const char* const kNapovedy[kTlacitek] = {
-    "Předej Tah", "Výměňa",       "Tah zpět",   "Tah vpřed", "Test slova",
+    "Předej Tah", "Výměna",       "Tah zpět",   "Tah vpřed", "Test slova",
     "Průběh hry", "Nejlepší tah", "Počty pís.", "Menu hry",
 };
 
 std::string napoveda(const GameState& s, int i) {
-    if (i == kChange && s.RezimVymeny) return utf8ToCp1250("Vyměň !");
+    if (i == kChange && s.RezimVymeny) return utf8ToCp1250("Vyměň!");
     return utf8ToCp1250(kNapovedy[i]);
 }
 
@@ -25,6 +25,7 @@ bool GameScreen::muzeSvitit(int i) const {
         case kNext:
         case kBack:
         case kFF:
+        case kTip:
             return !s.RezimVymeny;
         case kChange:
             return s.Vytazeno < kTiles;

@@ -25,7 +25,7 @@ class DokudHraBezi : public ComputerPlayer {
 }  // namespace
 
 HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, WordStore& slovnik,
-                             Random& rnd, HerniOkna okna)
+                             Random& rnd, HerniOkna okna, SoundBackend* zvuk)
     : app_(app),
       obrazky_(install, ImageManifest::load(install)),
       kurzor_(slovnik.openCursor()),
@@ -36,7 +36,7 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       hra_(s_, screen_, rnd, *kurzor_, zapis_),
       pc_(hra_, *kurzorPC_),
       tahyPC_(std::make_unique<DokudHraBezi>(pc_, app)),
-      sound_(mixer_, install, s_.ZvukyZap, std::cerr) {
+      sound_(zvuk ? *zvuk : mixer_, install, s_.ZvukyZap, std::cerr) {
     screen_.pripoj(hra_);
     hra_.setComputerPlayer(tahyPC_.get());
     screen_.TipClick = [this] {
@@ -56,7 +56,11 @@ void HerniAplikace::vytvorMenu() {
         .form = screen_.form(),
         .novaHra = [this] { screen_.novaHra(); },
         .NactiObrazky = [this] { screen_.painter().NactiObrazky(); },
-        .skryjMenuDown = [this] { screen_.form().tlacitka[kMenu].Down->visible = false; },
+        .navratDoHry =
+            [this] {
+                screen_.form().tlacitka[kMenu].Down->visible = false;
+                screen_.podleUkazatele();
+            },
         .ukazFPS = [this] { return screen_.UkazFPS; },
         .SetVolumeHudba = [this](int hlasitost) { sound_.SetVolumeHudba(hlasitost); },
         .spustHudbu = [this] { sound_.PlayPisen(); },
@@ -78,6 +82,7 @@ HerniAplikace::~HerniAplikace() {
     // FormDestroy: nothing may tick into a screen that is going away.
     app_.timer().SetEnabled(false);
     app_.timer().OnTimer = nullptr;
+    app_.everyPass = nullptr;
     sound_.stop();
 }
 
@@ -88,11 +93,15 @@ void HerniAplikace::FormCreate() {
     sound_.start(nast_.PocetPisni, nast_.HlasitostHudby);
     ctx_.HrajZvuk = [this](int n) { sound_.HrajZvuk(n); };
     app_.timer().OnTimer = [this] { casovac(); };
+    // The tracks follow one another whatever is up: a window, the record
+    // viewer with its clocks stopped, an animation.
+    app_.everyPass = [this] {
+        if (!s_.HudbaVypnuta) sound_.TimerHudba();
+    };
     screen_.form().onShow = [this] { screen_.FormActivate(); };
 }
 
 void HerniAplikace::casovac() {
-    if (!s_.HudbaVypnuta) sound_.TimerHudba();
     if (app_.timer().Interval() == 0) {
         menu_->DXTimer1Timer();
         return;
@@ -106,10 +115,14 @@ void HerniAplikace::doMenu() {
     hra_.NastavCasovac(true, 0);
 }
 
-void HerniAplikace::novaHra() {
-    // Past the intro and the menus: the music starts as the intro would start it.
+void HerniAplikace::bezIntra() {
+    // The music starts as it does when the intro ends.
     s_.HudbaVypnuta = 0;
     sound_.PlayPisen();
+}
+
+void HerniAplikace::novaHra() {
+    bezIntra();
     menu_->DXDraw1().enabled = false;
     ctx_.app.showPointer(false);
     screen_.FormActivate();

@@ -27,8 +27,9 @@ namespace tb {
 
 class HerniAplikace {
   public:
+    // `zvuk`: the sound library, SDL_mixer when null.
     HerniAplikace(Application& app, FileRoot install, FileRoot user, WordStore& slovnik,
-                  Random& rnd, HerniOkna okna = herniOkna());
+                  Random& rnd, HerniOkna okna = herniOkna(), SoundBackend* zvuk = nullptr);
     ~HerniAplikace();
     HerniAplikace(const HerniAplikace&) = delete;
     HerniAplikace& operator=(const HerniAplikace&) = delete;
@@ -43,6 +44,8 @@ class HerniAplikace {
     // A new game with the new-game choices of the user settings at once,
     // past the intro and the menus; its first timer tick deals.
     void novaHra();
+    // Past the intro: the music starts at once.
+    void bezIntra();
     // The intro, then the main menu.
     void doMenu();
     // Runs the game screen until the application ends.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "core/clock_text.h"
 #include "core/tile_positions.h"
 #include "core/tiles.h"
 #include "menu/load_fade_screen.h"
@@ -13,6 +14,10 @@ namespace tb {
 GameScreen::GameScreen(UiContext& ctx, HerniOkna okna)
     : ctx_(ctx), okna_(std::move(okna)), painter_(ctx.app, ctx.images, form_, ctx.s) {
     napoj();
+    ctx_.poZavreniOkna = [this] {
+        // Over the game screen only, not over another window or the menus.
+        if (hra_ && hra_->interval() != 0 && ctx_.app.top() == &form_) podleUkazatele();
+    };
 }
 
 void GameScreen::napoj() {
@@ -79,10 +84,13 @@ void GameScreen::novaHra() {
     for (int n = 1; n <= kTiles; ++n) form_.Image[n]->visible = false;
     for (int i = 1; i <= kRack; ++i) form_.Opanel[i]->visible = form_.KVs[i]->visible = false;
     for (Control* c : {form_.KurzorAno, form_.KV, form_.myska}) c->visible = false;
+    for (const Tlacitko& t : form_.tlacitka) t.ON->visible = t.Down->visible = false;
     VypniProhlizeniPanely(form_);
     form_.LeftPovrch->enabled = false;
-    for (Label* l : {form_.Display, form_.CasCelkem, form_.CasTah, form_.Odpocet})
-        l->caption.clear();
+    form_.Display->caption.clear();
+    // The clocks read from the first frame, through the deal and a computer's
+    // first move.
+    for (Label* l : {form_.CasCelkem, form_.CasTah, form_.Odpocet}) l->caption = casText(0);
     OdpocetCerveny(false);
 }
 
@@ -92,17 +100,33 @@ void GameScreen::DXTimer1Timer() {
     obnovUkazatel();
 }
 
+void GameScreen::podleUkazatele() {
+    const Control* c = form_.controlAt(ctx_.app.mouseX(), ctx_.app.mouseY());
+    for (const Tlacitko& t : form_.tlacitka)
+        if (t.ON->visible && c != t.ON) {
+            VypniMenu();
+            return;
+        }
+}
+
 // The picture as the pointer leaves it: with the carried tile, or with the
-// game's own pointer.
+// game's own pointer, but none while a button that opens a window is held
+// (the window shows the system pointer; a painted one would stay frozen).
 void GameScreen::obnovUkazatel() {
     if (ctx_.s.Nese) {
         painter_.PrintMyska(ctx_.app.mouseX() - 16, ctx_.app.mouseY() - 16);
         return;
     }
     painter_.PrintPozadi();
-    for (const Tlacitko& t : form_.tlacitka)
+    bool okno = false;
+    for (const Tlacitko& t : form_.tlacitka) {
         if (t.ON->visible) painter_.tvar(t.tvar + (t.Down->visible ? 2 : 1));
-    painter_.kurzor();
+        okno = okno || (!t.horni && t.Down->visible);
+    }
+    if (okno)
+        ctx_.app.flip();
+    else
+        painter_.kurzor();
 }
 
 void GameScreen::HrajZvuk(int n) {

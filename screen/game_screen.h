@@ -49,6 +49,9 @@ class GameScreen : public GameUi {
     void novaHra();
     // One tick of DXTimer1 while a game runs.
     void DXTimer1Timer();
+    // Back from a window or a menu screen: a button stays lit only with the
+    // pointer on it.
+    void podleUkazatele();
 
     // GameUi.
     void HrajZvuk(int n) override;

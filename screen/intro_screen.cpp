@@ -83,17 +83,16 @@ void TIntroF::PrintIntro() {
         }
     } else if (stage_ <= 12) {
         if (first_) {
-            // The whole big word stands before the small letters come.
             first_ = false;
-            fill(dst, Rgb{});
-            for (int i = 0; i < 5; ++i) velka(i, 0);
             stageTime_ = ctx_.app.GetTickCount();
             ctx_.HrajZvuk(7);
         }
-        if (t() < 200) {
-            mala(stage_ - kMalych, 0);
-        } else {
-            mala(stage_ - kMalych, 0);
+        // The whole big word and the small letters so far, on black: a soft
+        // letter drawn over itself frame after frame would harden its glow.
+        fill(dst, Rgb{});
+        for (int i = 0; i < 5; ++i) velka(i, 0);
+        for (int i = 0; i <= stage_ - kMalych; ++i) mala(i, 0);
+        if (t() >= 200) {
             advance();
             if (stage_ < 13) ctx_.HrajZvuk(7);
         }

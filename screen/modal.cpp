@@ -13,6 +13,7 @@ ModalniRezim::~ModalniRezim() {
     ctx_.app.showPointer(kurzor_);
     // A viewed game keeps its clocks stopped: the viewer steps, time does not run.
     if (casovac_ && !ctx_.s.Prohlizeni) ctx_.app.timer().SetEnabled(true);
+    ctx_.poZavreniOkna();
 }
 
 int ukazModalne(UiContext& ctx, Window& w, bool klik) {

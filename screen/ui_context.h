@@ -22,6 +22,8 @@ struct UiContext {
     FileRoot user;        // Data/, Save/
     // Sound effect 1..9; silent while the effects are off.
     std::function<void(int)> HrajZvuk = [](int) {};
+    // A window has closed: the screen under it follows the pointer again.
+    std::function<void()> poZavreniOkna = [] {};
 };
 
 }  // namespace tb

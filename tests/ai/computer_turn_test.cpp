@@ -126,15 +126,22 @@ TEST(ComputerTurn, ARefusedMoveGoesBackToTheRackAndTheSeatPasses) {
     EXPECT_EQ(std::count(stojan.begin() + 1, stojan.end(), 0), 0);
 }
 
-TEST(Hint, RefusedWhileTilesOfTheMoveLieOnTheBoard) {
+TEST(Hint, RefusedInExchangeModeOrWithTilesOfTheMoveOnTheBoard) {
     PcStul t(1, 5, 2, {});
     t.start();
-    polozPoCeste(t.s, 1);
     int dialogu = 0;
-    t.pc.TipClick([&](const TAI&) { return ++dialogu; });
+    auto tip = [&] { t.pc.TipClick([&](const TAI&) { return ++dialogu; }); };
+    t.hra.VymenitClick();
+    tip();  // a turn is a word or an exchange, never both
+    t.ui.oznaceno = {1};
+    t.hra.VymenitClick();
+    EXPECT_EQ(t.pevnych(), 0);
+    EXPECT_EQ(t.s.NaTahu, 2);
+    polozPoCeste(t.s, 1);
+    tip();
     EXPECT_EQ(dialogu, 0);
     EXPECT_EQ(t.ui.vymenaOdmitnuta, 1);
-    EXPECT_EQ(t.s.NaTahu, 1);
+    EXPECT_EQ(t.s.NaTahu, 2);
 }
 
 TEST(Hint, LaysTheChosenCandidateAndHandsTheTurnOn) {

@@ -33,7 +33,7 @@ TEST(Text, EveryAssignedByteRoundTripsAndMatchesIconv) {
 }
 
 TEST(Text, CzechTextsConvertBothWays) {
-    const std::string utf8 = "Příliš žluťoučký kůň úpěl ďábelské ódy – „Výměna:a,ř,“ Prádzná pozice";
+    const std::string utf8 = "Příliš žluťoučký kůň úpěl ďábelské ódy – „Výměna:a,ř,“ Prázdná pozice";
     const std::string cp = utf8ToCp1250(utf8);
     EXPECT_EQ(cp, iconvTo("CP1250", "UTF-8", utf8));
     EXPECT_EQ(cp1250ToUtf8(cp), utf8);

@@ -200,6 +200,24 @@ TEST(TahovyCyklus, AFailedRecordWriteStillFinishesTheHandOverThenReports) {
     EXPECT_EQ(t.s.PocetVzdani, 1);
     std::filesystem::create_directories(t.dir.path() / "Data");
     EXPECT_NO_THROW(t.hra.PrehazujClick());
+
+    // A failed write in a move that something else breaks off is told with
+    // it, once, and not at a later action.
+    struct Padajici : ComputerPlayer {
+        void JedPC() override { throw std::runtime_error("search failed"); }
+    } padajici;
+    t.hra.setComputerPlayer(&padajici);
+    std::filesystem::remove_all(t.dir.path() / "Data");
+    polozPoCeste(t.s, 2);  // a word, or the passes would end the game
+    try {
+        t.hra.PrehazujClick();
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("search failed"), std::string::npos);
+    }
+    std::filesystem::create_directories(t.dir.path() / "Data");
+    t.hra.setComputerPlayer(nullptr);
+    EXPECT_NO_THROW(t.hra.PrehazujClick());
 }
 
 class TahujiciPC : public ComputerPlayer {

@@ -89,6 +89,12 @@ TEST(WordListBuilder, KeepsOnlyWordsOfTheTileSet) {
         {"lb", false},
         {"rt", false},
         {"sr", false},
+        {"yd", false},  // unit symbols with a vowel
+        {"oz", false},
+        {"ly", false},
+        {"kcal", false},
+        {"ha", true},  // a symbol, but a Czech word too
+        {"mil", true},
         {"a", false},
         {"ó", false},
         {"ne", true},

@@ -48,6 +48,7 @@ struct Sezeni : OknaSkript {
         d.events = &events;
         d.ticks = &clock;
         d.slovnik = vestavenySlovnik ? nullptr : &slovnik;
+        d.zvuk = &zvuk;
         d.zprava = [this](const std::string& text) { zpravy.push_back(text); };
         d.onStart = [this](HerniAplikace& h) {
             hra_ = &h;
@@ -182,6 +183,19 @@ struct Sezeni : OknaSkript {
     bool naObrazovce(const Picture& p, int x, int y, int px, int py) {
         return obraz().rgb(x + px, y + py) == p.bitmap().rgb(px, py);
     }
+    // Something is written over picture `p` (drawn at (x, y)) in the area `r`.
+    bool psano(Rect r, const Picture& p, int x = 0, int y = 0) {
+        for (int j = r.y; j < r.y + r.h; ++j)
+            for (int i = r.x; i < r.x + r.w; ++i)
+                if (!naObrazovce(p, x, y, i - x, j - y)) return true;
+        return false;
+    }
+    // The screen shows face `i` of the game screen's buttons, whole, at its button.
+    bool tvar(int i) {
+        const Control& c = *form().tlacitka[i / 3].OFF;
+        return !psano({c.left, c.top, c.width, c.height}, hra_->screen().painter().DXMenu()[i],
+                      c.left, c.top);
+    }
     bool veSlovniku(const std::string& w) { return slovnik.words().count(w) > 0; }
 
     ManualTicks clock;
@@ -189,6 +203,7 @@ struct Sezeni : OknaSkript {
     // The game's own dictionary (the built word list and the player's words
     // in the user directory) instead of the small one below.
     bool vestavenySlovnik = false;
+    FakeBackend zvuk;
     MemoryWordStore slovnik;
     std::unique_ptr<WordCursor> slova;  // the test's own cursor: words added by hand
     TempDir dir;

@@ -72,9 +72,21 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.menuKlik(261 + 50, 380 + 15);
     for (int i = 0; i < 5; ++i) t.klavesa(8);
     t.potom([&] { t.events.type("Eva"); });
+    // The clocks read 0:00:00 from the first frame of the deal.
+    bool hodiny = false;
+    t.potom([&] {
+        t.app().afterFlip = [&] {
+            if (hodiny || !t.s().StartHry || t.hra().hra().interval() != 1000) return;
+            const Picture& pod = t.hra().screen().painter().DXImageList1()[6];
+            hodiny = t.form().CasCelkem->caption == "0:00:00" &&
+                     t.psano({936, 695, 60, 17}, pod, 829, 688) &&
+                     t.psano({936, 712, 60, 17}, pod, 829, 688);
+        };
+    });
     t.menuTlacitko(13);
     t.cekej(100);
     t.potom([&] {
+        EXPECT_TRUE(hodiny);
         EXPECT_EQ(hracu, (std::vector<int>{3, 4, 2}));
         const GameState& s = t.s();
         EXPECT_EQ(t.hra().hra().interval(), 1000) << "the game runs";
@@ -250,6 +262,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.tlacitko(kTip);
     t.potom([&] {
         EXPECT_EQ(t.okno().name, "TTipForm");
+        EXPECT_TRUE(t.tvar(3 * kTip + 2)) << "pressed, and no pointer painted over it";
         napoveda = t.text("LaSlovo");
         EXPECT_TRUE(t.veSlovniku(napoveda)) << cp1250ToUtf8(napoveda);
     });
@@ -330,7 +343,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     });
 
     // Leave the game, play a little of a new one, leave it too, and load slot 2.
-    t.klavesa(27);
+    t.tlacitko(kMenu);
     t.dialog("Konec");
     t.cekej(100);
     t.potom([&] {
@@ -342,6 +355,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.cekej(100);
     t.potom([&] {
         EXPECT_EQ(pevnych(t.s()), 0) << "a new game";
+        EXPECT_TRUE(t.tvar(3 * kMenu)) << "not lit by the last one";
         EXPECT_NE(pozice(t.s()), ulozena);
     });
     t.klavesa(27);
@@ -468,6 +482,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.potom([&] {
         EXPECT_TRUE(t.s().Prohlizeni);
         EXPECT_FALSE(t.app().timer().Enabled());
+        EXPECT_TRUE(t.tvar(3 * kMenu)) << "not lit with the pointer elsewhere";
         const RecordSlot z =
             parseRecordSlot(*readSlotLines(FileRoot(t.dir.path()), 3, true), "Prubeh/3");
         EXPECT_EQ(z.PosledniTah, posledni);
@@ -488,7 +503,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
         EXPECT_FALSE(t.s().Nese);
         EXPECT_EQ(t.s().CisloTahu, 4);
     });
-    // Leaving the viewer for the menu, then the record screen loads it.
+    // Leaving the viewer for the menu.
     t.tlacitko(kMenu);
     t.dialog("KonecPr");
     t.cekej(100);
@@ -496,6 +511,13 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
         EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
         EXPECT_FALSE(t.s().Prohlizeni);
     });
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({"--new-game"}), 0);
+    EXPECT_TRUE(t.hotovo());
+
+    // After a restart the record screen loads it, with its players' names;
+    // the music goes on while the viewer's clocks stand.
+    size_t skladeb = 0;
     t.menuTlacitko(3);
     t.naPozici(3);
     t.cekej(200);
@@ -506,6 +528,18 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
         EXPECT_EQ(s.PosledniTah, posledni);
         EXPECT_EQ(s.Hraci[2].JePC, 0) << "no computer moves while viewing";
         EXPECT_FALSE(t.app().timer().Enabled());
+        const Picture& povrch = t.hra().screen().painter().DXImageList1()[0];
+        for (int p = 1; p <= 2; ++p) {
+            EXPECT_EQ(t.form().Jmeno[p]->caption, s.Hraci[p].Jmeno);
+            EXPECT_TRUE(t.psano({853, 85 + 65 * (p - 1), 120, 24}, povrch)) << p;
+        }
+        skladeb = t.zvuk.only("load").size();
+        t.zvuk.finished = true;
+    });
+    t.cekej(100);
+    t.potom([&] {
+        EXPECT_GT(t.zvuk.only("load").size(), skladeb);
+        t.zvuk.finished = false;
     });
     t.tlacitko(kFF);
     t.tlacitko(kFF);
@@ -521,7 +555,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.dialog("KonecPr");
     t.cekej(100);
     t.klavesa(27);
-    EXPECT_EQ(t.spust({"--new-game"}), 0);
+    EXPECT_EQ(t.spust({"--no-intro"}), 0);
     EXPECT_TRUE(t.hotovo());
 }
 
@@ -530,6 +564,8 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     t.vestavenySlovnik = true;
     const std::string slovo = cp("kvakvaš");
 
+    // Past the intro the music plays at once.
+    t.potom([&] { EXPECT_FALSE(t.zvuk.only("song").empty()); });
     // Settings: a word of the player's own, the volume and the effects.
     t.menuTlacitko(4);
     t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
@@ -564,11 +600,11 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     });
     t.dialog("Kontrola");
     t.potom([&] {
-        EXPECT_EQ(t.text("Vysledek"), "Znam");
+        EXPECT_EQ(t.text("Vysledek"), cp("Znám"));
         t.events.key(8);
         t.events.key(13);
     });
-    t.potom([&] { EXPECT_EQ(t.text("Vysledek"), "Neznam"); });
+    t.potom([&] { EXPECT_EQ(t.text("Vysledek"), cp("Neznám")); });
     t.dialog("Cancel");
     // The letters table and the move list open over the game and close.
     t.tlacitko(kPocty);
@@ -676,6 +712,7 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
         }
         ASSERT_EQ(t.okno().name, "TForm1");
         ASSERT_LT(++tahu, 150);
+        EXPECT_FALSE(t.form().tlacitka[kTip].ON->visible) << "lit after its window closed";
         EXPECT_EQ(chybaKamenu(t.s()), "") << tahu;
         t.tlacitko(kTip);
         t.potom([&] {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Usage: install_test.sh BUILD_DIR CMAKE
+# Usage: install_test.sh BUILD_DIR CMAKE VERSION
 set -euo pipefail
 build="$1"
 cmake="$2"
+version="$3"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 prefix="$tmp/prefix"
@@ -65,4 +66,16 @@ diff "$tmp/before" "$tmp/after" >/dev/null || fail "the game wrote into its inst
 # The tool, started by name through PATH, finds the installed dictionary.
 [ "$(tavik-borun-tool lookup pes xqzw)" = "$(printf 'pes\t1\nxqzw\t0')" ] ||
   fail "the installed tool does not find the dictionary"
+
+# Both programs answer for themselves without starting anything.
+for prog in tavik-borun tavik-borun-tool; do
+  for a in -h --help; do
+    "$prog" "$a" >"$tmp/help" || fail "$prog $a ends with status $?"
+    grep -q -- '^  --version' "$tmp/help" || fail "$prog $a lists no options: $(cat "$tmp/help")"
+  done
+  [ "$("$prog" --version)" = "$prog $version" ] || fail "$prog --version: $("$prog" --version)"
+  status=0
+  "$prog" --bogus >/dev/null 2>&1 || status=$?
+  [ "$status" = 2 ] || fail "$prog --bogus ends with status $status"
+done
 echo "installed layout and first start: ok"

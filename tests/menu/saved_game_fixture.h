@@ -122,7 +122,7 @@ inline void expectEveryBadSlotRefused(const FileRoot& user, const std::string& n
         } catch (const FileError& e) {
             const std::string what = e.what();
             EXPECT_NE(what.find(name), std::string::npos) << what;
-            EXPECT_NE(what.find(c.why), std::string::npos) << what;
+            EXPECT_NE(what.find(c.why), std::string::npos) << c.why << ": " << what;
         }
         EXPECT_EQ(snapshot(s), before) << c.why;
         EXPECT_EQ(readFile(user.resolve(kMainDat)), "kept\r\n") << c.why;

@@ -186,7 +186,11 @@ TEST_F(SavedGameTest, BadSlotFileChangesNothing) {
         {"twice", [](auto& l) { l[17] = "1," + l[17]; }},
         {"outside", [](auto& l) { l[17].replace(0, l[17].find(','), "0"); }},
         {"lies in two places", [&](auto& l) { l[18] = std::to_string(t) + "," + l[18].substr(2); }},
-        {"drawn from the bag", [](auto& l) { l[6] = "3"; }},
+        {"drawn from the bag", [](auto& l) { l[12] = "0," + l[12].substr(l[12].find(',') + 1); }},
+        {"in play and in the bag",  // into the free slot 3 of seat 1
+         [&](auto& l) {
+             l[12].replace(l[12].find(",0,") + 1, 1, std::to_string(hra.Pytel[hra.Vytazeno + 1]));
+         }},
         {"empty line expected", [](auto& l) { l[33] = "x"; }},
         {"not a number", [](auto& l) { l[34 + 5] = "many"; }},
         {"neither a whole record", [](auto& l) { l.pop_back(); }},

@@ -65,7 +65,7 @@ struct MenuStul {
             .form = form,
             .novaHra = {},
             .NactiObrazky = {},
-            .skryjMenuDown = {},
+            .navratDoHry = {},
             .ukazFPS = {},
             .SetVolumeHudba = [this](int v) { hlasitost = v; },
             .spustHudbu = [this] { ++hudba; },

@@ -89,8 +89,9 @@ TEST(NewGame, OkStartsAGameOnlyWithAPersonInPlay) {
         });
         t.klikRect(13);
         t.pak([&] {
-            // The settings are saved either way.
-            EXPECT_TRUE(std::filesystem::exists(t.userDir() / "Data" / "User.dat"));
+            // A refused setup is said why, and not kept.
+            EXPECT_EQ(std::filesystem::exists(t.userDir() / "Data" / "User.dat"), p.startuje);
+            EXPECT_EQ(t.menu->Hlaska, p.startuje ? "" : "Aspoň jeden hráč musí být člověk");
             EXPECT_EQ(t.hra.interval() == 1 || t.hra.interval() == 1000, p.startuje);
             if (p.startuje) {
                 EXPECT_FALSE(t.menu->DXDraw1().enabled);

@@ -38,12 +38,11 @@ TEST(MenuScreens, TheHoveredButtonShowsItsOnFace) {
             // Slot 1 holds a game: its summary is shown.
             t.s.PocetHracu = 3;
             t.s.SekundHry = 3725;
-            t.s.PosledniTah = 12;
+            t.s.CisloTahu = 12;
             t.s.Hraci[1].Jmeno = "Jana";
             t.s.Hraci[2].Jmeno = "PC2";
             t.s.Hraci[3].Jmeno = utf8ToCp1250("Líba");
-            writeRecordFile(t.ctx.user, {"1"});
-            SaveAndExit(t.s, t.ctx.user, 1, "6.12.2026");
+            writeUserFile(t.ctx.user, slotName(1, false), formatSavedGame(t.s, "6.12.2026", {"1"}));
         }
         const Rect& r = TMainMenu::Recty()[p.rect];
         t.pak([&] { t.menu->MenuObrazovka = t.menu->MenuVolba = p.obrazovka; });
@@ -52,6 +51,17 @@ TEST(MenuScreens, TheHoveredButtonShowsItsOnFace) {
             const Picture& on = t.images.get(p.list)[p.on];
             const int x = r.x + r.w / 2, y = r.y + 4;
             EXPECT_EQ(t.app.surface().at(x, y), on.bitmap().at(x - r.x, y - r.y)) << p.soubor;
+            if (p.obrazovka == kMenuUloz) {
+                // Slot 1 is free, and its summary says so.
+                Bitmap prazdna(240, 40);
+                t.app.text().textOut(prazdna, 0, 0, Font{"Times New Roman", 30},
+                                     utf8ToCp1250("Prázdná pozice"));
+                int jinych = 0;
+                for (int py = 0; py < prazdna.height(); ++py)
+                    for (int px = 0; px < prazdna.width(); ++px)
+                        jinych += t.app.surface().rgb(510 + px, 330 + py) != prazdna.rgb(px, py);
+                EXPECT_EQ(jinych, 0);
+            }
             if (shots)
                 savePng(t.app.surface(),
                         std::filesystem::path(shots) / (std::string(p.soubor) + ".png"));

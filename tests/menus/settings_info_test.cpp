@@ -54,16 +54,21 @@ TEST(Settings, WordsAreAddedAndRemovedOnlyWhenTheyCanBeLaid) {
         ASSERT_FALSE(t.menu->DBListBox1().items.empty());
         EXPECT_EQ(t.menu->DBListBox1().items.front(), "kos");
     });
-    napis("Kočka");
-    t.klikRect(31);
-    napis("kolo");
-    t.klikRect(32);
-    napis("");
-    t.klikRect(31);
-    napis("ab1");
-    t.klikRect(31);
-    napis("zzz");
-    t.klikRect(32);  // not there: nothing changes
+    // Each press says what happened to the word.
+    struct Krok {
+        const char* slovo;
+        int tlacitko;
+        const char* hlaska;
+    };
+    const Krok kroky[] = {
+        {"Kočka", 31, "Slovo přidáno"},         {"kolo", 32, "Slovo odebráno"},
+        {"KOS", 31, "Slovo už ve slovníku je"}, {"zzz", 32, "Slovo ve slovníku není"},
+        {"ab1", 31, "Není české slovo"},        {"", 31, "Zadejte slovo"},
+    };
+    for (const Krok& k : kroky) {
+        napis(k.slovo);
+        t.klikRect(k.tlacitko).pak([&t, k] { EXPECT_EQ(t.menu->Hlaska, k.hlaska) << k.slovo; });
+    }
     t.spust();
     auto jiny = t.slovnik.openCursor();  // the word test's view of the store
     EXPECT_TRUE(jiny->Lookup(utf8ToCp1250("kočka")));
@@ -116,7 +121,7 @@ TEST(Info, TheRulesHave81LinesWithTheirSectionsInPlace) {
         EXPECT_EQ(prazdny, maBytPrazdny) << i;
     }
     EXPECT_STREQ(p[1], "ZAČÁTEK HRY");
-    EXPECT_STREQ(p[11], "PRŮBEH HRY");
+    EXPECT_STREQ(p[11], "PRŮBĚH HRY");
     EXPECT_STREQ(p[28], "POKLÁDÁNÍ KAMENŮ");
     EXPECT_STREQ(p[48], "BODOVÁNÍ");
     EXPECT_STREQ(p[75], "KONEC HRY");
@@ -125,6 +130,11 @@ TEST(Info, TheRulesHave81LinesWithTheirSectionsInPlace) {
     for (int i = 1; i <= kRadkuPravidel; ++i)
         if (std::string(p[i]).starts_with(std::to_string(dalsi) + ")")) ++dalsi;
     EXPECT_EQ(dalsi, 22);
+    // Rule 5 names the buttons the error dialogs have.
+    std::string pravidla;
+    for (int i = 1; i <= kRadkuPravidel; ++i) pravidla += p[i];
+    for (const char* tlacitko : {"„Vrátit slovo“", "„Vrátit“", "„Opravím sám“", "„Přidat“"})
+        EXPECT_NE(pravidla.find(tlacitko), std::string::npos) << tlacitko;
     // Every line survives the code page the painter writes in.
     for (int i = 1; i <= kRadkuPravidel; ++i)
         EXPECT_EQ(cp1250ToUtf8(utf8ToCp1250(p[i])), p[i]) << i;

@@ -8,49 +8,13 @@
 
 #include "dummy_drivers.h"
 #include "platform/mixer_backend.h"
+#include "support/fakes.h"
 #include "support/temp_dir.h"
 
 namespace tb {
 namespace {
 
-// A sound library that records what it is asked and fails on demand.
-class FakeBackend : public SoundBackend {
-  public:
-    bool open() override { return log("open"), opens; }
-    void close() override { log("close"); }
-    std::string error() override { return "no device"; }
-    int loadSample(const std::filesystem::path& f) override {
-        log("sample " + f.filename().string());
-        return ++samples;
-    }
-    void playSample(int h) override { log("play " + std::to_string(h)); }
-    bool loadSong(const std::filesystem::path& f) override {
-        log("load " + f.filename().string());
-        return f.filename() != badSong;
-    }
-    void freeSong() override { log("free"); }
-    void playSong() override { log("song"); }
-    void setSongVolume(int v) override { log("volume " + std::to_string(v)); }
-    bool songFinished() override { return finished; }
-
-    bool log(std::string s) {
-        calls.push_back(std::move(s));
-        return true;
-    }
-    // The calls from the n-th on that start with `prefix`.
-    std::vector<std::string> only(const std::string& prefix, size_t from = 0) const {
-        std::vector<std::string> out;
-        for (size_t i = from; i < calls.size(); ++i)
-            if (calls[i].starts_with(prefix)) out.push_back(calls[i]);
-        return out;
-    }
-
-    std::vector<std::string> calls;
-    bool opens = true;
-    bool finished = false;
-    int samples = 0;
-    std::string badSong = "none";
-};
+using test::FakeBackend;
 
 struct Rig {
     FakeBackend lib;

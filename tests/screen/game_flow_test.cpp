@@ -44,8 +44,15 @@ TEST(GameFlow, AButtonLightsUnderThePointerOnlyWhenItMayBeUsed) {
     EXPECT_EQ(t.obraz().rgb(cx, cy), p.DXMenu()[1].bitmap().rgb(22, 22));
     EXPECT_NE(t.obraz().rgb(cx, cy), vypnuto);
 
+    // Change names what its next click does.
+    const Control& change = *t.form().tlacitka[kChange].OFF;
+    for (const char* napoveda : {"Výměna", "Vyměň!"}) {
+        t.events.move(500, 400).move(change.left + 20, change.top + 20);
+        t.hraj();
+        EXPECT_EQ(t.form().Display->caption, utf8ToCp1250(napoveda));
+        if (!t.s().RezimVymeny) t.tlacitko(kChange);
+    }
     // In exchange mode Next stays dark; moving off switches every button off.
-    t.tlacitko(kChange);
     t.events.move(next.left + 5, next.top + 5);
     t.hraj();
     EXPECT_TRUE(t.s().RezimVymeny);

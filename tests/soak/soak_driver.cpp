@@ -222,12 +222,15 @@ SoakVysledek soak(const SoakNastaveni& n) {
     g_udalost = 0;
     while (!pohon.konec()) {
         std::string proc;
-        AppDrivers d{&pohon, &pohon, n.slovnik,
-                     [&pohon](HerniAplikace& hra) {
-                         hra.screen().pauzaSnimku = 0;
-                         pohon.pripoj(&hra);
-                     },
-                     [&proc](const std::string& text) { proc = text; }};
+        AppDrivers d{.events = &pohon,
+                     .ticks = &pohon,
+                     .slovnik = n.slovnik,
+                     .onStart =
+                         [&pohon](HerniAplikace& hra) {
+                             hra.screen().pauzaSnimku = 0;
+                             pohon.pripoj(&hra);
+                         },
+                     .zprava = [&proc](const std::string& text) { proc = text; }};
         std::optional<std::string> chyba;
         try {
             const int rc = runApplication(argumenty(n, v.relace), "tavik-borun", d);

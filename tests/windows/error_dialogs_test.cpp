@@ -33,7 +33,7 @@ TEST(ErrorTexts, RuleErrorsFillTheirLabelsWordForWord) {
         {{0, 0, 2, 2, 12, 3, "lev"},
          {"", "", "Slovo \"lev\" nenavazuje. Je na souřadnicích:12,2", ""}},
         {{0, 1, 2, 5, 2, 4, "pes"},
-         {"", "Slovo \"pes\" neprocházi středem(Souřadnice 8,8).", "Nyní je na souřadnicích: 2,5.",
+         {"", "Slovo \"pes\" neprochází středem (Souřadnice 8,8).", "Nyní je na souřadnicích: 2,5.",
           ""}},
     };
     for (const Case& k : cases) {

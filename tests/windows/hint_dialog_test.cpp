@@ -27,6 +27,7 @@ TEST(HintDialog, PagesThroughTheCandidatesAndLaysTheOneShown) {
         EXPECT_EQ(f.text("LaSlovo"), "pes");
         EXPECT_EQ(f.text("LaSmer"), cp("Vodorovně"));
         EXPECT_EQ(f.text("LSouradniceX"), cp("Souřadnice X :"));
+        EXPECT_EQ(f.text("LSmer"), cp("Směr :"));
         // Back is not usable on the first candidate.
         f.najed("BackOFF");
     });

@@ -1,5 +1,6 @@
 #include "tools/dictbuild/word_filter.h"
 
+#include <algorithm>
 #include <string>
 
 #include "dictionary/letter_codes.h"
@@ -28,13 +29,23 @@ bool soundsLikeWord(const std::string& cp) {
     return false;
 }
 
+// Unit symbols hunspell-cs lists without a full stop. Symbols that are also
+// Czech words stay words: ha (an interjection), au, mil and min (word forms),
+// in, mi, bar, ar.
+bool isUnitSymbol(std::string_view utf8) {
+    static constexpr std::string_view kSymbols[] = {"atm", "cal",  "dag",  "dpi", "kcal", "kmol",
+                                                    "ly",  "mbar", "mmol", "oz",  "yd"};
+    return std::ranges::find(kSymbols, utf8) != std::end(kSymbols);
+}
+
 }  // namespace
 
 bool isGameWord(std::string_view utf8) {
     std::string codes;
     if (!appendCodesOfUtf8(utf8, codes)) return false;
     const auto n = static_cast<int>(codes.size());
-    return n >= kMinLetters && n <= kMaxLetters && soundsLikeWord(cp1250OfCodes(codes));
+    return n >= kMinLetters && n <= kMaxLetters && soundsLikeWord(cp1250OfCodes(codes)) &&
+           !isUnitSymbol(utf8);
 }
 
 }  // namespace tb::dictbuild

@@ -4,18 +4,25 @@
 #include <map>
 #include <ostream>
 
+#include "core/options.h"
 #include "tools/tool/commands.h"
 
 namespace tb::tool {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tavik-borun-tool [--dict PATH] [--user-dir DIR] COMMAND ...\n"
+    "usage: tavik-borun-tool [OPTION]... COMMAND ...\n"
+    "commands:\n"
     "  lookup WORD...\n"
     "  hint SAVEFILE\n"
     "  play SAVEFILE X,Y=LETTER... [--answer takeback|add|self]\n"
     "  selfplay [--games N] [--seed S] [--players K] [--min-letters M] [--record-dir DIR]\n"
-    "  movelist RECORDFILE --names A,B[,C[,D]]\n";
+    "  movelist RECORDFILE --names A,B[,C[,D]]\n"
+    "options:\n"
+    "  --dict PATH     the dictionary to ask instead of the installed one\n"
+    "  --user-dir DIR  the player's directory, with his own dictionary words\n"
+    "  -h, --help      show this help and end\n"
+    "  --version       show the version and end\n";
 
 const std::map<std::string, std::function<int(ToolEnv&)>>& commands() {
     static const std::map<std::string, std::function<int(ToolEnv&)>> all = {
@@ -33,6 +40,11 @@ int runTool(const std::vector<std::string>& args, const std::filesystem::path& e
         std::vector<std::string> rest;
         std::optional<std::filesystem::path> dict, userDir;
         for (size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == "-h" || args[i] == "--help" || args[i] == "--version") {
+                out << (args[i] == "--version" ? "tavik-borun-tool " + gameVersion() + "\n"
+                                               : std::string(kUsage));
+                return 0;
+            }
             const bool global = args[i] == "--dict" || args[i] == "--user-dir";
             if (!global) {
                 rest.push_back(args[i]);
