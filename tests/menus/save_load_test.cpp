@@ -70,7 +70,6 @@ TEST(SaveLoad, SlotsThatCannotBeReadAreShownSoAndReplacedOnlyWhenAsked) {
     writeUserFile(t.ctx.user, "Save/3.dat", "x");
     std::filesystem::resize_file(slot(3), 100 << 20);
     writeUserFile(t.ctx.user, "Save/4.dat", "6.12.2026\r\n1\r\n5\r\n");
-    writeRecordFile(t.ctx.user, {});
     auto necitelna = [&](const char* co) {
         t.pak([&, co] { EXPECT_TRUE(t.menu->hlavicka().Necitelna) << co; });
     };
@@ -91,7 +90,8 @@ TEST(SaveLoad, SlotsThatCannotBeReadAreShownSoAndReplacedOnlyWhenAsked) {
         writeUserFile(t.ctx.user, "Save/4.dat", "6.12.2026\r\n1\r\n9\r\n");
     });
     t.snimky(3).pak([&] { EXPECT_EQ(t.menu->hlavicka().HlavTahu, "5"); });
-    // Saving over the pipe: asked, refused, asked again and allowed.
+    // Saving a game over the pipe: asked, refused, asked again and allowed.
+    rozehraj(t);
     t.pak([&] { t.menu->ZeHry(kMenuUloz); }).snimky(1).klikRect(17).klikRect(15);
     t.pak([&] {
         EXPECT_EQ(t.otazky.size(), 1u);
