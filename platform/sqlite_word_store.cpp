@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/text.h"
@@ -90,6 +92,7 @@ WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
         if (row % 4096 == 0 && stop.load(std::memory_order_relaxed)) return WordIndex{};
         index.appendUtf8(shipped.rows.column(0));
     }
+    if (stop.load(std::memory_order_relaxed)) return WordIndex{};
     index.seal();
     for (const auto& w : added)
         if (isTileWord(w) && w.size() <= WordIndex::kMaxLetters) index.insert(w);
@@ -131,14 +134,22 @@ SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const Fil
                         aside.filename().string() + ".\n(" + e.what() + ")";
     }
     opened.stop = std::make_shared<std::atomic<bool>>(false);
-    opened.loading =
-        std::async(std::launch::async, [shipped = std::move(shipped), added = std::move(added),
-                                        removed = std::move(removed), stop = opened.stop] {
-            // The first frames come first: on a busy machine this reading
-            // yields the processor to the thread that draws them.
-            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 5);
-            return loadWords(*shipped, added, removed, *stop);
-        });
+    // The reading owns all it uses and is never waited for at the end: told
+    // to stop, it finishes on its own (sorting the words read so far cannot
+    // be cut short), while a game that is quitting goes at once.
+    std::promise<WordIndex> index;
+    opened.loading = index.get_future();
+    std::thread([index = std::move(index), shipped = std::move(shipped), added = std::move(added),
+                 removed = std::move(removed), stop = opened.stop]() mutable {
+        // The first frames come first: on a busy machine this reading
+        // yields the processor to the thread that draws them.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 5);
+        try {
+            index.set_value(loadWords(*shipped, added, removed, *stop));
+        } catch (...) {
+            index.set_exception(std::current_exception());
+        }
+    }).detach();
     opened.changes = std::move(changes);
     return opened;
 }
@@ -152,7 +163,7 @@ SqliteWordStore::SqliteWordStore(Opened opened)
       upozorneni_(std::move(opened.notice)) {}
 
 SqliteWordStore::~SqliteWordStore() {
-    // Runs before the loading's future is waited for in the base.
+    // The reading sees it and ends on its own; nobody waits for it.
     stop_->store(true);
 }
 

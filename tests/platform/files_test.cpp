@@ -1,7 +1,6 @@
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,31 +51,6 @@ TEST(Files, AtomicWriteReplacesWholeFileAndFailureKeepsTheOld) {
     int leftovers = 0;
     for (auto& e : fs::directory_iterator(dir.path())) leftovers += e.path() != f;
     EXPECT_EQ(leftovers, 0);
-}
-
-// What would never end, or fill the memory, is refused at once.
-TEST(Files, OnlyARegularFileWithinItsLimitIsRead) {
-    TempDir dir;
-    const fs::path pipe = dir.path() / "pipe", zero = dir.path() / "zero", big = dir.path() / "big",
-                   dangling = dir.path() / "dangling";
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    fs::create_symlink("/dev/zero", zero);
-    touch(big, "x");
-    fs::resize_file(big, 100 << 20);
-    fs::create_symlink(dir.path() / "nothing", dangling);
-    const std::pair<fs::path, const char*> cases[] = {{pipe, "not a regular file"},
-                                                      {zero, "not a regular file"},
-                                                      {dir.path(), "not a regular file"},
-                                                      {big, "too large"},
-                                                      {dangling, "Cannot open"}};
-    for (const auto& [file, why] : cases) {
-        try {
-            readFile(file, 1 << 20);
-            ADD_FAILURE() << file << " was read";
-        } catch (const FileError& e) {
-            EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
-        }
-    }
 }
 
 // Links planted in the user directory: a write replaces a link with a file
