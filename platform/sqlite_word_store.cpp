@@ -125,13 +125,16 @@ SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const Fil
         changes = std::make_unique<PlayerChanges>(changesPath);
         added.clear();
         removed.clear();
-        const fs::path aside = setAside(changesPath);
-        if (fs::path journal = changesPath.string() + "-journal"; existsAtAll(journal))
-            setAside(journal);
-        opened.notice = std::string(
-                            "Vlastní slova hráče nelze přečíst, hra začíná se slovníkem "
-                            "hry.\nSoubor je uschován jako ") +
-                        aside.filename().string() + ".\n(" + e.what() + ")";
+        std::string kde = "Soubor zůstává, jak je.";
+        try {
+            kde = "Soubor je uschován jako " + setAside(changesPath).filename().string() + ".";
+            if (fs::path journal = changesPath.string() + "-journal"; existsAtAll(journal))
+                setAside(journal);
+        } catch (const FileError&) {
+            // Left where it is: a word added later is refused with the file's error.
+        }
+        opened.notice = "Vlastní slova hráče nelze přečíst, hra začíná se slovníkem hry.\n" + kde +
+                        "\n(" + e.what() + ")";
     }
     opened.stop = std::make_shared<std::atomic<bool>>(false);
     // The reading owns all it uses and is never waited for at the end: told
