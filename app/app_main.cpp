@@ -8,6 +8,7 @@
 
 #include "engine/game/options.h"
 #include "platform/application.h"
+#include "platform/display.h"
 #include "files/files.h"
 #include "platform/sdl_events.h"
 #include "store/sqlite_word_store.h"
@@ -18,6 +19,14 @@ namespace tb {
 
 int runApplication(const std::vector<std::string>& args, const std::string& argv0,
                    const AppDrivers& drivers) {
+    auto nelzeSpustit = [&](const std::string& proc) {
+        std::fprintf(stderr, "tavik-borun: %s\n", proc.c_str());
+        const std::string text = "Hru nelze spustit.\n\n" + proc;
+        if (drivers.zprava)
+            drivers.zprava(text);
+        else
+            showSystemMessage("Tavik Borun", text);
+    };
     try {
         const Options opt = parseOptions(args);
         if (opt.help || opt.version) {
@@ -25,7 +34,9 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
             return 0;
         }
         const FileRoot install(findInstallRoot(argv0, opt.root));
-        const FileRoot user(opt.userDir.value_or(defaultUserDir()));
+        const FileRoot user(opt.userDir ? *opt.userDir : defaultUserDir());
+        // Two games on one directory would write each other's record and saves.
+        const UserDirLock zamek(user.base());
         seedUserDir(user, countMusicTracks(install));
 
         Display display(!opt.window);
@@ -44,6 +55,7 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
         if (!slovnik) slovnik = (vlastni = std::make_unique<SqliteWordStore>(install, user)).get();
         Nahoda nahoda(opt.seed);
         HerniAplikace hra(app, install, user, *slovnik, nahoda, herniOkna(), drivers.zvuk);
+        if (vlastni && !vlastni->upozorneni().empty()) hra.upozorni(vlastni->upozorneni());
         if (opt.newGame) {
             hra.novaHra();
         } else {
@@ -53,10 +65,11 @@ int runApplication(const std::vector<std::string>& args, const std::string& argv
         if (drivers.onStart) drivers.onStart(hra);
         hra.run();
     } catch (const std::invalid_argument& e) {
-        std::fprintf(stderr, "tavik-borun: %s\n%s", e.what(), optionsUsage().c_str());
+        nelzeSpustit(e.what());
+        std::fputs(optionsUsage().c_str(), stderr);
         return 2;
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "tavik-borun: %s\n", e.what());
+        nelzeSpustit(e.what());
         return 1;
     }
     return 0;

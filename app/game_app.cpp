@@ -6,6 +6,23 @@
 #include "engine/game/menu_reset.h"
 
 namespace tb {
+namespace {
+
+// The computer's moves, none once the player quits: a move would first wait
+// for the word list still being read, and nothing of it could be kept.
+class DokudHraBezi : public ComputerPlayer {
+  public:
+    DokudHraBezi(ComputerPlayer& pc, const Application& app) : pc_(pc), app_(app) {}
+    void JedPC() override {
+        if (!app_.quitting()) pc_.JedPC();
+    }
+
+  private:
+    ComputerPlayer& pc_;
+    const Application& app_;
+};
+
+}  // namespace
 
 HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, WordStore& slovnik,
                              Random& rnd, HerniOkna okna, SoundBackend* zvuk)
@@ -18,9 +35,10 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       screen_(ctx_, std::move(okna)),
       hra_(s_, screen_, rnd, *kurzor_, zapis_),
       pc_(hra_, *kurzorPC_),
+      tahyPC_(std::make_unique<DokudHraBezi>(pc_, app)),
       sound_(zvuk ? *zvuk : mixer_, install, s_.ZvukyZap, std::cerr) {
     screen_.pripoj(hra_);
-    hra_.setComputerPlayer(&pc_);
+    hra_.setComputerPlayer(tahyPC_.get());
     screen_.TipClick = [this] {
         pc_.TipClick([this](const TAI& ai) {
             return screen_.okna().tip ? screen_.okna().tip(ctx_, ai) : 0;
@@ -50,6 +68,10 @@ void HerniAplikace::vytvorMenu() {
             [this](const std::string& text) {
                 if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
             },
+        .potvrd =
+            [this](const std::string& text) {
+                return screen_.okna().otazka && screen_.okna().otazka(ctx_, text);
+            },
     });
     screen_.naMenu = [this] { menu_->DoMenu(); };
     screen_.klavesaMenu = [this](char k) { menu_->FormKeyPress(k); };
@@ -66,7 +88,8 @@ HerniAplikace::~HerniAplikace() {
 
 void HerniAplikace::FormCreate() {
     s_.HudbaVypnuta = 1;
-    LoadUserData(nast_, s_, ctx_.user, countMusicTracks(ctx_.install));
+    const NactenaNastaveni n = LoadUserData(nast_, s_, ctx_.user, countMusicTracks(ctx_.install));
+    if (!n.upozorneni.empty()) upozorni(n.upozorneni);
     sound_.start(nast_.PocetPisni, nast_.HlasitostHudby);
     ctx_.HrajZvuk = [this](int n) { sound_.HrajZvuk(n); };
     app_.timer().OnTimer = [this] { casovac(); };
@@ -114,6 +137,10 @@ void HerniAplikace::novaHra() {
 }
 
 void HerniAplikace::run() {
+    for (const std::string& text : upozorneni_) {
+        std::cerr << "tavik-borun: " << text << "\n";
+        if (screen_.okna().chyba) screen_.okna().chyba(ctx_, text);
+    }
     app_.run(screen_.form());
 }
 

@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/ai/computer_turn.h"
 #include "engine/game/hra.h"
@@ -48,6 +50,9 @@ class HerniAplikace {
     void doMenu();
     // Runs the game screen until the application ends.
     void run();
+    // Something the player is told (UTF-8) in a box before the first frame:
+    // a file of his that the game could not use.
+    void upozorni(const std::string& text) { upozorneni_.push_back(text); }
 
   private:
     void FormCreate();
@@ -63,10 +68,12 @@ class HerniAplikace {
     GameScreen screen_;
     Hra hra_;
     PocitacovyHrac pc_;
+    std::unique_ptr<ComputerPlayer> tahyPC_;  // pc_'s moves while the game is not quitting
     MixerBackend mixer_;
     Sound sound_;
     UserSettings nast_;
     std::unique_ptr<TMainMenu> menu_;
+    std::vector<std::string> upozorneni_;
 };
 
 }  // namespace tb

@@ -60,6 +60,13 @@ void LineReader::empty() {
     if (!text().empty()) failHere("an empty line expected");
 }
 
+const std::string& LineReader::jmeno() {
+    const std::string& line = text();
+    if (line.size() > kDelkaJmena)
+        failHere("a name longer than " + std::to_string(kDelkaJmena) + " characters");
+    return line;
+}
+
 int32_t LineReader::number(int32_t lo, int32_t hi) {
     int32_t v = 0;
     if (!parseInt(text(), v)) failHere("not a number");

@@ -12,6 +12,9 @@
 
 namespace tb {
 
+// A player's name: at most what the name box takes.
+inline constexpr size_t kDelkaJmena = 10;
+
 // Every line followed by CR LF.
 std::string joinLines(const std::vector<std::string>& lines);
 // A text (a player's name) fit for one line: CR and LF are dropped, so a
@@ -43,6 +46,8 @@ class LineReader {
     void skip() { text(); }
     // The next line must be empty.
     void empty();
+    // The next line is a player's name, at most kDelkaJmena characters.
+    const std::string& jmeno();
     // The next line is one integer within lo..hi.
     int32_t number(int32_t lo, int32_t hi);
     // The next line is a comma list. The first out.size() elements are

@@ -113,4 +113,9 @@ std::filesystem::path Display::screenshot(const std::filesystem::path& dir) cons
     return file;
 }
 
+bool showSystemMessage(const std::string& title, const std::string& text) {
+    return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr) ==
+           0;
+}
+
 }  // namespace tb

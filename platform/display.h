@@ -47,4 +47,9 @@ class Display {
     int flips_ = 0;
 };
 
+// The system's own message box (UTF-8), shown without the game's window,
+// e.g. when the game cannot start. False when none can be shown (no display,
+// or SDL's dummy driver).
+bool showSystemMessage(const std::string& title, const std::string& text);
+
 }  // namespace tb

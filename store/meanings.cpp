@@ -18,13 +18,9 @@ std::optional<std::string> findMeaning(std::string_view fileBytes, std::string_v
 }
 
 std::optional<std::string> findMeaning(const FileRoot& install, std::string_view word) {
-    std::string bytes;
-    try {
-        bytes = readFile(install.resolve(kMeaningsFile));
-    } catch (const FileError&) {
-        return std::nullopt;
-    }
-    return findMeaning(bytes, word);
+    // The built file is some megabytes; a gigabyte is none of the game's.
+    constexpr uint64_t kMaxMeanings = uint64_t{1} << 30;
+    return findMeaning(readFile(install.resolve(kMeaningsFile), kMaxMeanings), word);
 }
 
 }  // namespace tb

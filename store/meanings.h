@@ -17,8 +17,8 @@ constexpr const char* kMeaningsFile = "data/information.dat";
 // The meaning of the last line whose word equals `word` exactly (code page
 // 1250), or nothing if no line has it.
 std::optional<std::string> findMeaning(std::string_view fileBytes, std::string_view word);
-// The same from the installation's file; a missing or unreadable file knows
-// no meaning.
+// The same from the installation's file. A missing or unreadable file is a
+// FileError naming it: it knows no meaning, and the player is to hear why.
 std::optional<std::string> findMeaning(const FileRoot& install, std::string_view word);
 
 }  // namespace tb

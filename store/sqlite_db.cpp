@@ -20,12 +20,15 @@ SqliteDb::SqliteDb(const fs::path& path, Mode mode) : path_(path) {
     // SQLite would create a missing file even when asked to read; say it is missing instead.
     if (mode == Mode::ReadOnly && !fs::is_regular_file(path))
         throw FileError(path.string() + ": file not found");
-    const int flags =
-        mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int flags = mode == Mode::ReadOnly
+                          ? SQLITE_OPEN_READONLY
+                          : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     db_.reset(db);
     if (rc != SQLITE_OK) fail("cannot open");
+    // Another program writing the same file briefly is waited for, not an error.
+    sqlite3_busy_timeout(db, 2000);
 }
 
 void SqliteDb::fail(std::string_view what) const {
@@ -34,8 +37,13 @@ void SqliteDb::fail(std::string_view what) const {
     throw FileError(msg);
 }
 
-void SqliteDb::exec(const char* sql) {
-    if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail("cannot write");
+void SqliteDb::exec(const char* sql, std::string_view what) {
+    if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail(what);
+}
+
+void SqliteDb::rollback() noexcept {
+    if (!sqlite3_get_autocommit(db_.get()))
+        sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 SqliteStatement SqliteDb::prepare(const char* sql) {

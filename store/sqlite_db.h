@@ -18,11 +18,16 @@ class SqliteStatement;
 
 class SqliteDb {
   public:
+    // ReadWriteCreate never opens a link, so a link planted in the user
+    // directory cannot send the writes elsewhere.
     enum class Mode { ReadOnly, ReadWriteCreate };
     SqliteDb(const fs::path& path, Mode mode);
     const fs::path& path() const { return path_; }
-    // Runs statements that return no rows.
-    void exec(const char* sql);
+    // Runs statements that return no rows; `what` names a failure.
+    void exec(const char* sql, std::string_view what = "cannot write");
+    // Ends the transaction under way, if any, without a word: the error that
+    // made it fail (a full disk may have ended it already) is what counts.
+    void rollback() noexcept;
     SqliteStatement prepare(const char* sql);
     [[noreturn]] void fail(std::string_view what) const;
 

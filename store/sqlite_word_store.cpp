@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "files/text.h"
@@ -24,7 +26,11 @@ class PlayerChanges : public WordChanges {
     // The words of one table; none while the file does not exist yet.
     std::vector<std::string> read(const std::string& table) {
         std::vector<std::string> words;
-        if (!fs::exists(path_)) return words;
+        if (!existsAtAll(path_)) return words;
+        // A pipe would never answer, and a link is not followed.
+        std::error_code ec;
+        if (fs::symlink_status(path_, ec).type() != fs::file_type::regular)
+            throw FileError(path_.string() + ": cannot read: not a regular file");
         auto stmt = db().prepare(("SELECT Cesky FROM " + table).c_str());
         while (stmt.step()) words.push_back(utf8ToCp1250(stmt.column(0)));
         return words;
@@ -37,10 +43,13 @@ class PlayerChanges : public WordChanges {
     SqliteDb& db() {
         if (!db_) {
             fs::create_directories(path_.parent_path());
+            // An existing file that fails here is damaged: it cannot be read.
+            const bool existed = existsAtAll(path_);
             db_.emplace(path_, SqliteDb::Mode::ReadWriteCreate);
             db_->exec(
                 "CREATE TABLE IF NOT EXISTS Pridana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;"
-                "CREATE TABLE IF NOT EXISTS Odebrana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;");
+                "CREATE TABLE IF NOT EXISTS Odebrana(Cesky TEXT PRIMARY KEY) WITHOUT ROWID;",
+                existed ? "cannot read" : "cannot write");
         }
         return *db_;
     }
@@ -55,7 +64,7 @@ class PlayerChanges : public WordChanges {
             d.prepare(("INSERT OR IGNORE INTO " + to + " VALUES (?1)").c_str()).bind(1, word).run();
             d.exec("COMMIT");
         } catch (...) {
-            d.exec("ROLLBACK");
+            d.rollback();
             throw;
         }
     }
@@ -80,9 +89,10 @@ WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
     // A record that no tiles could lay is of no use to any move: left out.
     for (size_t row = 0; shipped.rows.step(); ++row) {
         // A game closed at once need not wait for the whole list.
-        if (row % 65536 == 0 && stop.load(std::memory_order_relaxed)) return WordIndex{};
+        if (row % 4096 == 0 && stop.load(std::memory_order_relaxed)) return WordIndex{};
         index.appendUtf8(shipped.rows.column(0));
     }
+    if (stop.load(std::memory_order_relaxed)) return WordIndex{};
     index.seal();
     for (const auto& w : added)
         if (isTileWord(w) && w.size() <= WordIndex::kMaxLetters) index.insert(w);
@@ -96,23 +106,53 @@ struct SqliteWordStore::Opened {
     std::future<WordIndex> loading;
     std::unique_ptr<WordChanges> changes;
     std::shared_ptr<std::atomic<bool>> stop;
+    std::string notice;
 };
 
 SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
     auto shipped = std::make_unique<ShippedList>(install.resolve(kShippedName));
-    auto changes = std::make_unique<PlayerChanges>(user.resolve(kChangesName));
-    auto added = changes->read("Pridana");
-    auto removed = changes->read("Odebrana");
+    const fs::path changesPath = user.resolve(kChangesName);
+    auto changes = std::make_unique<PlayerChanges>(changesPath);
+    std::vector<std::string> added, removed;
     Opened opened;
+    try {
+        added = changes->read("Pridana");
+        removed = changes->read("Odebrana");
+    } catch (const FileError& e) {
+        // The player's words must not stop the game: the damaged file is kept
+        // under another name (with its journal, which belongs to it alone)
+        // and the game starts with the shipped words.
+        changes = std::make_unique<PlayerChanges>(changesPath);
+        added.clear();
+        removed.clear();
+        std::string kde = "Soubor zůstává, jak je.";
+        try {
+            kde = "Soubor je uschován jako " + setAside(changesPath).filename().string() + ".";
+            if (fs::path journal = changesPath.string() + "-journal"; existsAtAll(journal))
+                setAside(journal);
+        } catch (const FileError&) {
+            // Left where it is: a word added later is refused with the file's error.
+        }
+        opened.notice = "Vlastní slova hráče nelze přečíst, hra začíná se slovníkem hry.\n" + kde +
+                        "\n(" + e.what() + ")";
+    }
     opened.stop = std::make_shared<std::atomic<bool>>(false);
-    opened.loading =
-        std::async(std::launch::async, [shipped = std::move(shipped), added = std::move(added),
-                                        removed = std::move(removed), stop = opened.stop] {
-            // The first frames come first: on a busy machine this reading
-            // yields the processor to the thread that draws them.
-            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 5);
-            return loadWords(*shipped, added, removed, *stop);
-        });
+    // The reading owns all it uses and is never waited for at the end: told
+    // to stop, it finishes on its own (sorting the words read so far cannot
+    // be cut short), while a game that is quitting goes at once.
+    std::promise<WordIndex> index;
+    opened.loading = index.get_future();
+    std::thread([index = std::move(index), shipped = std::move(shipped), added = std::move(added),
+                 removed = std::move(removed), stop = opened.stop]() mutable {
+        // The first frames come first: on a busy machine this reading
+        // yields the processor to the thread that draws them.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 5);
+        try {
+            index.set_value(loadWords(*shipped, added, removed, *stop));
+        } catch (...) {
+            index.set_exception(std::current_exception());
+        }
+    }).detach();
     opened.changes = std::move(changes);
     return opened;
 }
@@ -122,10 +162,11 @@ SqliteWordStore::SqliteWordStore(const FileRoot& install, const FileRoot& user)
 
 SqliteWordStore::SqliteWordStore(Opened opened)
     : IndexedWordStore(std::move(opened.loading), std::move(opened.changes)),
-      stop_(std::move(opened.stop)) {}
+      stop_(std::move(opened.stop)),
+      upozorneni_(std::move(opened.notice)) {}
 
 SqliteWordStore::~SqliteWordStore() {
-    // Runs before the loading's future is waited for in the base.
+    // The reading sees it and ends on its own; nobody waits for it.
     stop_->store(true);
 }
 

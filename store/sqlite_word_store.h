@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
 
 #include "store/indexed_word_store.h"
 #include "files/files.h"
@@ -17,12 +18,17 @@ class SqliteWordStore : public IndexedWordStore {
     static constexpr const char* kShippedName = "Slovnik_cz.db";
     static constexpr const char* kChangesName = "Data/Slovnik_hrace.db";
 
-    // Opens both files at once (a missing or unreadable one is a FileError
-    // naming it) and reads the words in the background; the first operation
-    // waits for them.
+    // Opens both files at once and reads the words in the background; the
+    // first operation waits for them. A missing or unreadable shipped list is
+    // a FileError naming it; a player's file that cannot be read is set aside
+    // (see upozorneni) and the game goes on without his words.
     SqliteWordStore(const FileRoot& install, const FileRoot& user);
     // Stops a reading still under way, so closing the game never waits for it.
     ~SqliteWordStore() override;
+
+    // What the player is to be told (UTF-8): the player's words could not be
+    // read and were set aside. Empty when all is well.
+    const std::string& upozorneni() const { return upozorneni_; }
 
   private:
     struct Opened;
@@ -30,6 +36,7 @@ class SqliteWordStore : public IndexedWordStore {
     explicit SqliteWordStore(Opened opened);
 
     std::shared_ptr<std::atomic<bool>> stop_;
+    std::string upozorneni_;
 };
 
 }  // namespace tb

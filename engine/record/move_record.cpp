@@ -1,7 +1,6 @@
 #include "engine/record/move_record.h"
 
-#include <fstream>
-#include <system_error>
+#include <utility>
 
 #include "engine/game/clock_text.h"
 #include "files/text.h"
@@ -15,14 +14,6 @@ std::string seznam(const int32_t* prvni, int pocet, int krok) {
     std::string out;
     for (int i = 0; i < pocet; ++i) out += std::to_string(prvni[i * krok]) + ",";
     return out;
-}
-
-void zapisSoubor(const fs::path& cesta, const std::string& text, std::ios::openmode mode) {
-    std::ofstream f(cesta, std::ios::binary | mode);
-    if (!f) throw FileError("Cannot open " + cesta.string());
-    f << text;
-    f.flush();
-    if (!f) throw FileError("Cannot write " + cesta.string());
 }
 
 void zkontroluj(const GameState& s, int k) {
@@ -89,9 +80,8 @@ std::string zaznamText(const GameState& s) {
 
 std::vector<std::string> TZapis::radky() const {
     const fs::path cesta = mainDat();
-    std::error_code ec;
-    if (!fs::exists(cesta, ec)) return {};
-    return rozdelRadky(readFile(cesta));
+    if (!existsAtAll(cesta)) return {};
+    return rozdelRadky(readFile(cesta, kMaxRecordBytes));
 }
 
 Radky TZapis::NajetNaPozici(int k) const {
@@ -102,20 +92,24 @@ Radky TZapis::NajetNaPozici(int k) const {
 }
 
 void TZapis::pripoj(const std::string& text) const {
-    zapisSoubor(mainDat(), text, std::ios::app);
+    // The whole file is written anew, so that a failure midway leaves the
+    // previous one whole.
+    const fs::path cesta = mainDat();
+    const std::string dosud = existsAtAll(cesta) ? readFile(cesta, kMaxRecordBytes) : "";
+    writeFileAtomic(cesta, dosud + text);
 }
 
 void TZapis::PresunASmaz(int32_t cisloTahu) {
     const size_t nechat = cisloTahu > 1 ? static_cast<size_t>(cisloTahu - 1) * kRadkuZaznamu : 0;
-    std::vector<std::string> r = radky();
+    // A new game keeps nothing: whatever lies at main.dat need not be read.
+    std::vector<std::string> r = nechat > 0 ? radky() : std::vector<std::string>{};
     // Lines missing from a short file read as empty, so record numbers keep their places.
     r.resize(nechat);
     std::string text;
     for (const std::string& l : r) text += l + kCrLf;
-    zapisSoubor(hlpDat(), text, std::ios::trunc);
-    std::error_code ec;
-    fs::rename(hlpDat(), mainDat(), ec);
-    if (ec) throw FileError("Cannot replace " + mainDat().string() + ": " + ec.message());
+    writeFileAtomic(hlpDat(), text);
+    replaceFile(hlpDat(), mainDat());
+    zaver_.clear();
 }
 
 void TZapis::ZapisTah(const GameState& s) {
@@ -125,11 +119,11 @@ void TZapis::ZapisTah(const GameState& s) {
 
 void TZapis::ZapisBonus(bool bonus, int32_t body, int32_t hrac) {
     const char* text = bonus ? "Využití všech písmen :     +" : "Nevyužití všech písmen :   -";
-    pripoj(std::to_string(hrac) + utf8ToCp1250(text) + std::to_string(body) + kCrLf + kCrLf);
+    zaver_ += std::to_string(hrac) + utf8ToCp1250(text) + std::to_string(body) + kCrLf + kCrLf;
 }
 
 void TZapis::ZapisKonec(const GameState& s) {
-    std::string text = casText(s.SekundHry) + kCrLf;
+    std::string text = std::exchange(zaver_, {}) + casText(s.SekundHry) + kCrLf;
     for (int p = 1; p <= s.PocetHracu; ++p) text += std::to_string(s.Hraci[p].BodyCelkem) + kCrLf;
     pripoj(text);
 }

@@ -30,12 +30,14 @@ class TZapis {
     void ZapisTah(const GameState& s);
     // Keeps the first `cisloTahu` - 1 records. The kept lines go through
     // MainHLP.dat, which is then renamed over main.dat, so a failure midway
-    // leaves one whole file.
+    // leaves one whole file. Every write replaces the file whole.
     void PresunASmaz(int32_t cisloTahu);
     // A closing entry: kind false the penalty of a seat, true the bonus of the
-    // seat that went out.
+    // seat that went out. Kept until ZapisKonec, so that the closing section
+    // reaches the file whole or not at all.
     void ZapisBonus(bool bonus, int32_t body, int32_t hrac);
-    // The total time line and the final scores of seats 1..PocetHracu.
+    // The bonus entries, the total time line and the final scores of seats
+    // 1..PocetHracu, in one write.
     void ZapisKonec(const GameState& s);
 
     // Loads record CisloTahu into the state. The record is read and checked
@@ -55,6 +57,7 @@ class TZapis {
     void pripoj(const std::string& text) const;
 
     FileRoot root_;
+    std::string zaver_;  // the closing entries not written yet
 };
 
 // Loads record `cisloTahu` of the record lines `radky` into the state, as

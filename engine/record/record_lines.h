@@ -12,6 +12,11 @@
 
 namespace tb {
 
+// The largest move record, saved game or saved record the game reads. A whole
+// game's record is some tens of kilobytes; a file thousands of times larger
+// is none of the game's.
+inline constexpr uint64_t kMaxRecordBytes = uint64_t{16} << 20;
+
 class RecordError : public FileError {
   public:
     using FileError::FileError;

@@ -46,7 +46,7 @@ RecordSlot parseRecordSlot(const std::vector<std::string>& lines, const std::str
     for (int k = 4; k <= 8; ++k) r.skip();
     z.PocetHracu = r.number(2, kSeats);
     for (int p = 1; p <= z.PocetHracu; ++p) {
-        z.Jmena[p] = r.text();
+        z.Jmena[p] = r.jmeno();
         for (int k = 0; k < 3; ++k) r.skip();
     }
     r.skip();
@@ -65,15 +65,15 @@ void LoadPr(GameState& s, const FileRoot& user, int n) {
     // The viewer opens on record 1: it must load before anything changes, and
     // a record that does not load leaves the previous record file in place.
     const fs::path mainDat = user.resolve(kMainDat);
-    std::error_code ec;
     const std::optional<std::string> dosavadni =
-        fs::exists(mainDat, ec) ? std::optional(readFile(mainDat)) : std::nullopt;
+        existsAtAll(mainDat) ? std::optional(readFile(mainDat, kMaxRecordBytes)) : std::nullopt;
     writeRecordFile(user, z.zapis);
     GameState zkouska = s;
     applyRecordSlot(zkouska, z);
     try {
         TZapis(user).InitTah(zkouska);
     } catch (const FileError& e) {
+        std::error_code ec;
         if (dosavadni)
             writeFileAtomic(mainDat, *dosavadni);
         else

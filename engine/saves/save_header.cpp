@@ -11,9 +11,12 @@ namespace tb {
 SlotHeader parseSlotHeader(const std::vector<std::string>& lines) {
     SlotHeader h;
     if (lines.empty() || lines[0].empty()) return h;
-    auto line = [&](size_t k) { return k <= lines.size() ? lines[k - 1] : std::string(); };
+    // What fits the summary; a longer line is no slot of the game's anyway.
+    auto line = [&](size_t k) {
+        return k <= lines.size() ? lines[k - 1].substr(0, 2 * kDelkaJmena) : std::string();
+    };
     h.PraznaPozice = false;
-    h.HlavDatum = lines[0];
+    h.HlavDatum = line(1);
     h.HlavTahu = line(3);
     int32_t v = 0;
     if (parseInt(line(4), v) && v >= 0) h.HlavCas = casText(v);
@@ -32,7 +35,10 @@ SlotHeader NactiSaveData(const FileRoot& user, int n, bool prohlizeni) {
         const auto lines = readSlotLines(user, n, prohlizeni);
         return lines ? parseSlotHeader(*lines) : SlotHeader{};
     } catch (const FileError&) {
-        return SlotHeader{};
+        SlotHeader h;
+        h.PraznaPozice = false;
+        h.Necitelna = true;
+        return h;
     }
 }
 

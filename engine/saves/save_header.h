@@ -13,6 +13,7 @@ namespace tb {
 
 struct SlotHeader {
     bool PraznaPozice = true;  // free slot: missing file or empty first line
+    bool Necitelna = false;    // the file is there but cannot be read
     std::string HlavDatum;     // line 1
     std::string HlavTahu;      // line 3 as it stands
     std::string HlavCas;       // line 4 as H:MM:SS (empty when not a number)
@@ -21,9 +22,9 @@ struct SlotHeader {
     Arr1<std::string, kSeats> HlavJmena{};
 };
 
-// Reads the header of slot n (a saved game record while `prohlizeni`). Shown
-// on every frame, so it never throws: an unreadable file is a free slot and
-// an odd line shows as it stands.
+// Reads the header of slot n (a saved game record while `prohlizeni`). Never
+// throws: a file that cannot be read is marked so, and an odd line shows as
+// it stands (cut short, so that it stays inside the summary).
 SlotHeader NactiSaveData(const FileRoot& user, int n, bool prohlizeni);
 SlotHeader parseSlotHeader(const std::vector<std::string>& lines);
 

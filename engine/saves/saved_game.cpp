@@ -125,7 +125,7 @@ SavedGame parseSavedGame(const std::vector<std::string>& lines, const std::strin
     g.PocetHracu = r.number(2, kSeats);
     if (g.NaTahu > g.PocetHracu) r.failHere("the player on move is not in play");
     for (int p = 1; p <= g.PocetHracu; ++p) {
-        g.Hraci[p].Jmeno = r.text();
+        g.Hraci[p].Jmeno = r.jmeno();
         g.Hraci[p].BodyCelkem = r.number(kMin, kMax);
         g.Hraci[p].JePC = r.number(0, 1);
         r.list(std::span(g.Zasobnik[p]).subspan(1), 0, kTiles);

@@ -13,9 +13,8 @@ std::string slotName(int n, bool zaznam) {
 
 std::optional<std::vector<std::string>> readSlotLines(const FileRoot& user, int n, bool zaznam) {
     const fs::path path = user.resolve(slotName(n, zaznam));
-    std::error_code ec;
-    if (!fs::exists(path, ec)) return std::nullopt;
-    return rozdelRadky(readFile(path));
+    if (!existsAtAll(path)) return std::nullopt;
+    return rozdelRadky(readFile(path, kMaxRecordBytes));
 }
 
 std::vector<std::string> readSlotToLoad(const FileRoot& user, int n, bool zaznam) {
@@ -32,7 +31,7 @@ void writeUserFile(const FileRoot& user, const std::string& name, const std::str
 }
 
 std::vector<std::string> readRecordFile(const FileRoot& user) {
-    return rozdelRadky(readFile(user.resolve(kMainDat)));
+    return rozdelRadky(readFile(user.resolve(kMainDat), kMaxRecordBytes));
 }
 
 void writeRecordFile(const FileRoot& user, const std::vector<std::string>& lines) {

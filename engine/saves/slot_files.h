@@ -16,7 +16,8 @@ inline constexpr const char* kMainDat = "Data/main.dat";
 // "Save/3.dat" (a saved game) or "Save/Prubeh/3.dat" (a saved game record).
 std::string slotName(int n, bool zaznam);
 // The lines of a slot, or nothing when the file does not exist (a free
-// slot). Throws FileError when it exists but cannot be read.
+// slot). Throws FileError when it exists but cannot be read, is no regular
+// file or is too large (a dangling link is such a slot too).
 std::optional<std::vector<std::string>> readSlotLines(const FileRoot& user, int n, bool zaznam);
 // The lines of a slot about to be loaded; a missing slot is a FileError.
 std::vector<std::string> readSlotToLoad(const FileRoot& user, int n, bool zaznam);

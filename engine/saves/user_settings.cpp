@@ -10,6 +10,8 @@ namespace {
 
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+// Ten short lines; anything near this size is not a settings file.
+constexpr uint64_t kMaxUserDat = 4096;
 
 // Name + ";" + flag. The reader does not look for the ";": it drops the last
 // two characters, so a name may hold ";" itself.
@@ -18,6 +20,7 @@ void readSeat(LineReader& r, std::string& jmeno, int32_t& pc) {
     if (line.size() < 2) r.failHere("a seat line is name;flag");
     const char flag = line.back();
     if (flag != '0' && flag != '1') r.failHere("the seat flag is 0 or 1");
+    if (line.size() - 2 > kDelkaJmena) r.failHere("the name is too long");
     jmeno = line.substr(0, line.size() - 2);
     pc = flag - '0';
 }
@@ -55,19 +58,35 @@ std::string formatUserData(const UserSettings& nast, uint8_t zvukyZap) {
     return joinLines(lines);
 }
 
-bool LoadUserData(UserSettings& nast, GameState& s, const FileRoot& user, int musicTracks) {
+NactenaNastaveni LoadUserData(UserSettings& nast, GameState& s, const FileRoot& user,
+                              int musicTracks) {
     const fs::path path = user.resolve(kUserDat);
+    NactenaNastaveni out;
     try {
-        parseUserData(readFile(path), kUserDat, nast, s.ZvukyZap);
-        return true;
-    } catch (const FileError&) {
+        parseUserData(readFile(path, kMaxUserDat), kUserDat, nast, s.ZvukyZap);
+        out.pouzit = true;
+        return out;
+    } catch (const FileError& e) {
         parseUserData(defaultUserDat(musicTracks), "default settings", nast, s.ZvukyZap);
-        return false;
+        if (!existsAtAll(path)) return out;
+        const std::string proc = std::string("\n(") + e.what() + ")";
+        try {
+            const fs::path kam = setAside(path);
+            out.upozorneni = "Nastavení nelze přečíst, platí výchozí.\nSoubor je uschován jako " +
+                             kam.filename().string() + "." + proc;
+        } catch (const FileError&) {
+            nast.souborNecitelny = true;
+            out.upozorneni = "Nastavení nelze přečíst, platí výchozí.\nSoubor se nepřepíše." + proc;
+        }
     }
+    return out;
 }
 
 void SaveUserData(const UserSettings& nast, const GameState& s, const FileRoot& user) {
     const fs::path path = user.resolve(kUserDat);
+    if (nast.souborNecitelny)
+        throw FileError("Nastavení se neuloží: soubor " + path.string() +
+                        " nelze přečíst, a proto se nepřepíše.");
     std::error_code ec;
     fs::create_directories(path.parent_path(), ec);
     writeFileAtomic(path, formatUserData(nast, s.ZvukyZap));

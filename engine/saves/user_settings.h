@@ -21,6 +21,8 @@ struct UserSettings {
     Arr1<int32_t, kSeats> NastPC{};      // 1 = the computer plays the seat
     Arr1<std::string, kSeats> MJmeno{};  // texts of the four name boxes
     uint8_t NastaveniZeHry = 0;          // settings screen opened from a game
+    // Data/User.dat could be neither read nor set aside: it must not be overwritten.
+    bool souborNecitelny = false;
 
     // A computer seat's name box cannot be edited.
     bool jmenoZamceno(int p) const { return NastPC[p] == 1; }
@@ -28,11 +30,20 @@ struct UserSettings {
 
 inline constexpr const char* kUserDat = "Data/User.dat";
 
+// What reading the settings came to: whether the file was used, and what the
+// player is to be told (empty when all is well).
+struct NactenaNastaveni {
+    bool pouzit = false;
+    std::string upozorneni;
+    explicit operator bool() const { return pouzit; }
+};
 // Reads Data/User.dat into `nast` and s.ZvukyZap. The whole file is checked
-// first; a missing, unreadable or malformed file gives the defaults instead
-// (the file is written again at the next save). Returns whether the file was
-// used.
-bool LoadUserData(UserSettings& nast, GameState& s, const FileRoot& user, int musicTracks);
+// first; a missing one gives the defaults (the file is written at the next
+// save). One that cannot be read, or is not a settings file, gives the
+// defaults too but is kept: set aside under another name (or, when even that
+// fails, left where it is and never overwritten).
+NactenaNastaveni LoadUserData(UserSettings& nast, GameState& s, const FileRoot& user,
+                              int musicTracks);
 // Writes Data/User.dat (a temporary file renamed over it). Throws FileError.
 void SaveUserData(const UserSettings& nast, const GameState& s, const FileRoot& user);
 

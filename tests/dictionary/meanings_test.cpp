@@ -41,9 +41,9 @@ TEST(Meanings, FirstCommaSplitsAndTheLastLineWins) {
     }
 }
 
-TEST(Meanings, AMissingFileKnowsNoMeaning) {
+TEST(Meanings, AMissingFileIsAnErrorNamingIt) {
     test::TempDir dir;
-    EXPECT_EQ(findMeaning(FileRoot(dir.path()), "pes"), std::nullopt);
+    EXPECT_THROW(findMeaning(FileRoot(dir.path()), "pes"), FileError);
 }
 
 TEST(MeaningsBuilder, ArticlesLoseTheirMarkup) {

@@ -1,7 +1,9 @@
 #include "store/sqlite_word_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -138,6 +140,53 @@ TEST_F(SqliteWordStoreTest, PlayersChangesOutliveReopeningAndARebuiltList) {
     game->SeekNearest("");
     EXPECT_EQ(utf8(game->Browse(10)), (std::vector<std::string>{"čáp", "kos", "pes", "vlk"}));
     EXPECT_FALSE(game->Lookup("sova"));
+}
+
+// The player's words that cannot be read never stop the game: the file is set
+// aside whole, the player is told, the shipped words serve and a fresh file
+// takes his words again. A full disk then fails an insert with its own error.
+TEST_F(SqliteWordStoreTest, APlayersFileThatCannotBeReadIsSetAsideAndTheGameGoesOn) {
+    ship({"kos", "pes"});
+    const fs::path changes = user.path() / "Data" / "Slovnik_hrace.db";
+    fs::create_directories(changes.parent_path());
+    std::ofstream(changes) << "not a database at all, just some text";
+    {
+        auto store = open();
+        EXPECT_NE(store->upozorneni().find("cannot read"), std::string::npos)
+            << store->upozorneni();
+        EXPECT_EQ(readFile(changes.string() + ".poskozeny"),
+                  "not a database at all, just some text");
+        auto game = store->openCursor();
+        EXPECT_TRUE(game->Lookup("pes"));
+        game->InsertWord("sova");
+    }
+    auto store = open();
+    EXPECT_EQ(store->upozorneni(), "");
+    auto game = store->openCursor();
+    EXPECT_TRUE(game->Lookup("sova"));
+
+    // No file may grow any more, as on a full disk.
+    rlimit was{};
+    getrlimit(RLIMIT_FSIZE, &was);
+    const auto oldSignal = signal(SIGXFSZ, SIG_IGN);
+    rlimit full = was;
+    full.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &full);
+    std::string error;
+    try {
+        game->InsertWord("vlk");
+    } catch (const FileError& e) {
+        error = e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &was);
+    signal(SIGXFSZ, oldSignal);
+    EXPECT_NE(error.find("disk"), std::string::npos) << error;
+    EXPECT_EQ(error.find("rollback"), std::string::npos) << error;
+    // Another program writing the file for a moment is waited for.
+    SqliteDb db(changes, SqliteDb::Mode::ReadWriteCreate);
+    auto timeout = db.prepare("PRAGMA busy_timeout");
+    ASSERT_TRUE(timeout.step());
+    EXPECT_NE(timeout.column(0), "0");
 }
 
 TEST_F(SqliteWordStoreTest, BadFilesAreErrorsNamingTheFile) {

@@ -49,12 +49,14 @@ struct Sezeni : OknaSkript {
         d.ticks = &clock;
         d.slovnik = vestavenySlovnik ? nullptr : &slovnik;
         d.zvuk = &zvuk;
+        d.zprava = [this](const std::string& text) { zpravy.push_back(text); };
         d.onStart = [this](HerniAplikace& h) {
             hra_ = &h;
             pripoj(h.ctx().app, events, [this] {
                 ADD_FAILURE() << "the script ended while the game still runs";
                 events.push({EventKind::Quit});
             });
+            if (priStartu) priStartu();
         };
         const int rc = runApplication(vse, "tavik-borun", d);
         hra_ = nullptr;
@@ -205,6 +207,8 @@ struct Sezeni : OknaSkript {
     MemoryWordStore slovnik;
     std::unique_ptr<WordCursor> slova;  // the test's own cursor: words added by hand
     TempDir dir;
+    std::vector<std::string> zpravy;  // why the game could not start
+    std::function<void()> priStartu;  // runs before the first frame
 
   private:
     HerniAplikace* hra_ = nullptr;

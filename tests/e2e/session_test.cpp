@@ -3,6 +3,7 @@
 // loading, the end of a game, its record and the record screens.
 #include "files/file_lines.h"
 #include "engine/saves/game_record_slot.h"
+#include "engine/saves/record_part.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
 #include "session_fixture.h"
@@ -772,6 +773,61 @@ TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) 
     t.odejdi();
     EXPECT_EQ(t.spust({"--no-intro"}), 0);
     EXPECT_TRUE(t.hotovo());
+}
+
+// Closing the window in the middle of the deal is answered at once: the rest
+// of the deal is not shown, and the record left behind is whole.
+TEST(Session, AQuitDuringTheDealEndsTheGameWithinHalfASecond) {
+    Sezeni t;
+    std::optional<uint32_t> konec;
+    int snimku = 0;
+    t.priStartu = [&] {
+        t.app().afterFlip = [&] {
+            if (++snimku != 30) return;
+            konec = t.clock.now;
+            EXPECT_EQ(t.s().Rozdano, 0) << "the deal goes on";
+            t.events.push({EventKind::Quit});
+        };
+    };
+    EXPECT_EQ(t.spust({"--new-game"}), 0);
+    ASSERT_TRUE(konec);
+    EXPECT_LT(t.clock.now - *konec, 500u);
+    EXPECT_EQ(rozdelRadky(t.obsah("Data/main.dat")).size() % kRecordLines, 0u);
+}
+
+// What keeps the game from starting is said in a box, not only on a terminal
+// the player does not see; a settings file it cannot read is said at start
+// and kept.
+TEST(Session, AGameThatCannotStartOrReadItsSettingsSaysSoInABox) {
+    {
+        Sezeni t;
+        const UserDirLock prvni(t.dir.path());
+        EXPECT_EQ(t.spust({}), 1);
+        ASSERT_EQ(t.zpravy.size(), 1u);
+        EXPECT_NE(t.zpravy[0].find("už běží se složkou"), std::string::npos) << t.zpravy[0];
+        EXPECT_FALSE(std::filesystem::exists(t.soubor("Data/User.dat")));
+    }
+    {
+        Sezeni t;
+        TempDir prazdna;
+        EXPECT_EQ(t.spust({"--root", prazdna.path().string()}), 1);
+        ASSERT_EQ(t.zpravy.size(), 1u);
+        EXPECT_NE(t.zpravy[0].find("manifest"), std::string::npos) << t.zpravy[0];
+    }
+    Sezeni t;
+    std::filesystem::create_directories(t.soubor("Data"));
+    std::ofstream(t.soubor("Data/User.dat")) << "hlasitost\r\n";
+    t.potom([&] {
+        EXPECT_NE(t.text("Radek").find(cp("Nastavení nelze přečíst")), std::string::npos);
+        t.snimek("settings_set_aside");
+        t.klikni("Button1");
+    });
+    t.klavesa(27);
+    t.cekej(100);
+    t.klavesa(27);
+    EXPECT_EQ(t.spust({}), 0);
+    EXPECT_TRUE(t.zpravy.empty());
+    EXPECT_EQ(t.obsah("Data/User.dat.poskozeny"), "hlasitost\r\n");
 }
 
 }  // namespace

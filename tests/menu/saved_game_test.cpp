@@ -1,9 +1,15 @@
 #include "engine/saves/saved_game.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <set>
 
 #include "files/file_lines.h"
 #include "engine/saves/slot_files.h"
+#include "engine/saves/user_settings.h"
 #include "saved_game_fixture.h"
 #include "support/temp_dir.h"
 
@@ -190,9 +196,73 @@ TEST_F(SavedGameTest, BadSlotFileChangesNothing) {
         {"neither a whole record", [](auto& l) { l.pop_back(); }},
         {"moves, 13 expected", [](auto& l) { l[2] = "12"; }},
         {"ends too early", [](auto& l) { l.resize(20); }},
+        {"longer than 10", [](auto& l) { l[9] = std::string(100000, 'x'); }},
     };
     test::expectEveryBadSlotRefused(user, "Save/3.dat", good, cases,
                                     [&](GameState& s) { LoadGame(s, user, 3); });
+}
+
+// The save, the settings and the record writers under a failing disk: each
+// reports the fault and leaves the previous file whole, with no temporary
+// file beside it.
+TEST_F(SavedGameTest, WritersFailingMidwayKeepThePreviousFile) {
+    struct Fault {
+        const char* name;
+        std::function<void(FileCalls&)> put;
+    };
+    const Fault faults[] = {
+        {"a write stops after 10 bytes",
+         [](FileCalls& c) {
+             c.write = [left = size_t{10}](int fd, const void* p, size_t n) mutable -> ssize_t {
+                 if (left == 0) return errno = ENOSPC, -1;
+                 const ssize_t w = ::write(fd, p, std::min(n, left));
+                 left -= size_t(w);
+                 return w;
+             };
+         }},
+        {"fsync fails", [](FileCalls& c) { c.fsync = [](int) { return errno = EIO, -1; }; }},
+        {"rename fails",
+         [](FileCalls& c) { c.rename = [](const char*, const char*) { return errno = EIO, -1; }; }},
+    };
+    struct Writer {
+        const char* file;
+        std::function<void(GameState&)> write;
+    };
+    const Writer writers[] = {
+        {"Save/4.dat", [&](GameState& s) { SaveAndExit(s, user, 4, "7.12.2026"); }},
+        {"Data/User.dat",
+         [&](GameState& s) {
+             UserSettings n;
+             n.NastHracu = 3;
+             SaveUserData(n, s, user);
+         }},
+        {"Data/main.dat",
+         [&](GameState& s) {
+             s.CisloTahu = 13;
+             TZapis(user).ZapisTah(s);
+         }},
+    };
+    for (const Writer& w : writers)
+        for (const Fault& f : faults) {
+            test::TempDir d;
+            user = FileRoot(d.path());
+            GameState hra = rozehranaHra(2);
+            save(hra, 4);
+            SaveUserData(UserSettings{}, hra, user);
+            const std::string before = readFile(user.resolve(w.file));
+            const auto files = [&] {
+                std::vector<fs::path> all;
+                for (const auto& e : fs::recursive_directory_iterator(d.path()))
+                    all.push_back(e.path());
+                return std::set<fs::path>(all.begin(), all.end());
+            };
+            const auto present = files();
+            f.put(fileCalls());
+            EXPECT_THROW(w.write(hra), FileError) << w.file << ", " << f.name;
+            fileCalls() = FileCalls{::write, ::fsync, ::rename};
+            EXPECT_EQ(readFile(user.resolve(w.file)), before) << w.file << ", " << f.name;
+            EXPECT_EQ(files(), present) << w.file << ", " << f.name;
+        }
 }
 
 TEST_F(SavedGameTest, MissingSlotOrRecordFile) {

@@ -79,12 +79,20 @@ TEST_F(UserSettingsTest, MissingOrBadFileGivesTheDefaults) {
         "9\r\n1\r\n1\r\n2\r\na;0\r\n0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",     // seat line too short
         "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n6\r\n0\r\n",   // six letters
         "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n45\r\n",  // not a step of 30
+        "9\r\n1\r\n1\r\n2\r\nJan Nepomuk;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",  // long name
+        good + std::string(5000, ' '),                                           // far too large
     };
+    const fs::path aside = dir.path() / "Data" / "User.dat.poskozeny";
     for (const std::string& bad : cases) {
         if (!bad.empty()) put(bad);
         nast = UserSettings{};
         s.ZvukyZap = 0;
-        EXPECT_FALSE(LoadUserData(nast, s, user, 6)) << bad;
+        const NactenaNastaveni r = LoadUserData(nast, s, user, 6);
+        EXPECT_FALSE(r) << bad;
+        // A file that was there is the player's: kept aside, and he is told.
+        EXPECT_EQ(existsAtAll(aside) ? readFile(aside) : "", bad);
+        EXPECT_EQ(r.upozorneni.find("User.dat.poskozeny") != std::string::npos, !bad.empty());
+        fs::remove(aside);
         EXPECT_EQ(nast.MJmeno, defaults.MJmeno);
         EXPECT_EQ(nast.NastPC, defaults.NastPC);
         EXPECT_EQ(nast.PocetPisni, 6);

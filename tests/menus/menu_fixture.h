@@ -69,7 +69,12 @@ struct MenuStul {
             .ukazFPS = {},
             .SetVolumeHudba = [this](int v) { hlasitost = v; },
             .spustHudbu = [this] { ++hudba; },
-            .chyba = [](const std::string& e) { ADD_FAILURE() << e; },
+            .chyba = [this](const std::string& e) { chyby.push_back(e); },
+            .potvrd =
+                [this](const std::string& otazka) {
+                    otazky.push_back(otazka);
+                    return odpoved;
+                },
         });
         form.autoPaint = false;
         form.onKeyPress = [this](char& k) { menu->FormKeyPress(k); };
@@ -82,6 +87,8 @@ struct MenuStul {
         hra.NastavCasovac(true, 0);
         s.HudbaVypnuta = 0;  // the intro has its own tests
     }
+    // A test that expects an error box takes it out of `chyby`.
+    ~MenuStul() { EXPECT_TRUE(chyby.empty()) << chyby.front(); }
 
     // Runs the loop over the steps; a step is an event or a look at the state.
     void spust() {
@@ -154,6 +161,8 @@ struct MenuStul {
     Window form{"TForm1"};
     std::unique_ptr<TMainMenu> menu;
     std::vector<int> zvuky;
+    std::vector<std::string> chyby, otazky;  // the error boxes and questions shown
+    bool odpoved = false;                    // the answer to a question
     int hudba = 0;
     int hlasitost = -1;
     std::deque<std::function<void()>> kroky;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "engine/saves/slot_files.h"
 #include "menu_fixture.h"
@@ -56,6 +57,52 @@ TEST(SaveLoad, AGameSavedThroughTheInGameMenuLoadsBackWithItsRecord) {
     EXPECT_EQ(readFile(t.userDir() / "Data" / "main.dat"), zaznam);
     EXPECT_EQ(t.hra.interval(), 1000);
     EXPECT_FALSE(t.menu->DXDraw1().enabled);
+}
+
+// A pipe, a link to an endless device and a 100 MB file: each shows as
+// unreadable in the frame it is chosen, OK says why and loads nothing, and a
+// save over one asks first. A slot is read when chosen, not on every frame.
+TEST(SaveLoad, SlotsThatCannotBeReadAreShownSoAndReplacedOnlyWhenAsked) {
+    MenuStul t;
+    const auto slot = [&](int n) { return t.userDir() / "Save" / (std::to_string(n) + ".dat"); };
+    ASSERT_EQ(mkfifo(slot(1).c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", slot(2));
+    writeUserFile(t.ctx.user, "Save/3.dat", "x");
+    std::filesystem::resize_file(slot(3), 100 << 20);
+    writeUserFile(t.ctx.user, "Save/4.dat", "6.12.2026\r\n1\r\n5\r\n");
+    auto necitelna = [&](const char* co) {
+        t.pak([&, co] { EXPECT_TRUE(t.menu->hlavicka().Necitelna) << co; });
+    };
+    t.pak([&] { t.menu->MenuObrazovka = t.menu->MenuVolba = kMenuNacti; }).snimky(1);
+    necitelna("a pipe, as the screen opens");
+    t.klikRect(18);
+    necitelna("a link to /dev/zero");
+    t.klikRect(19);
+    necitelna("100 MB");
+    t.klikRect(15).pak([&] {
+        ASSERT_EQ(t.chyby.size(), 1u);
+        EXPECT_NE(t.chyby[0].find("too large"), std::string::npos) << t.chyby[0];
+        t.chyby.clear();
+        EXPECT_EQ(t.menu->MenuObrazovka, kMenuNacti);
+    });
+    t.klikRect(20).pak([&] {
+        EXPECT_EQ(t.menu->hlavicka().HlavTahu, "5");
+        writeUserFile(t.ctx.user, "Save/4.dat", "6.12.2026\r\n1\r\n9\r\n");
+    });
+    t.snimky(3).pak([&] { EXPECT_EQ(t.menu->hlavicka().HlavTahu, "5"); });
+    // Saving a game over the pipe: asked, refused, asked again and allowed.
+    rozehraj(t);
+    t.pak([&] { t.menu->ZeHry(kMenuUloz); }).snimky(1).klikRect(17).klikRect(15);
+    t.pak([&] {
+        EXPECT_EQ(t.otazky.size(), 1u);
+        EXPECT_EQ(t.menu->MenuObrazovka, kMenuUloz);
+        t.odpoved = true;
+    });
+    t.klikRect(15);
+    t.spust();
+    EXPECT_EQ(t.otazky.size(), 2u);
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(slot(1))));
+    EXPECT_EQ(t.hra.interval(), 1000) << "back in the game";
 }
 
 TEST(SaveLoad, AClickQuickerThanAFrameStillChoosesTheSlotAndTheButton) {

@@ -1,7 +1,10 @@
 #include "files/files.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 
 #include "support/temp_dir.h"
@@ -50,6 +53,61 @@ TEST(Files, AtomicWriteReplacesWholeFileAndFailureKeepsTheOld) {
     EXPECT_EQ(leftovers, 0);
 }
 
+// Links planted in the user directory: a write replaces a link with a file
+// of its own and never writes through it, a dangling link does not make the
+// game create its target, and temporary files a killed game left go.
+TEST(Files, PlantedLinksAreReplacedAndStaleTemporariesRemoved) {
+    TempDir dir, outside;
+    const FileRoot user(dir.path());
+    touch(outside.path() / "victim", "precious");
+    touch(dir.path() / "Data" / "main.dat.tmp-Ab12Cd", "torn");
+    touch(dir.path() / "Save" / "Prubeh" / "3.dat.tmp4711", "torn");
+    touch(dir.path() / "Data" / "notes.tmp", "mine");
+    touch(dir.path() / "Data" / "MainHLP.dat", "scratch");
+    const fs::path slot = dir.path() / "Save" / "1.dat";
+    fs::create_symlink(outside.path() / "victim", slot);
+    fs::create_symlink(outside.path() / "victim",
+                       slot.string() + ".tmp" + std::to_string(::getpid()));
+    fs::create_symlink(outside.path() / "new1", dir.path() / "Save" / "2.dat");
+    fs::create_symlink(outside.path() / "new2", dir.path() / "Data" / "User.dat");
+    seedUserDir(user, 0);
+    writeFileAtomic(user.resolve("Save/1.dat"), "game");
+    EXPECT_EQ(readFile(outside.path() / "victim"), "precious");
+    EXPECT_EQ(fs::symlink_status(slot).type(), fs::file_type::regular);
+    EXPECT_EQ(readFile(slot), "game");
+    std::vector<std::string> left;
+    for (const auto& e : fs::recursive_directory_iterator(dir.path()))
+        if (e.path().string().find(".tmp") != std::string::npos)
+            left.push_back(e.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"notes.tmp"});
+    EXPECT_FALSE(existsAtAll(dir.path() / "Data" / "MainHLP.dat"));
+    EXPECT_FALSE(existsAtAll(outside.path() / "new1"));
+    EXPECT_FALSE(existsAtAll(outside.path() / "new2"));
+}
+
+// One game a user directory: a second is refused while the first runs, and
+// a game killed outright leaves no lock behind.
+TEST(Files, AUserDirectoryIsLockedWhileItsGameRuns) {
+    TempDir dir;
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t first = fork();
+    if (first == 0) {
+        UserDirLock lock(dir.path());
+        (void)!::write(ready[1], "x", 1);
+        pause();
+        _exit(0);
+    }
+    char c;
+    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    EXPECT_THROW(UserDirLock second(dir.path()), UserDirBusy);
+    kill(first, SIGKILL);
+    waitpid(first, nullptr, 0);
+    EXPECT_NO_THROW(UserDirLock again(dir.path()));
+    close(ready[0]);
+    close(ready[1]);
+}
+
 TEST(Files, FirstRunSeedsTheUserDirectoryAndKeepsExistingFiles) {
     TempDir dir;
     const FileRoot user(dir.path() / "tavik-borun");
@@ -79,9 +137,14 @@ TEST(Files, RootsFromTheEnvironment) {
     TempDir dir;
     setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
     EXPECT_EQ(defaultUserDir(), dir.path() / "tavik-borun");
-    unsetenv("XDG_DATA_HOME");
+    setenv("XDG_DATA_HOME", "relative", 1);
     setenv("HOME", "/home/hrac", 1);
     EXPECT_EQ(defaultUserDir(), fs::path("/home/hrac/.local/share/tavik-borun"));
+    // Without a home the files would land wherever the game was started.
+    unsetenv("HOME");
+    EXPECT_THROW(defaultUserDir(), FileError);
+    unsetenv("XDG_DATA_HOME");
+    setenv("HOME", "/home/hrac", 1);
     EXPECT_EQ(findInstallRoot("/x/bin/tavik-borun", fs::path("/opt/tb")), fs::path("/opt/tb"));
     touch(dir.path() / "share" / "tavik-borun" / "marker");
     touch(dir.path() / "bin" / "tavik-borun");

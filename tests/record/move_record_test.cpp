@@ -43,6 +43,7 @@ struct Zaznamy : ::testing::Test {
 TEST_F(Zaznamy, CuttingBackFromNineToFiveKeepsTheFirstFourAndRenamesTheScratch) {
     zapisZaznamy(1, 9);
     zapis.ZapisBonus(false, 3, 1);
+    EXPECT_EQ(zapis.radky().size(), 9u * 34) << "the closing section goes in whole";
     zapis.ZapisKonec(d.s);
     const auto pred = zapis.radky();
     ASSERT_EQ(pred.size(), 9u * 34 + 2 + 4);

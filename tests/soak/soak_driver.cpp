@@ -221,14 +221,20 @@ SoakVysledek soak(const SoakNastaveni& n) {
     pohon.stopa = n.stopa;
     g_udalost = 0;
     while (!pohon.konec()) {
-        AppDrivers d{&pohon, &pohon, n.slovnik, [&pohon](HerniAplikace& hra) {
-                         hra.screen().pauzaSnimku = 0;
-                         pohon.pripoj(&hra);
-                     }};
+        std::string proc;
+        AppDrivers d{.events = &pohon,
+                     .ticks = &pohon,
+                     .slovnik = n.slovnik,
+                     .onStart =
+                         [&pohon](HerniAplikace& hra) {
+                             hra.screen().pauzaSnimku = 0;
+                             pohon.pripoj(&hra);
+                         },
+                     .zprava = [&proc](const std::string& text) { proc = text; }};
         std::optional<std::string> chyba;
         try {
             const int rc = runApplication(argumenty(n, v.relace), "tavik-borun", d);
-            if (rc != 0) chyba = "the game ended with status " + std::to_string(rc);
+            if (rc != 0) chyba = "the game ended with status " + std::to_string(rc) + ": " + proc;
         } catch (const Nalez& f) {
             chyba = f.co;
         } catch (const std::exception& e) {

@@ -111,6 +111,15 @@ TEST(ToolMovelist, TurnsOfARecordAfterAMove) {
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "1\tEva\tpes(7,8) :3\t3\t0:01\n");  // the resuming tick is a second
     EXPECT_EQ(t.run({"movelist", "x.dat", "--names", "Eva"}).code, 2);
+    // A saved game is no move record, and a running game's directory is not written.
+    const ToolRun hra = t.run({"movelist", ulozHru(t.dir.path()).string(), "--names", "Eva,Jan"});
+    EXPECT_EQ(hra.code, 2);
+    EXPECT_EQ(hra.out, "");
+    EXPECT_NE(hra.err.find("not a move record"), std::string::npos) << hra.err;
+    const UserDirLock hraBezi(t.dir.path() / "user");
+    const ToolRun zamceno = t.run({"play", ulozHru(t.dir.path()).string(), "7,8=p", "9,8=s"});
+    EXPECT_EQ(zamceno.code, 2);
+    EXPECT_NE(zamceno.err.find("už běží"), std::string::npos) << zamceno.err;
 }
 
 // Selfplay on every two-letter word: whole games, reproducible from the

@@ -127,6 +127,23 @@ TEST(WordMeaning, ExplainsAWordOrSaysWhetherItExistsAtAll) {
     EXPECT_EQ(f.zvuky, std::vector<int>(std::size(cases) + 1, 1));
 }
 
+// Without the meanings file the player hears so once, not that one word after
+// another has no meaning yet.
+TEST(WordMeaning, AMissingMeaningsFileIsSaidOnce) {
+    MeaningFixture f("");
+    std::filesystem::remove(f.dir.path() / "data" / "information.dat");
+    for (const char* odpoved : {"Významy slov chybí: nelze přečíst soubor data/information.dat.",
+                                "Bohužel význam slova není zatím vytvořen."}) {
+        f.potom([&] { f.events.type("auto").key('\r'); });
+        f.potom([&, odpoved] {
+            EXPECT_EQ(cp1250ToUtf8(f.text("Label1")), odpoved);
+            f.events.type("\b\b\b\b");
+        });
+    }
+    f.potom([&] { f.klikni("ExitOFF"); });
+    showMeaningDialog(f.meaningCtx);
+}
+
 TEST(WordMeaning, ALongMeaningStaysInsideTheWindow) {
     std::string dlouhy = "pes,";
     for (int i = 0; i < 40; ++i) dlouhy += "velmi dlouhé vysvětlení ";

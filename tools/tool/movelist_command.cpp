@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "files/text.h"
+#include "engine/saves/record_part.h"
 #include "engine/saves/slot_files.h"
 #include "files/files.h"
 #include "engine/record/move_list.h"
@@ -24,14 +25,20 @@ int movelistCommand(ToolEnv& env) {
         if (++s.PocetHracu <= kSeats) s.Hraci[s.PocetHracu].Jmeno = utf8ToCp1250(jmeno);
     if (s.PocetHracu < 2 || s.PocetHracu > kSeats) throw UsageError("--names needs 2 to 4 names");
 
-    const auto radky = rozdelRadky(readFile(env.args().front()));
-    size_t zaznamu = 0;
-    while ((zaznamu + 1) * kRadkuZaznamu <= radky.size() &&
-           radky[(zaznamu + 1) * kRadkuZaznamu - 1].empty())
-        ++zaznamu;
-    if (zaznamu == 0) throw UsageError(env.args().front() + ": no move record in it");
+    const std::string soubor = env.args().front();
+    const auto radky = rozdelRadky(readFile(soubor, kMaxRecordBytes));
+    // Records, then perhaps a closing section, checked whole: a saved game
+    // or any other file is refused, not listed as moves.
+    LineReader kontrola(radky, soubor);
+    int zaznamu = 0;
+    try {
+        zaznamu = checkRecordLines(kontrola, s.PocetHracu);
+    } catch (const FileError& e) {
+        throw UsageError(std::string("not a move record: ") + e.what());
+    }
+    if (zaznamu == 0) throw UsageError(soubor + ": no move record in it");
     s.PosledniTah = static_cast<int32_t>(zaznamu);
-    s.Prohlizeni = radky.size() > zaznamu * kRadkuZaznamu;  // a closing section follows
+    s.Prohlizeni = radky.size() > size_t(zaznamu) * kRadkuZaznamu;  // a closing section follows
     writeRecordFile(env.user(), radky);
     TZapis zapis(env.user());
 

@@ -7,7 +7,7 @@
 namespace tb::tool {
 
 SavedGame nactiUlozenouHru(const std::filesystem::path& soubor, GameState& s) {
-    SavedGame g = parseSavedGame(rozdelRadky(readFile(soubor)), soubor.string());
+    SavedGame g = parseSavedGame(rozdelRadky(readFile(soubor, kMaxRecordBytes)), soubor.string());
     dejVsechnaPismena(s);
     applySavedGame(s, g);
     LoadZobrazPole(s);

@@ -1,6 +1,7 @@
 #include "tools/tool/tool_env.h"
 
 #include <cstdlib>
+#include <ostream>
 #include <random>
 
 #include "store/sqlite_word_store.h"
@@ -19,6 +20,7 @@ ToolEnv::ToolEnv(std::vector<std::string> args, std::optional<std::filesystem::p
 
 ToolEnv::~ToolEnv() {
     store_.reset();
+    lock_.reset();
     std::error_code ec;
     if (!scratch_.empty()) std::filesystem::remove_all(scratch_, ec);
 }
@@ -36,7 +38,7 @@ const std::filesystem::path& ToolEnv::scratch() {
 const FileRoot& ToolEnv::user() {
     if (!user_) {
         const auto dir = userDir_ ? *userDir_ : scratch() / "user";
-        std::filesystem::create_directories(dir);
+        lock_.emplace(dir);
         user_.emplace(dir);
         seedUserDir(*user_, countMusicTracks(FileRoot(findInstallRoot(executable_, {}))));
     }
@@ -59,6 +61,8 @@ WordStore& ToolEnv::store() {
         }
         auto store = std::make_unique<SqliteWordStore>(install, user());
         store->index();  // a damaged dictionary is reported here, not mid-command
+        if (!store->upozorneni().empty())
+            err << "tavik-borun-tool: " << store->upozorneni() << "\n";
         store_ = std::move(store);
     }
     return *store_;

@@ -37,7 +37,9 @@ class ToolEnv {
 
     // The dictionary (opened on first use).
     WordStore& store();
-    // The user directory: --user-dir, else a fresh one removed at exit.
+    // The user directory: --user-dir, else a fresh one removed at exit. It is
+    // locked as the game locks it, so the tool never writes into the
+    // directory of a running game (a UserDirBusy then).
     const FileRoot& user();
 
     // The value after option `name` among the command's arguments, removed
@@ -52,6 +54,7 @@ class ToolEnv {
     std::optional<std::filesystem::path> dict_, userDir_;
     std::filesystem::path executable_, scratch_;
     std::unique_ptr<WordStore> store_;
+    std::optional<UserDirLock> lock_;
     std::optional<FileRoot> user_;
 };
 

@@ -1,6 +1,8 @@
 // The blocking animations of the game screen: a rack tile fading in and out,
 // the computer's flying tile and the pause at the end of a game. Each draws
 // its own frames and keeps the window alive, dropping the player's input.
+// Once the player quits, each ends at once: the game only finishes what it
+// has to write.
 #include <cmath>
 #include <cstdlib>
 
@@ -28,7 +30,8 @@ void GameScreen::prolinani(int tile, int ms, int zvuk, const std::function<int(i
     const Rect r{c.left, c.top, c.width, c.height};
     HrajZvuk(zvuk);
     const uint32_t start = ctx_.app.GetTickCount() + 1;
-    for (int e = elapsed(ctx_.app, start); e < ms; e = elapsed(ctx_.app, start)) {
+    for (int e = elapsed(ctx_.app, start); e < ms && !ctx_.app.quitting();
+         e = elapsed(ctx_.app, start)) {
         const int k = static_cast<int>(std::nearbyint(128.0 * e / ms));
         painter_.DXImageList1()[0].draw(ctx_.app.surface(), 0, 0);
         painter_.PrintPismena();
@@ -66,7 +69,8 @@ void GameScreen::PresunPismeno(int tile, int sx, int sy, int tx, int ty, int ms)
     const uint32_t start = ctx_.app.GetTickCount() + 1;
     int cx = sx, cy = sy;
     bool dopad = false;
-    for (int e = elapsed(ctx_.app, start); e < ms; e = elapsed(ctx_.app, start)) {
+    for (int e = elapsed(ctx_.app, start); e < ms && !ctx_.app.quitting();
+         e = elapsed(ctx_.app, start)) {
         if (e > 0) {
             const double f = static_cast<double>(ms) / e;
             cx += static_cast<int>(std::nearbyint((tx - cx) / f));

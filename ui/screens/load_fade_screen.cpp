@@ -20,7 +20,7 @@ void LoadFadeInPismena(UiContext& ctx, GameUi& ui, const std::function<void()>& 
     for (;;) {
         const uint32_t ted = ctx.app.GetTickCount();
         const uint32_t e = ted >= t0 ? ted - t0 : t0 - ted;
-        if (e >= kDelka) break;
+        if (e >= kDelka || ctx.app.quitting()) break;
         const int level = static_cast<int>(std::lround(128.0 * e / kDelka));
         const int sila =
             static_cast<int>(std::cos(2 * M_PI * ((level + 128) % 256) / 256.0) * 126 + 127);

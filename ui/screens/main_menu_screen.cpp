@@ -3,8 +3,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <exception>
+#include <utility>
 
 #include "files/text.h"
+#include "files/file_lines.h"
 #include "platform/draw.h"
 #include "ui/screens/intro_screen.h"
 
@@ -59,7 +61,7 @@ TMainMenu::TMainMenu(MenuHost host) : h_(std::move(host)) {
         Edit& e = h_.form.add<Edit>("MJmeno" + std::to_string(p), Rect{jmenoX[p], 380, 109, 31});
         e.font = Font{"Times New Roman", 27, false, Rgb{255, 255, 255}};
         e.color = Rgb{0, 0, 0};
-        e.maxLength = 10;
+        e.maxLength = static_cast<int>(kDelkaJmena);
         e.visible = false;
         e.onChange = [this, p](Control&) { h_.nast.MJmeno[p] = MJmeno_[p]->text; };
         MJmeno_[p] = &e;
@@ -159,6 +161,14 @@ void TMainMenu::DXTimer1Timer() {
         return;
     }
     obr("DXMenu")[0].draw(plocha(), 0, 0);
+    // A save or load screen reads the chosen slot as it opens; a slot that is
+    // chosen later is read at the click.
+    const int o = MenuObrazovka;
+    const bool slotu =
+        o == kMenuNacti || o == kMenuNactiPrubeh || o == kMenuUloz || o == kMenuUlozPrubeh;
+    if (std::exchange(obrazovkaSnimku_, o) != o && slotu)
+        hlavicka_ =
+            NactiSaveData(h_.ctx.user, VybranaPozice, o == kMenuNactiPrubeh || s.Prohlizeni);
     switch (MenuObrazovka) {
         case kMenuHlavni:
             MainPrint();
@@ -274,6 +284,7 @@ void TMainMenu::predejHre() {
     h_.ctx.app.showPointer(false);
     Stisk = Klik = false;
     ZnackaX = MysX = kParkX;
+    obrazovkaSnimku_ = -1;
 }
 
 void TMainMenu::zpetDoHry(bool casovac) {

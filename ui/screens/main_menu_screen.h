@@ -44,6 +44,8 @@ struct MenuHost {
     std::function<void()> spustHudbu;
     // A file error of a save or load, named in a box; the menu goes on.
     std::function<void(const std::string&)> chyba;
+    // A question to the player (UTF-8); true when he chooses to go on.
+    std::function<bool(const std::string&)> potvrd;
 };
 
 enum MenuObrazovkaId {
@@ -105,6 +107,8 @@ class TMainMenu {
     Edit& SlovnikO() { return *SlovnikO_; }
     ListBox& DBListBox1() { return *DBListBox1_; }
     TIntroF& intro() { return *intro_; }
+    // The summary of the chosen slot, as the save and load screens show it.
+    const SlotHeader& hlavicka() const { return hlavicka_; }
 
   private:
     ImageList& obr(const char* list);
@@ -142,6 +146,8 @@ class TMainMenu {
     void SaveLoadPrint();
     void SavePozice();
     void SaveTlacitka();
+    // Saving over a slot that cannot be read asks first; true to go on.
+    bool prepsatNecitelnou();
     void LoadGameNow();
     void LoadPrNow();
     // Both loads: read the slot, set up the game screen for it, show what
@@ -168,6 +174,9 @@ class TMainMenu {
     ListBox* DBListBox1_ = nullptr;
     std::unique_ptr<TIntroF> intro_;
     SlotHeader hlavicka_;
+    // The screen of the latest frame (-1 after a return to the game): a save
+    // or load screen reads its slot when it opens, not on every frame.
+    int obrazovkaSnimku_ = -1;
     int drzene_ = 0;  // the hit rectangle whose button took the latest press
 };
 

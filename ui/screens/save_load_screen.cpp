@@ -14,8 +14,6 @@
 namespace tb {
 
 void TMainMenu::SaveLoadPrint() {
-    const GameState& s = h_.ctx.s;
-    hlavicka_ = NactiSaveData(h_.ctx.user, VybranaPozice, s.Prohlizeni);
     ImageList& sal = obr("DXSaL");
     ImageList& zbytek = obr("DXZbytek");
     switch (MenuObrazovka) {
@@ -40,6 +38,8 @@ void TMainMenu::SaveLoadPrint() {
     text(555, 260, 18, "Pozice " + std::to_string(VybranaPozice) + ".");
     if (hlavicka_.PraznaPozice) {
         text(510, 330, 24, "Prázdná pozice");
+    } else if (hlavicka_.Necitelna) {
+        text(505, 330, 24, "Nečitelná pozice");
     } else {
         const SlotHeader& h = hlavicka_;
         const std::pair<const char*, std::string> radky[] = {{"Datum :", h.HlavDatum},
@@ -90,6 +90,8 @@ void TMainMenu::SaveTlacitka() {
     } else if (stornoDrzen && o == kMenuNactiPrubeh) {
         s.Prohlizeni = 0;
         MenuVolba = kMenuHlavni;
+    } else if (okDrzen && (o == kMenuUloz || o == kMenuUlozPrubeh) && !prepsatNecitelnou()) {
+        Stisk = Klik = false;
     } else if (okDrzen && o == kMenuUloz) {
         // The unfinished move's tiles go back to the rack before the save,
         // on the screen as well, whether or not the save then succeeds.
@@ -116,6 +118,15 @@ void TMainMenu::SaveTlacitka() {
     } else if (stornoDrzen && (o == kMenuUloz || o == kMenuUlozPrubeh)) {
         zpetDoHry(o == kMenuUloz);
     }
+}
+
+bool TMainMenu::prepsatNecitelnou() {
+    if (!hlavicka_.Necitelna) return true;
+    // What cannot be read may still be the player's: it goes only when he says so.
+    const bool ano = h_.potvrd && h_.potvrd("Pozici " + std::to_string(VybranaPozice) +
+                                            " nelze přečíst. Opravdu ji přepsat?");
+    Stisk = Klik = false;
+    return ano;
 }
 
 void TMainMenu::LoadGameNow() {

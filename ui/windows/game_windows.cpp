@@ -94,8 +94,20 @@ HerniOkna herniOkna() {
         };
         showGameMenu(ctx, HerniMenuAkce{{}, na(7), na(8), na(4), na(0)});
     };
-    o.chyba = [](UiContext& ctx, const std::string& text) {
-        volbaBox(ctx, cp("Chyba"), {text}, {"OK"});
+    auto radky = [](const std::string& text) {
+        std::vector<std::string> out;
+        for (size_t i = 0; i <= text.size();) {
+            const size_t konec = std::min(text.find('\n', i), text.size());
+            out.push_back(utf8ToCp1250(text.substr(i, konec - i)));
+            i = konec + 1;
+        }
+        return out;
+    };
+    o.chyba = [radky](UiContext& ctx, const std::string& text) {
+        volbaBox(ctx, cp("Chyba"), radky(text), {"OK"});
+    };
+    o.otazka = [radky](UiContext& ctx, const std::string& text) {
+        return volbaBox(ctx, cp("Otázka"), radky(text), {"Ano", "Ne"}) == 1;
     };
     return o;
 }

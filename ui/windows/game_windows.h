@@ -26,8 +26,11 @@ struct HerniOkna {
     // The in-game menu; `zeHry` hands over to a menu screen (4 settings,
     // 7 save, 8 save the record, 0 the game is abandoned).
     std::function<void(UiContext&, const std::function<void(int)>& zeHry)> menuHry;
-    // A file or data error during play, named in a box; the game goes on.
+    // A file or data error during play, named in a box (UTF-8, "\n" between
+    // lines); the game goes on.
     std::function<void(UiContext&, const std::string&)> chyba;
+    // A question (UTF-8); true when the player answers yes.
+    std::function<bool(UiContext&, const std::string&)> otazka;
 };
 
 // The game's own windows.

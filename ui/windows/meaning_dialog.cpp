@@ -1,5 +1,8 @@
 #include "ui/windows/meaning_dialog.h"
 
+#include <optional>
+#include <utility>
+
 #include "ui/windows/dialog_ui.h"
 #include "files/text.h"
 #include "store/meanings.h"
@@ -59,16 +62,28 @@ void showMeaningDialog(UiContext& ctx) {
     edit1.onChange = [&](Control&) {
         if (label1.caption != vyznamSlova) nadpis();
     };
+    bool chybiOhlaseno = false;
     auto hledej = [&] {
         if (edit1.text.empty()) return;
         ctx.HrajZvuk(1);
         const std::string slovo = lowerAZ(edit1.text);
-        if (auto vyznam = findMeaning(ctx.install, slovo))
+        std::optional<std::string> vyznam;
+        bool chybi = false;
+        try {
+            vyznam = findMeaning(ctx.install, slovo);
+        } catch (const FileError&) {
+            chybi = true;
+        }
+        if (vyznam)
             label1.caption = *vyznam;
-        else if (ctx.slovnik.Lookup(slovo))
-            label1.caption = cp1250("Bohužel význam slova není zatím vytvořen.");
-        else
+        else if (!ctx.slovnik.Lookup(slovo))
             label1.caption = cp1250("Hledané slovo neexistuje.");
+        // Without the file no word has a meaning: said once, not as if of this word alone.
+        else if (chybi && !std::exchange(chybiOhlaseno, true))
+            label1.caption =
+                cp1250("Významy slov chybí: nelze přečíst soubor data/information.dat.");
+        else
+            label1.caption = cp1250("Bohužel význam slova není zatím vytvořen.");
         label1.width = kLabelWidth;
         fitInto(ctx.app.text(), label1);
     };
