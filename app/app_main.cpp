@@ -6,14 +6,14 @@
 #include <memory>
 #include <stdexcept>
 
-#include "engine/game/options.h"
-#include "platform/application.h"
-#include "platform/display.h"
-#include "files/files.h"
-#include "platform/sdl_events.h"
-#include "store/sqlite_word_store.h"
 #include "app/first_frame_shot.h"
 #include "app/game_app.h"
+#include "engine/game/options.h"
+#include "files/files.h"
+#include "platform/application.h"
+#include "platform/display.h"
+#include "platform/sdl_events.h"
+#include "store/sqlite_word_store.h"
 
 namespace tb {
 

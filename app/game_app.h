@@ -13,14 +13,14 @@
 #include "engine/game/hra.h"
 #include "engine/game/random.h"
 #include "engine/game/word_store.h"
-#include "ui/screens/main_menu_screen.h"
+#include "engine/record/move_record.h"
 #include "engine/saves/user_settings.h"
 #include "platform/application.h"
 #include "platform/image_manifest.h"
 #include "platform/mixer_backend.h"
 #include "platform/sound.h"
-#include "engine/record/move_record.h"
 #include "ui/game/game_screen.h"
+#include "ui/screens/main_menu_screen.h"
 #include "ui/windows/ui_context.h"
 
 namespace tb {

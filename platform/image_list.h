@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/bitmap.h"
 #include "files/files.h"
+#include "platform/bitmap.h"
 
 namespace tb {
 

@@ -14,8 +14,8 @@
 #include <memory>
 #include <string_view>
 
-#include "store/word_index.h"
 #include "engine/game/word_store.h"
+#include "store/word_index.h"
 
 namespace tb {
 

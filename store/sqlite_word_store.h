@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "store/indexed_word_store.h"
 #include "files/files.h"
+#include "store/indexed_word_store.h"
 
 namespace tb {
 

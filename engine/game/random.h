@@ -9,7 +9,7 @@
 namespace tb {
 
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // Reseeds from the clock (the game does this at a new game and at each
     // shuffle). A pinned generator ignores it.
@@ -20,18 +20,18 @@ public:
 
 // Mersenne twister, seeded from the clock unless a seed pins it.
 class Nahoda : public Random {
-public:
+  public:
     explicit Nahoda(std::optional<uint64_t> seed = std::nullopt);
     void Randomize() override;
     int random(int k) override;
 
-private:
+  private:
     bool pinned_;
     std::mt19937_64 gen_;
 };
 
 class Ticks {
-public:
+  public:
     virtual ~Ticks() = default;
     // Milliseconds since some fixed moment, as the system tick count.
     virtual uint32_t GetTickCount() = 0;

@@ -6,10 +6,10 @@
 #include "engine/game/clock_text.h"
 #include "engine/game/hra.h"
 #include "engine/game/scoring.h"
-#include "files/text.h"
 #include "engine/game/tiles.h"
 #include "engine/record/replay.h"
 #include "engine/record/winner.h"
+#include "files/text.h"
 
 namespace tb {
 namespace {

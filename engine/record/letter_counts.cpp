@@ -1,7 +1,7 @@
 #include "engine/record/letter_counts.h"
 
-#include "files/text.h"
 #include "engine/game/tiles.h"
+#include "files/text.h"
 
 namespace tb {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/game/game_state.h"
-#include "files/files.h"
 #include "engine/record/record_lines.h"
+#include "files/files.h"
 
 namespace tb {
 

@@ -4,11 +4,11 @@
 #include <optional>
 
 #include "engine/game/clock_format.h"
-#include "files/file_lines.h"
 #include "engine/game/menu_reset.h"
+#include "engine/record/move_record.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/slot_files.h"
-#include "engine/record/move_record.h"
+#include "files/file_lines.h"
 
 namespace tb {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <limits>
 
-#include "engine/game/game_state.h"
 #include "engine/game/clock_format.h"
+#include "engine/game/game_state.h"
 
 namespace tb {
 namespace {

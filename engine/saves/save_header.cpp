@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/game/clock_format.h"
-#include "files/file_lines.h"
 #include "engine/saves/slot_files.h"
+#include "files/file_lines.h"
 
 namespace tb {
 

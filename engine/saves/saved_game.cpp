@@ -4,12 +4,12 @@
 #include <array>
 #include <limits>
 
-#include "engine/game/tiles.h"
-#include "files/file_lines.h"
 #include "engine/game/menu_reset.h"
+#include "engine/game/tiles.h"
+#include "engine/record/move_record.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/slot_files.h"
-#include "engine/record/move_record.h"
+#include "files/file_lines.h"
 
 namespace tb {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-#include "files/file_lines.h"
 #include "engine/record/record_lines.h"
+#include "files/file_lines.h"
 
 namespace tb {
 

@@ -1,9 +1,10 @@
+#include "engine/game/bag.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "engine/game/bag.h"
 #include "engine/game/tiles.h"
 #include "support/fakes.h"
 
@@ -74,8 +75,8 @@ TEST(Bag, InitialDealGivesConsecutiveBlocksInTurnOrder) {
             seat = seat % players + 1;
         }
         EXPECT_EQ(ui.calls.size(), static_cast<size_t>(7 * players));
-        EXPECT_EQ(ui.calls.front(), "prichod " + std::to_string(players) + " 1 " +
-                                        std::to_string(s.Pytel[1]));
+        EXPECT_EQ(ui.calls.front(),
+                  "prichod " + std::to_string(players) + " 1 " + std::to_string(s.Pytel[1]));
     }
 }
 

@@ -1,8 +1,8 @@
+#include "engine/game/tiles.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
-
-#include "engine/game/tiles.h"
 
 namespace tb {
 namespace {

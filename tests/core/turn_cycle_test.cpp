@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "files/text.h"
 #include "engine/record/record_lines.h"
+#include "files/text.h"
 #include "support/game_fixture.h"
 
 namespace tb {

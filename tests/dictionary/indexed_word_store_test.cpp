@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "files/text.h"
 #include "dictionary/index_of.h"
+#include "files/text.h"
 
 namespace tb {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "files/text.h"
-#include "engine/game/tiles.h"
 #include "dictionary/index_of.h"
 #include "engine/game/letter_codes.h"
+#include "engine/game/tiles.h"
 #include "engine/game/word_store.h"
+#include "files/text.h"
 
 namespace tb {
 namespace {

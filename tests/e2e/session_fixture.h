@@ -15,19 +15,19 @@
 #include <string>
 #include <vector>
 
-#include "files/text.h"
-#include "engine/game/tile_positions.h"
-#include "store/memory_word_store.h"
-#include "ui/screens/main_menu_screen.h"
-#include "platform/dummy_drivers.h"
 #include "app/app_main.h"
 #include "app/game_app.h"
+#include "engine/game/tile_positions.h"
+#include "files/text.h"
+#include "platform/dummy_drivers.h"
+#include "store/memory_word_store.h"
 #include "support/fakes.h"
 #include "support/game_driver.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"
 #include "support/tile_invariants.h"
 #include "support/window_script.h"
+#include "ui/screens/main_menu_screen.h"
 
 namespace tb::test {
 

@@ -1,11 +1,11 @@
 // Whole sessions through the real application: the intro, the menus, a game
 // of a person against the computer with every dialog it can meet, saving,
 // loading, the end of a game, its record and the record screens.
-#include "files/file_lines.h"
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
+#include "files/file_lines.h"
 #include "session_fixture.h"
 
 namespace tb::test {

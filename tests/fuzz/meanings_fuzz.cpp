@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "store/meanings.h"
 #include "fuzz_check.h"
+#include "store/meanings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;

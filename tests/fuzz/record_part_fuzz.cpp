@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz_check.h"
-#include "files/file_lines.h"
-#include "engine/saves/record_part.h"
-#include "files/files.h"
 #include "engine/record/record_lines.h"
+#include "engine/saves/record_part.h"
+#include "files/file_lines.h"
+#include "files/files.h"
+#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;

@@ -11,10 +11,10 @@
 #include <string_view>
 
 #include "engine/game/tiles.h"
-#include "fuzz_check.h"
-#include "files/files.h"
 #include "engine/record/move_list.h"
 #include "engine/record/move_record.h"
+#include "files/files.h"
+#include "fuzz_check.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz_check.h"
-#include "files/file_lines.h"
+#include "engine/record/record_lines.h"
 #include "engine/saves/save_header.h"
 #include "engine/saves/saved_game.h"
+#include "files/file_lines.h"
 #include "files/files.h"
-#include "engine/record/record_lines.h"
+#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz_check.h"
 #include "engine/saves/user_settings.h"
+#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;

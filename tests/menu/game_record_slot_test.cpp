@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "files/file_lines.h"
+#include "engine/record/record_lines.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/save_header.h"
 #include "engine/saves/slot_files.h"
-#include "engine/record/record_lines.h"
+#include "files/file_lines.h"
 #include "saved_game_fixture.h"
 #include "support/temp_dir.h"
 

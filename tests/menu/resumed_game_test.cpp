@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "files/file_lines.h"
-#include "engine/saves/saved_game.h"
-#include "engine/saves/slot_files.h"
 #include "engine/record/record_lines.h"
 #include "engine/record/replay.h"
+#include "engine/saves/saved_game.h"
+#include "engine/saves/slot_files.h"
+#include "files/file_lines.h"
 #include "support/game_fixture.h"
 
 namespace tb {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/game/clock_format.h"
-#include "files/file_lines.h"
 #include "engine/saves/slot_files.h"
+#include "files/file_lines.h"
 #include "support/temp_dir.h"
 
 namespace tb {

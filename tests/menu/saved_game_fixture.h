@@ -12,10 +12,10 @@
 #include "engine/game/game_state.h"
 #include "engine/game/random.h"
 #include "engine/game/tiles.h"
-#include "files/file_lines.h"
-#include "engine/saves/slot_files.h"
-#include "files/files.h"
 #include "engine/record/move_record.h"
+#include "engine/saves/slot_files.h"
+#include "files/file_lines.h"
+#include "files/files.h"
 
 namespace tb::test {
 

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <set>
 
-#include "files/file_lines.h"
 #include "engine/saves/slot_files.h"
 #include "engine/saves/user_settings.h"
+#include "files/file_lines.h"
 #include "saved_game_fixture.h"
 #include "support/temp_dir.h"
 

@@ -2,8 +2,8 @@
 
 #include <map>
 
-#include "ui/screens/load_fade_screen.h"
 #include "menu_fixture.h"
+#include "ui/screens/load_fade_screen.h"
 
 namespace tb {
 namespace {

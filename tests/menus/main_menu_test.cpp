@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "menu_fixture.h"
 #include "files/files.h"
+#include "menu_fixture.h"
 
 namespace tb {
 namespace {

@@ -15,14 +15,14 @@
 
 #include "engine/game/hra.h"
 #include "engine/game/tiles.h"
-#include "store/memory_word_store.h"
-#include "ui/screens/main_menu_screen.h"
+#include "engine/record/move_record.h"
 #include "platform/application.h"
 #include "platform/display.h"
-#include "engine/record/move_record.h"
+#include "store/memory_word_store.h"
 #include "support/fakes.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"
+#include "ui/screens/main_menu_screen.h"
 
 namespace tb::test {
 

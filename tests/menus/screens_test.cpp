@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
-#include "files/text.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
+#include "files/text.h"
 #include "menu_fixture.h"
 
 namespace tb {

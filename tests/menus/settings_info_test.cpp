@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "files/text.h"
-#include "ui/screens/rules_text.h"
 #include "menu_fixture.h"
+#include "ui/screens/rules_text.h"
 
 namespace tb {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <numeric>
 
-#include "files/text.h"
 #include "engine/game/tiles.h"
+#include "files/text.h"
 
 namespace tb {
 namespace {

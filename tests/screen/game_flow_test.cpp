@@ -2,8 +2,8 @@
 // the end of a game and browsing it, the windows' manner of opening.
 #include <gtest/gtest.h>
 
-#include "ui/windows/modal.h"
 #include "screen_fixture.h"
+#include "ui/windows/modal.h"
 
 namespace tb::test {
 namespace {

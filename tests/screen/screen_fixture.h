@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "files/text.h"
-#include "engine/game/tile_positions.h"
-#include "store/memory_word_store.h"
-#include "platform/dummy_drivers.h"
-#include "files/files.h"
 #include "app/game_app.h"
+#include "engine/game/tile_positions.h"
+#include "files/files.h"
+#include "files/text.h"
+#include "platform/dummy_drivers.h"
+#include "store/memory_word_store.h"
 #include "support/fakes.h"
 #include "support/game_driver.h"
 #include "support/scripted_events.h"

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "files/text.h"
 #include "app/game_app.h"
+#include "files/text.h"
 
 namespace tb::test {
 namespace {

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "files/text.h"
-#include "platform/dummy_drivers.h"
 #include "app/app_main.h"
 #include "app/game_app.h"
+#include "files/text.h"
+#include "platform/dummy_drivers.h"
 #include "soak/random_input.h"
 #include "support/tile_invariants.h"
 

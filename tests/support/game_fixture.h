@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "engine/game/hra.h"
-#include "store/memory_word_store.h"
-#include "files/files.h"
 #include "engine/record/move_record.h"
+#include "files/files.h"
+#include "store/memory_word_store.h"
 #include "support/game_driver.h"
 #include "support/temp_dir.h"
 

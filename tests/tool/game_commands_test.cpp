@@ -4,9 +4,9 @@
 
 #include <fstream>
 
-#include "engine/saves/saved_game.h"
 #include "engine/record/move_record.h"
 #include "engine/record/record_lines.h"
+#include "engine/saves/saved_game.h"
 #include "support/board_setup.h"
 #include "tool_fixture.h"
 

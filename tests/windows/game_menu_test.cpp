@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/draw.h"
 #include "ui/windows/dialog_ui.h"
 #include "ui/windows/game_menu_dialog.h"
-#include "platform/draw.h"
 #include "window_fixture.h"
 
 namespace tb {

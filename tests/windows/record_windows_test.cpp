@@ -3,11 +3,11 @@
 #include <numeric>
 
 #include "engine/game/tiles.h"
+#include "support/game_fixture.h"
 #include "ui/windows/browse_window.h"
 #include "ui/windows/letters_table_window.h"
 #include "ui/windows/move_list_window.h"
 #include "ui/windows/results_window.h"
-#include "support/game_fixture.h"
 #include "window_fixture.h"
 
 namespace tb {

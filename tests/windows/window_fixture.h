@@ -10,13 +10,13 @@
 
 #include "engine/game/game_state.h"
 #include "files/text.h"
-#include "store/memory_word_store.h"
 #include "platform/application.h"
 #include "platform/dummy_drivers.h"
 #include "platform/image_manifest.h"
-#include "ui/windows/ui_context.h"
+#include "store/memory_word_store.h"
 #include "support/scripted_events.h"
 #include "support/window_script.h"
+#include "ui/windows/ui_context.h"
 
 namespace tb::test {
 

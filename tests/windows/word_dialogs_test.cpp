@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/temp_dir.h"
 #include "ui/windows/meaning_dialog.h"
 #include "ui/windows/word_test_dialog.h"
-#include "support/temp_dir.h"
 #include "window_fixture.h"
 
 namespace tb {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "files/text.h"
 #include "engine/game/tiles.h"
+#include "files/text.h"
 #include "platform/application.h"
 #include "platform/image_list.h"
 #include "platform/mixer_backend.h"

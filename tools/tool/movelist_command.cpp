@@ -3,12 +3,12 @@
 #include <ostream>
 #include <sstream>
 
-#include "files/text.h"
+#include "engine/record/move_list.h"
+#include "engine/record/record_lines.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/slot_files.h"
 #include "files/files.h"
-#include "engine/record/move_list.h"
-#include "engine/record/record_lines.h"
+#include "files/text.h"
 #include "tools/tool/commands.h"
 
 namespace tb::tool {

@@ -7,10 +7,10 @@
 #include <regex>
 
 #include "engine/game/hra.h"
-#include "files/text.h"
 #include "engine/game/tiles.h"
-#include "engine/saves/slot_files.h"
 #include "engine/record/move_record.h"
+#include "engine/saves/slot_files.h"
+#include "files/text.h"
 #include "tools/tool/commands.h"
 #include "tools/tool/saved_file.h"
 

@@ -1,8 +1,8 @@
 #include "tools/tool/saved_file.h"
 
 #include "engine/game/tiles.h"
-#include "files/files.h"
 #include "engine/record/record_lines.h"
+#include "files/files.h"
 
 namespace tb::tool {
 

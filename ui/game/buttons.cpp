@@ -1,7 +1,7 @@
 // The nine buttons of the game screen's panel: lit (ON) under the pointer
 // when usable, pressed (Down) while held; only a lit button takes a click.
-#include "files/text.h"
 #include "engine/record/replay.h"
+#include "files/text.h"
 #include "ui/game/game_screen.h"
 
 namespace tb {

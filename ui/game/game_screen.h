@@ -8,8 +8,8 @@
 #include "engine/game/game_ui.h"
 #include "engine/game/hra.h"
 #include "ui/game/game_form.h"
-#include "ui/windows/game_windows.h"
 #include "ui/game/painter.h"
+#include "ui/windows/game_windows.h"
 #include "ui/windows/ui_context.h"
 
 namespace tb {

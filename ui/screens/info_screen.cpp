@@ -3,9 +3,9 @@
 
 #include <cctype>
 
+#include "platform/draw.h"
 #include "ui/screens/main_menu_screen.h"
 #include "ui/screens/rules_text.h"
-#include "platform/draw.h"
 
 namespace tb {
 namespace {

@@ -5,8 +5,8 @@
 #include <exception>
 #include <utility>
 
-#include "files/text.h"
 #include "files/file_lines.h"
+#include "files/text.h"
 #include "platform/draw.h"
 #include "ui/screens/intro_screen.h"
 

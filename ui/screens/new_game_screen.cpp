@@ -1,9 +1,9 @@
 // The new-game screen: seats, names, computer seats, minimum letters, time
 // limit; OK starts the game unless no person would play.
 
-#include "ui/screens/main_menu_screen.h"
 #include "engine/game/menu_reset.h"
 #include "platform/draw.h"
+#include "ui/screens/main_menu_screen.h"
 
 namespace tb {
 namespace {

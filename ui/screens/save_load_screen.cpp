@@ -2,14 +2,14 @@
 // slots, the summary of the chosen one, OK and Storno.
 
 #include "engine/game/clock_text.h"
-#include "files/text.h"
+#include "engine/record/replay.h"
 #include "engine/saves/game_record_slot.h"
-#include "ui/screens/main_menu_screen.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
+#include "files/text.h"
 #include "platform/controls.h"
 #include "platform/draw.h"
-#include "engine/record/replay.h"
+#include "ui/screens/main_menu_screen.h"
 
 namespace tb {
 

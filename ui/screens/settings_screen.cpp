@@ -2,8 +2,8 @@
 // the dictionary to add or remove.
 
 #include "files/text.h"
-#include "ui/screens/main_menu_screen.h"
 #include "platform/draw.h"
+#include "ui/screens/main_menu_screen.h"
 
 namespace tb {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "ui/windows/dialog_ui.h"
 #include "engine/game/game_ui.h"
+#include "ui/windows/dialog_ui.h"
 
 namespace tb {
 

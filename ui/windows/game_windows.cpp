@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "ui/windows/hint_dialog.h"
 #include "files/text.h"
 #include "ui/windows/exchange_refused_dialog.h"
+#include "ui/windows/game_menu_dialog.h"
+#include "ui/windows/hint_dialog.h"
+#include "ui/windows/letters_table_window.h"
+#include "ui/windows/modal.h"
+#include "ui/windows/move_list_window.h"
+#include "ui/windows/results_window.h"
 #include "ui/windows/rule_error_dialog.h"
 #include "ui/windows/word_error_dialog.h"
 #include "ui/windows/word_test_dialog.h"
-#include "ui/windows/game_menu_dialog.h"
-#include "ui/windows/letters_table_window.h"
-#include "ui/windows/move_list_window.h"
-#include "ui/windows/results_window.h"
-#include "ui/windows/modal.h"
 
 namespace tb {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "ui/windows/dialog_ui.h"
 #include "engine/record/letter_counts.h"
+#include "ui/windows/dialog_ui.h"
 
 namespace tb {
 

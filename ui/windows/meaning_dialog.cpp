@@ -3,9 +3,9 @@
 #include <optional>
 #include <utility>
 
-#include "ui/windows/dialog_ui.h"
 #include "files/text.h"
 #include "store/meanings.h"
+#include "ui/windows/dialog_ui.h"
 
 namespace tb {
 namespace {

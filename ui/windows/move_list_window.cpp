@@ -1,7 +1,7 @@
 #include "ui/windows/move_list_window.h"
 
-#include "ui/windows/dialog_ui.h"
 #include "engine/record/move_record.h"
+#include "ui/windows/dialog_ui.h"
 
 namespace tb {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_painter.h"
 #include "engine/record/move_list.h"
+#include "platform/text_painter.h"
 
 namespace tb {
 

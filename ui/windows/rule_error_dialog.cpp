@@ -1,7 +1,7 @@
 #include "ui/windows/rule_error_dialog.h"
 
-#include "ui/windows/error_dialog_ui.h"
 #include "engine/game/error_texts.h"
+#include "ui/windows/error_dialog_ui.h"
 
 namespace tb {
 

@@ -7,8 +7,8 @@
 
 #include "engine/game/game_state.h"
 #include "engine/game/word_store.h"
-#include "platform/application.h"
 #include "files/files.h"
+#include "platform/application.h"
 #include "platform/image_manifest.h"
 
 namespace tb {

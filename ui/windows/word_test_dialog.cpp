@@ -1,7 +1,7 @@
 #include "ui/windows/word_test_dialog.h"
 
-#include "ui/windows/dialog_ui.h"
 #include "files/text.h"
+#include "ui/windows/dialog_ui.h"
 
 namespace tb {
 void showWordTestDialog(UiContext& ctx) {
