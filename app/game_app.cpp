@@ -103,10 +103,10 @@ void HerniAplikace::FormCreate() {
 
 void HerniAplikace::casovac() {
     if (app_.timer().Interval() == 0) {
-        menu_->DXTimer1Timer();
+        menu_->frameTick();
         return;
     }
-    screen_.DXTimer1Timer();
+    screen_.frameTick();
 }
 
 void HerniAplikace::doMenu() {

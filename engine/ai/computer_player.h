@@ -43,7 +43,7 @@ class TAI {
     explicit TAI(WordCursor& kurzor) : kurzor_(kurzor) {}
 
     // The whole search for the player on move, ending with the scoring.
-    void GOClick(const GameState& s);
+    void findCandidates(const GameState& s);
     // Lays candidate 1 for the player on move: each new cell gets the tile of
     // the first rack slot with its letter; fixed tiles stay as they are.
     void PolozSlovo(GameState& s, GameUi& ui) const;

@@ -46,7 +46,7 @@ void PocitacovyHrac::TipClick(const std::function<int(const TAI&)>& tipDialog) {
     }
     ui.NastavTitulek(Titulek::Display, 0, "Pracuji!");
     ui.prekresli();
-    ai_.GOClick(s);
+    ai_.findCandidates(s);
     ui.NastavTitulek(Titulek::Display, 0, "");
     ui.prekresli();
     const int volba = tipDialog(ai_);

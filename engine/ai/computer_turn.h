@@ -29,7 +29,7 @@ class PocitacovyHrac : public ComputerPlayer {
 
   protected:
     // The search and scoring of one computer move (self-play measures it).
-    virtual void hledej() { ai_.GOClick(hra_.stav()); }
+    virtual void hledej() { ai_.findCandidates(hra_.stav()); }
 
   private:
     bool noveKameny() const;

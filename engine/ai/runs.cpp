@@ -73,7 +73,7 @@ void TAI::najdiBehy(const GameState& s, uint8_t smer) {
     }
 }
 
-void TAI::GOClick(const GameState& s) {
+void TAI::findCandidates(const GameState& s) {
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y) Deska[x][y] = s.Pole[x][y].Pevny;
     Behy.fill(Beh{});

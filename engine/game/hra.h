@@ -11,8 +11,8 @@
 #include "engine/game/computer_seat.h"
 #include "engine/game/game_state.h"
 #include "engine/game/game_ui.h"
+#include "engine/game/placement_checker.h"
 #include "engine/game/random.h"
-#include "engine/game/validator.h"
 #include "engine/game/word_store.h"
 #include "engine/record/move_record.h"
 
@@ -38,7 +38,7 @@ class Hra {
     void MainInit();
     // One tick of the game timer (interval 1 or 1000): the start of a game,
     // the clocks and the time limit. Menu ticks (interval 0) are not the game's.
-    void DXTimer1Timer();
+    void frameTick();
     // The next-move button: ends the move unless a tile is being carried.
     void PrehazujClick();
     // Ends the move: both checks, scoring, fixing the tiles, hand-over, and
@@ -86,7 +86,7 @@ class Hra {
     WordCursor& slovnik_;
     TZapis& zapis_;
     ComputerPlayer* pc_ = nullptr;
-    TKontrolaForm kontrola_;
+    PlacementChecker kontrola_;
     int interval_ = 0;
     bool zapnut_ = false;
     std::exception_ptr odlozenaChyba_;

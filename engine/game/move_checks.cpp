@@ -41,8 +41,8 @@ bool Hra::Test() {
         s_.Opakovat = 0;
         for (int y = 1; y <= kBoard; ++y)
             for (int x = 1; x <= kBoard; ++x)
-                kontrola_.setpole(x, y, s_.Pole[x][y].Pevny, s_.Pole[x][y].Novy);
-        kontrola_.SetUdaje(s_.MinPismen, s_.CasVyprsel, s_.PrvniTah);
+                kontrola_.setSquare(x, y, s_.Pole[x][y].Pevny, s_.Pole[x][y].Novy);
+        kontrola_.setRules(s_.MinPismen, s_.CasVyprsel, s_.PrvniTah);
         const auto v = kontrola_.test(ui_);
         if (!v) continue;
         s_.HlidatLimit = 0;  // the box took over the expired time limit

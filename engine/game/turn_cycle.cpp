@@ -134,7 +134,7 @@ void Hra::tahPC() {
     ui_.NastavTitulek(Titulek::Display, 0, "");
 }
 
-void Hra::DXTimer1Timer() {
+void Hra::frameTick() {
     if (interval_ == 0 || !zapnut_) return;
     vstup([&] {
         if (s_.StartHry) {

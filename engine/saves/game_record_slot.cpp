@@ -3,7 +3,7 @@
 #include <limits>
 #include <optional>
 
-#include "engine/game/clock_format.h"
+#include "engine/game/clock_text.h"
 #include "engine/game/menu_reset.h"
 #include "engine/record/move_record.h"
 #include "engine/saves/record_part.h"

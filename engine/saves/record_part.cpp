@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "engine/game/clock_format.h"
+#include "engine/game/clock_text.h"
 #include "engine/game/game_state.h"
 
 namespace tb {

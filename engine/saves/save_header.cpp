@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/game/clock_format.h"
+#include "engine/game/clock_text.h"
 #include "engine/saves/slot_files.h"
 #include "files/file_lines.h"
 

@@ -19,8 +19,8 @@
 #include "app/game_app.h"
 #include "engine/game/tile_positions.h"
 #include "files/text.h"
-#include "platform/dummy_drivers.h"
 #include "store/memory_word_store.h"
+#include "support/dummy_drivers.h"
 #include "support/fakes.h"
 #include "support/game_driver.h"
 #include "support/scripted_events.h"
@@ -65,7 +65,7 @@ struct Sezeni : OknaSkript {
 
     HerniAplikace& hra() { return *hra_; }
     GameState& s() { return hra_->stav(); }
-    TForm1& form() { return hra_->screen().form(); }
+    GameForm& form() { return hra_->screen().form(); }
     TMainMenu& menu() { return hra_->menu(); }
     Bitmap& obraz() { return app().surface(); }
     std::filesystem::path soubor(const std::string& rel) const { return dir.path() / rel; }

@@ -113,7 +113,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     });
     t.dialog("Button1");
     t.potom([&] {
-        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(t.okno().name, "GameForm");
         EXPECT_EQ(novych(t.s()), 0);
         EXPECT_EQ(naStojanu(t.s(), 1), 7);
         EXPECT_EQ(t.s().NaTahu, 1);
@@ -132,7 +132,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     // Correcting it oneself leaves the tiles where they lie, the move open.
     t.dialog("Button2");
     t.potom([&] {
-        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(t.okno().name, "GameForm");
         EXPECT_EQ(t.noveSlovo(8, 8), slovo);
         EXPECT_EQ(t.s().NaTahu, 1);
     });
@@ -443,7 +443,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.dialog("Prubeh");
     t.potom([&] {
         const GameState& s = t.s();
-        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(t.okno().name, "GameForm");
         EXPECT_TRUE(s.Prohlizeni);
         EXPECT_EQ(s.CisloTahu, 1);
         EXPECT_EQ(pevnych(s), 0);
@@ -621,7 +621,7 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     t.potom([&] { EXPECT_EQ(t.okno().name, "TGMenu"); });
     t.dialog("Return");
     t.potom([&] {
-        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(t.okno().name, "GameForm");
         EXPECT_TRUE(t.app().timer().Enabled()) << "the clocks run again";
     });
     t.odejdi();
@@ -645,7 +645,7 @@ TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenB
     t.slot(2);
     t.cekej(35000);
     t.potom([&] {
-        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(t.okno().name, "GameForm");
         EXPECT_TRUE(t.s().Nese);
         EXPECT_EQ(t.s().ZbyvaCasu, 0);
         EXPECT_EQ(t.form().Odpocet->caption, "0:00:00");
@@ -662,7 +662,7 @@ TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenB
     t.dialog("Button1");
     t.potom([&] {
         const GameState& s = t.s();
-        EXPECT_EQ(t.okno().name, "TForm1");
+        EXPECT_EQ(t.okno().name, "GameForm");
         EXPECT_EQ(pevnych(s), 0);
         EXPECT_EQ(s.NaTahu, 1) << "the computer passed in its turn";
         EXPECT_EQ(s.ZbyvaCasu, 30);
@@ -710,7 +710,7 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
             t.klavesa(27);
             return;
         }
-        ASSERT_EQ(t.okno().name, "TForm1");
+        ASSERT_EQ(t.okno().name, "GameForm");
         ASSERT_LT(++tahu, 150);
         EXPECT_FALSE(t.form().tlacitka[kTip].ON->visible) << "lit after its window closed";
         EXPECT_EQ(chybaKamenu(t.s()), "") << tahu;

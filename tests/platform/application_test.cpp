@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dummy_drivers.h"
 #include "platform/draw.h"
+#include "support/dummy_drivers.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"
 
@@ -26,7 +26,7 @@ Bitmap filled(int w, int h, Rgb c) {
 TEST(Application, AModalWindowReturnsToItsCallerAndRestoresThePictureUnderIt) {
     Fixture f;
     const Picture red("Pozadi", filled(300, 200, Rgb{200, 0, 0}));
-    Window main("TForm1");
+    Window main("GameForm");
     main.autoPaint = false;
     Control& button = main.add<Control>("TestSlo", Rect{10, 10, 50, 20});
     Window dialog("TChyba1Box", {362, 284, 300, 200});
@@ -76,7 +76,7 @@ TEST(Application, QuittingEndsEveryLoopAndF12WritesAScreenshot) {
     Fixture f;
     test::TempDir dir;
     f.app.screenshotDir = dir.path() / "Screenshots";
-    Window main("TForm1");
+    Window main("GameForm");
     Window dialog("TGMenu", {378, 209, 250, 350});
     int result = -1;
     main.onShow = [&] { result = f.app.showModal(dialog); };
@@ -90,7 +90,7 @@ TEST(Application, QuittingEndsEveryLoopAndF12WritesAScreenshot) {
 
 TEST(Application, TheMainLoopTicksTheTimerOnPinnedTime) {
     Fixture f;
-    Window main("TForm1");
+    Window main("GameForm");
     int seconds = 0;
     f.app.timer().SetInterval(1000);
     f.app.timer().SetEnabled(true);
@@ -105,7 +105,7 @@ TEST(Application, TheMainLoopTicksTheTimerOnPinnedTime) {
 
 TEST(Application, EditBoxesShowOverTheGamePictureOnEveryFlip) {
     Fixture f;
-    Window main("TForm1");
+    Window main("GameForm");
     main.autoPaint = false;
     Edit& name = main.add<Edit>("MJmeno1", Rect{300, 300, 120, 24});
     f.app.timer().SetInterval(0);
@@ -129,7 +129,7 @@ TEST(Application, EditBoxesShowOverTheGamePictureOnEveryFlip) {
 
 TEST(Application, TheWindowLearnsWhereThePointerIsAfterAnAnimationAndBeforeAPress) {
     Fixture f;
-    Window main("TForm1");
+    Window main("GameForm");
     main.autoPaint = false;
     std::vector<std::string> log;
     main.onMouseMove = [&](int x, int y) {

@@ -3,8 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "dummy_drivers.h"
 #include "platform/draw.h"
+#include "support/dummy_drivers.h"
 #include "support/temp_dir.h"
 
 namespace tb {

@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "dummy_drivers.h"
 #include "platform/draw.h"
+#include "support/dummy_drivers.h"
 #include "support/temp_dir.h"
 
 namespace tb {

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "dummy_drivers.h"
 #include "platform/mixer_backend.h"
+#include "support/dummy_drivers.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 

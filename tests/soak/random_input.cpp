@@ -90,7 +90,7 @@ Bod NahodnyVstup::vMenu(HerniAplikace& hra) {
 // nine buttons, exchange marks, any tile, anywhere.
 Bod NahodnyVstup::veHre(HerniAplikace& hra) {
     const GameState& s = hra.stav();
-    TForm1& f = hra.screen().form();
+    GameForm& f = hra.screen().form();
     auto kolem = [&](Bod b) { return Bod{b.x + mezi(2, 30), b.y + mezi(2, 30)}; };
     const int volba = podleVah([&](int n) { return nahoda(n); }, {28, 27, 20, 5, 5, 15});
     switch (volba) {

@@ -7,8 +7,8 @@
 #include "app/app_main.h"
 #include "app/game_app.h"
 #include "files/text.h"
-#include "platform/dummy_drivers.h"
 #include "soak/random_input.h"
+#include "support/dummy_drivers.h"
 #include "support/tile_invariants.h"
 
 namespace tb::test {

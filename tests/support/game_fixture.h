@@ -31,7 +31,7 @@ struct HerniStul {
     void start() {
         s.StartHry = 1;
         hra.NastavCasovac(true, 1);
-        hra.DXTimer1Timer();
+        hra.frameTick();
     }
     // The player on move lays `kolik` tiles along the path and ends the move.
     void tah(int kolik) {

@@ -92,7 +92,7 @@ int run(int argc, char** argv) {
         app.flip();
     };
 
-    Window main("TForm1");
+    Window main("GameForm");
     main.autoPaint = false;
     Control& next = main.add<Control>("NextON", Rect{911, 469, 45, 45});
     const Picture* lit = nullptr;

@@ -15,7 +15,7 @@ int hintCommand(ToolEnv& env) {
     nactiUlozenouHru(env.args().front(), s);
     auto kurzor = env.store().openCursor();
     TAI ai(*kurzor);
-    ai.GOClick(s);
+    ai.findCandidates(s);
     for (int n = 1; n <= ai.PocetKandidatu; ++n) {
         const Kandidat& k = ai.Kandidati[n];
         env.out << cp1250ToUtf8(k.Slovo) << '\t' << k.Body << '\t' << k.X << '\t' << k.Y << '\t'

@@ -98,7 +98,7 @@ int playCommand(ToolEnv& env) {
     auto kurzor = env.store().openCursor();
     Hra hra(s, ui, rnd, *kurzor, zapis);
     hra.NastavCasovac(true, 1);
-    hra.DXTimer1Timer();  // resumes the game as its first tick does
+    hra.frameTick();  // resumes the game as its first tick does
     LoadZobrazPole(s);
     s.NahranaHra = 0;
 

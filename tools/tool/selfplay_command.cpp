@@ -109,7 +109,7 @@ std::string hra(ToolEnv& env, const Nastaveni& n, int i, uint64_t seed, std::vec
     }
     s.StartHry = 1;
     h.NastavCasovac(true, 1);
-    h.DXTimer1Timer();
+    h.frameTick();
     if (!ui.konec) throw Porusena{"game " + std::to_string(i) + " did not end"};
     over(kontrolaKamenu(s));
     over(kontrolaBodu(s, zapis.radky()));

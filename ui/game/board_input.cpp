@@ -147,7 +147,7 @@ void GameScreen::OpanelMouseMove(Control& c, int, int) {
         return;
     }
     s.CilX = s.UlozenyHrac + 20;  // names no board square
-    s.CilY = TForm1::slotOf(c);
+    s.CilY = GameForm::slotOf(c);
     form_.KurzorAno->left = c.left - 5;
     form_.KurzorAno->top = c.top - 5;
     form_.KurzorAno->visible = true;
@@ -156,7 +156,7 @@ void GameScreen::OpanelMouseMove(Control& c, int, int) {
 
 void GameScreen::OpanelClick(Control& c) {
     GameState& s = ctx_.s;
-    const int slot = TForm1::slotOf(c);
+    const int slot = GameForm::slotOf(c);
     if (!s.Nese || slot < 1 || slot > kRack || s.Zasobnik[s.UlozenyHrac][slot] != 0) return;
     polozDrzeny();
     form_.umisti(s.DrzenyKamen, c.left, c.top, true);

@@ -36,7 +36,7 @@ const Rgb kSeda{128, 128, 128};
 
 }  // namespace
 
-TForm1::TForm1() : Window("TForm1") {
+GameForm::GameForm() : Window("GameForm") {
     autoPaint = false;
     HraciPlocha = &add<Control>("HraciPlocha", Rect{129, 98, 570, 569});
     for (int i = 1; i <= kRack; ++i) {
@@ -92,17 +92,17 @@ TForm1::TForm1() : Window("TForm1") {
     Odpocet = popisek(*this, "Odpocet", Rect{936, 729, 60, 18}, cas);
 }
 
-int TForm1::kamenOf(const Control& c) const {
+int GameForm::kamenOf(const Control& c) const {
     if (c.name.rfind("Image", 0) != 0) return 0;
     const int n = std::atoi(c.name.c_str() + 5);
     return n >= 1 && n <= kTiles && Image[n] == &c ? n : 0;
 }
 
-int TForm1::slotOf(const Control& c) {
+int GameForm::slotOf(const Control& c) {
     return c.name.empty() ? 0 : c.name.back() - '0';
 }
 
-void TForm1::umisti(int tile, int x, int y, bool ukaz) {
+void GameForm::umisti(int tile, int x, int y, bool ukaz) {
     if (tile < 1 || tile > kTiles) return;
     Control& c = *Image[tile];
     c.left = x;

@@ -1,7 +1,7 @@
 #pragma once
 // The game screen's controls: invisible placeholders whose places, sizes and
 // visibility say what the painter draws and where the mouse lands. The
-// screen paints itself (TMainForm); the window only routes the mouse.
+// screen paints itself (GamePainter); the window only routes the mouse.
 
 #include <array>
 #include <string>
@@ -22,9 +22,9 @@ struct Tlacitko {
 
 enum TlacitkoId { kNext, kChange, kBack, kFF, kKontrola, kPrubeh, kTip, kPocty, kMenu, kTlacitek };
 
-class TForm1 : public Window {
+class GameForm : public Window {
   public:
-    TForm1();
+    GameForm();
 
     Control* HraciPlocha = nullptr;
     std::array<Control*, kTiles + 1> Image{};  // Image1..Image97

@@ -94,9 +94,9 @@ void GameScreen::novaHra() {
     OdpocetCerveny(false);
 }
 
-void GameScreen::DXTimer1Timer() {
+void GameScreen::frameTick() {
     if (!hra_) return;
-    chran([&] { hra_->DXTimer1Timer(); });
+    chran([&] { hra_->frameTick(); });
     obnovUkazatel();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The game screen TForm1 at play: its controls, the painter, the mouse on
+// The game screen GameForm at play: its controls, the painter, the mouse on
 // the board, the racks and the nine buttons, and the screen side of the
 // rules (GameUi): fades, flying tiles, captions and the windows.
 
@@ -20,8 +20,8 @@ class GameScreen : public GameUi {
   public:
     GameScreen(UiContext& ctx, HerniOkna okna);
 
-    TForm1& form() { return form_; }
-    TMainForm& painter() { return painter_; }
+    GameForm& form() { return form_; }
+    GamePainter& painter() { return painter_; }
     UiContext& ctx() { return ctx_; }
     HerniOkna& okna() { return okna_; }
     // The game this screen shows (set once both exist).
@@ -48,7 +48,7 @@ class GameScreen : public GameUi {
     // previous one stays on the screen.
     void novaHra();
     // One tick of DXTimer1 while a game runs.
-    void DXTimer1Timer();
+    void frameTick();
     // Back from a window or a menu screen: a button stays lit only with the
     // pointer on it.
     void podleUkazatele();
@@ -125,8 +125,8 @@ class GameScreen : public GameUi {
 
     UiContext& ctx_;
     HerniOkna okna_;
-    TForm1 form_;
-    TMainForm painter_;
+    GameForm form_;
+    GamePainter painter_;
     Hra* hra_ = nullptr;
     bool pismenaNactena_ = false;
 };

@@ -11,7 +11,7 @@ namespace {
 constexpr int kPovrch1 = 0, kKurzorA = 1, kKurzorV = 2, kKV = 3, kMys = 4, kMysStin = 5, kCAS = 6;
 }
 
-TMainForm::TMainForm(Application& app, ImageLists& obrazky, TForm1& form, const GameState& s)
+GamePainter::GamePainter(Application& app, ImageLists& obrazky, GameForm& form, const GameState& s)
     : app_(app),
       obrazky_(obrazky),
       f_(form),
@@ -19,7 +19,7 @@ TMainForm::TMainForm(Application& app, ImageLists& obrazky, TForm1& form, const 
       pozadi_(obrazky.get("DXImageList1")),
       menu_(obrazky.get("Form1.DXMenu")) {}
 
-void TMainForm::nactiPismena() {
+void GamePainter::nactiPismena() {
     ImageList& pismena = obrazky_.get("DXPismeno");
     pismena_.clear();
     for (int n = 1; n <= kTiles; ++n) {
@@ -28,7 +28,7 @@ void TMainForm::nactiPismena() {
     }
 }
 
-void TMainForm::NactiObrazky() {
+void GamePainter::NactiObrazky() {
     ImageList& form = obrazky_.get("Form1");
     auto obr = [&](const char* jmeno) -> const Picture& { return form[form.find(jmeno)]; };
     auto poloha = [&](const char* jmeno) {
@@ -53,7 +53,7 @@ void TMainForm::NactiObrazky() {
     pozadi_[kPovrch1].assign(std::move(BackGnd1));
 }
 
-void TMainForm::PrintPozadi() {
+void GamePainter::PrintPozadi() {
     pozadi_[kPovrch1].draw(surface(), 0, 0);
     PrintPismena();
     PrintKV();
@@ -62,7 +62,7 @@ void TMainForm::PrintPozadi() {
     if (f_.KV->visible) pozadi_[kKurzorV].draw(surface(), f_.KV->left, f_.KV->top);
 }
 
-void TMainForm::PrintPismena() {
+void GamePainter::PrintPismena() {
     for (int n = 1; n <= kTiles; ++n) {
         const Control& c = *f_.Image[n];
         if (c.visible && n <= pismena_.count()) pismena_[n - 1].draw(surface(), c.left, c.top);
@@ -70,14 +70,14 @@ void TMainForm::PrintPismena() {
     PrintLabel();
 }
 
-void TMainForm::PrintKV() {
+void GamePainter::PrintKV() {
     for (int i = 1; i <= kRack; ++i) {
         const Control& c = *f_.KVs[i];
         if (c.visible) pozadi_[kKV].stretchDraw(surface(), Rect{c.left - 1, c.top, 34, 32});
     }
 }
 
-void TMainForm::PrintMyska(int x, int y) {
+void GamePainter::PrintMyska(int x, int y) {
     pozadi_[kPovrch1].draw(surface(), 0, 0);
     PrintPismena();
     if (f_.KurzorAno->visible)
@@ -87,7 +87,7 @@ void TMainForm::PrintMyska(int x, int y) {
     app_.flip();
 }
 
-void TMainForm::PrintLabel() {
+void GamePainter::PrintLabel() {
     for (int p = 1; p <= kSeats; ++p) {
         if (!f_.Jmeno[p]->visible) continue;
         CopyLabel(*f_.Jmeno[p], 120);
@@ -101,29 +101,29 @@ void TMainForm::PrintLabel() {
     if (s_.SLimitem) CopyLabel(*f_.Odpocet, 60);
 }
 
-void TMainForm::CopyLabel(const Label& l, int sirka) {
+void GamePainter::CopyLabel(const Label& l, int sirka) {
     if (l.caption.empty()) return;
     TextPainter& tp = app_.text();
     const int w = tp.textWidth(l.font, l.caption);
     tp.textOut(surface(), TextPainter::centredLeft(l.left, sirka, w), l.top, l.font, l.caption);
 }
 
-void TMainForm::VymazLabel() {
+void GamePainter::VymazLabel() {
     const Label& d = *f_.Display;
     fillRect(surface(), Rect{d.left, d.top, 79, d.height}, Rgb{0, 0, 0});
 }
 
-void TMainForm::kurzor(int x, int y) {
+void GamePainter::kurzor(int x, int y) {
     pozadi_[kMysStin].drawAlpha(surface(), Rect{x - 2, y - 2, 30, 30}, 60);
     pozadi_[kMys].draw(surface(), x, y);
     app_.flip();
 }
 
-void TMainForm::kurzor() {
+void GamePainter::kurzor() {
     kurzor(app_.mouseX(), app_.mouseY());
 }
 
-void TMainForm::tvar(int index) {
+void GamePainter::tvar(int index) {
     const Tlacitko& t = f_.tlacitka[index / 3];
     menu_[index].draw(surface(), t.OFF->left, t.OFF->top);
 }

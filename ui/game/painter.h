@@ -1,5 +1,5 @@
 #pragma once
-// TMainForm: puts the game screen's picture together. The static parts
+// GamePainter: puts the game screen's picture together. The static parts
 // (background, board, rack panels, idle buttons, score boxes) are merged once
 // per game into Povrch1; a frame is Povrch1, the visible tiles, the texts and
 // the overlays.
@@ -11,9 +11,9 @@
 
 namespace tb {
 
-class TMainForm {
+class GamePainter {
   public:
-    TMainForm(Application& app, ImageLists& obrazky, TForm1& form, const GameState& s);
+    GamePainter(Application& app, ImageLists& obrazky, GameForm& form, const GameState& s);
 
     // Item n - 1 is the picture of tile n (filled at the screen's activation).
     ImageList& DXPismeno() { return pismena_; }
@@ -42,7 +42,7 @@ class TMainForm {
 
     Application& app_;
     ImageLists& obrazky_;
-    TForm1& f_;
+    GameForm& f_;
     const GameState& s_;
     ImageList& pozadi_;
     ImageList& menu_;

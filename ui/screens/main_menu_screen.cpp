@@ -154,7 +154,7 @@ bool TMainMenu::vMenu() const {
     return h_.hra.interval() == 0 && DXDraw1_->enabled;
 }
 
-void TMainMenu::DXTimer1Timer() {
+void TMainMenu::frameTick() {
     GameState& s = h_.ctx.s;
     if (s.HudbaVypnuta) {
         intro_->PrintIntro();
@@ -232,7 +232,7 @@ void TMainMenu::DXDraw1MouseDown(int x, int y) {
     Hlaska.clear();
     // The press is handled before the next frame on every screen, so a click
     // quicker than a frame (both events waiting in one batch) still counts.
-    if (!h_.ctx.s.HudbaVypnuta && vMenu()) DXTimer1Timer();
+    if (!h_.ctx.s.HudbaVypnuta && vMenu()) frameTick();
     Klik = false;
 }
 

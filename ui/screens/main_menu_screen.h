@@ -27,7 +27,7 @@ struct MenuHost {
     UiContext& ctx;
     Hra& hra;
     UserSettings& nast;
-    // The game screen TForm1: the menu's surface and text boxes lie on it.
+    // The game screen GameForm: the menu's surface and text boxes lie on it.
     Window& form;
     // The screen's part of a reset before a new, loaded or viewed game: no
     // tile, caption or button face of the previous game stays.
@@ -68,7 +68,7 @@ class TMainMenu {
     TMainMenu& operator=(const TMainMenu&) = delete;
 
     // One menu frame; the game screen calls it on every tick at interval 0.
-    void DXTimer1Timer();
+    void frameTick();
     // The keys the game screen does not handle itself in menu mode (Esc).
     void FormKeyPress(char key);
     // The game hands back to the menus (interval 0, main screen).

@@ -1,0 +1,86 @@
+// One whole game played headless through the turn cycle: pinned chance, a
+// small dictionary grown through the word dialog, an exchange that is
+// stepped back over, and play to the last tile of the bag.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "engine/record/move_list.h"
+#include "engine/record/replay.h"
+#include "support/game_fixture.h"
+
+namespace tb {
+namespace {
+
+void hrajCelouHru(test::HerniStul& t) {
+    t.slovnik = MemoryWordStore{"pes", "les"};
+    t.start();
+    for (int tah = 1; t.ui.vysledky.empty() && tah < 300; ++tah) {
+        t.hra.frameTick();
+        t.hra.frameTick();
+        if (tah == 3) {
+            t.ui.oznaceno = {1, 2};
+            t.hra.VymenitClick();
+            t.hra.VymenitClick();
+        } else if (tah == 4) {
+            ZpetClick(t.s, t.ui, t.zapis);  // back over the exchange
+        } else {
+            t.tah(tah % 3 + 2);
+        }
+    }
+}
+
+TEST(CelaHra, SteppingBackOverAnExchangeStillDealsEveryTileOnce) {
+    test::HerniStul t(test::skriptHry(1, "", test::zamichano(2026)));
+    hrajCelouHru(t);
+    ASSERT_EQ(t.ui.vysledky.size(), 1u);
+    EXPECT_EQ(t.s.Vytazeno, kTiles);
+    EXPECT_TRUE(test::kazdyKamenJednou(t.s));
+    EXPECT_TRUE(t.ui.pravidla.empty());
+}
+
+TEST(CelaHra, RecordFileIsExactlyTheExpectedOne) {
+    test::HerniStul t(test::skriptHry(2, "", test::zamichano(7)));
+    t.ui.prohlizetPoKonci = true;
+    hrajCelouHru(t);
+    ASSERT_EQ(t.ui.vysledky.size(), 1u);
+    const std::string skutecny = t.mainDat();
+    const std::filesystem::path ocekavany =
+        std::filesystem::path(TB_SOURCE_DIR) / "tests/engine/record/data/whole_game_main.dat";
+    // TB_UPDATE_EXPECTED=1 rewrites the expected file (inspect it before committing).
+    if (std::getenv("TB_UPDATE_EXPECTED")) writeFileAtomic(ocekavany, skutecny);
+    const auto ocek = rozdelRadky(readFile(ocekavany)), skut = rozdelRadky(skutecny);
+    size_t i = 0;
+    while (i < ocek.size() && i < skut.size() && ocek[i] == skut[i]) ++i;
+    EXPECT_EQ(ocek.size(), skut.size());
+    EXPECT_EQ(i, ocek.size()) << "first different line " << i + 1;
+    EXPECT_EQ(readFile(ocekavany), skutecny);
+
+    // Browsing the finished game: every click is one record, up to the last.
+    EXPECT_EQ(t.s.Prohlizeni, 1);
+    EXPECT_EQ(t.s.CisloTahu, 1);
+    EXPECT_EQ(t.s.Vytazeno, 14);
+    int kliku = 0;
+    while (t.s.CisloTahu < t.s.PosledniTah && kliku < 300) {
+        VpredClick(t.s, t.ui, t.zapis);
+        ++kliku;
+    }
+    EXPECT_EQ(kliku, t.s.PosledniTah - 1);
+    // What a step restores (all but the number, the description and the turn time).
+    auto obnovene = [](std::vector<std::string> r) {
+        r.erase(r.begin() + 3);
+        r.erase(r.begin(), r.begin() + 2);
+        return r;
+    };
+    const auto radky = t.zapis.radky();
+    const auto zacatek = radky.begin() + (t.s.PosledniTah - 1) * kRadkuZaznamu;
+    EXPECT_EQ(obnovene(rozdelRadky(zaznamText(t.s))), obnovene({zacatek, zacatek + kRadkuZaznamu}));
+
+    const auto seznam = seznamTahu(t.s, t.zapis);
+    ASSERT_EQ(seznam.size(), static_cast<size_t>(t.s.PosledniTah - 1 + 2 + 1 + 2 + 1));
+    EXPECT_EQ(seznam.back().druh, RadekSeznamu::Druh::Cas);
+}
+
+}  // namespace
+}  // namespace tb

@@ -1,0 +1,125 @@
+#include "store/word_index.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/game/letter_codes.h"
+#include "engine/game/tiles.h"
+#include "engine/game/word_store.h"
+#include "files/text.h"
+#include "index_of.h"
+
+namespace tb {
+namespace {
+
+std::vector<std::string> allWords(const WordIndex& index) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < index.size(); ++i) out.push_back(cp1250ToUtf8(index.wordAt(i)));
+    return out;
+}
+
+TEST(WordIndex, KeepsCzechAlphabeticalOrderWithoutDuplicates) {
+    const auto index = indexOf({"žába", "cena", "čáp", "áčko", "ahoj", "zima", "čáp", "chata",
+                                "hrad", "ďas", "dům", "ůl", "úl", "ul", "tma", "ťukat", "zz"});
+    EXPECT_EQ(allWords(index), (std::vector<std::string>{"ahoj", "áčko", "cena", "chata", "čáp",
+                                                         "dům", "ďas", "hrad", "tma", "ťukat", "ul",
+                                                         "ůl", "úl", "zima", "zz", "žába"}));
+}
+
+TEST(WordIndex, SkipsRecordsNoTileCouldLay) {
+    const auto index = indexOf({"pes", "Praha", "quiz", "x", "k-k", "pes"});
+    EXPECT_EQ(allWords(index), (std::vector<std::string>{"pes"}));
+}
+
+TEST(WordIndex, ContainsOnlyExactWordsOfTheLetters) {
+    const auto index = indexOf({"pes", "pesa", "ž"});
+    struct Case {
+        std::string word;
+        bool found;
+    } cases[] = {
+        {"pes", true},
+        {"pesa", true},
+        {"\x9E", true},  // ž
+        {"pe", false},
+        {"pesy", false},
+        {"", false},
+        {"-", false},
+        {"pe-", false},
+        {"PES", false},
+        {"\x8E", false},  // Ž, not lowered
+        {std::string("pes\0", 4), false},
+        {std::string(300, 'a'), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(index.contains(c.word), c.found) << c.word;
+}
+
+TEST(WordIndex, LowerBoundFindsFirstWordNotBeforeTypedText) {
+    const auto index = indexOf({"ahoj", "čáp", "cena", "pes", "žába"});
+    struct Case {
+        std::string typed;
+        size_t pos;
+    } cases[] = {
+        {"", 0},          {"a", 0}, {"ahoj", 0}, {"ahoja", 1}, {"c", 1},    {"\xE8", 2},
+        {"\xE8\xE1p", 2}, {"d", 3}, {"pes", 3},  {"z", 4},     {"\x9E", 4}, {"\x9E\x9E", 5},
+        {"A", 0},         {"1", 0}, {"p-", 3},   {"\xC1", 5},  // Á sorts after every letter
+    };
+    for (const auto& c : cases) EXPECT_EQ(index.lowerBound(c.typed), c.pos) << c.typed;
+}
+
+TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
+    WordIndex index;
+    index.seal();
+    // Enough words to make the table grow several times, then erase half.
+    std::vector<std::string> words;
+    for (int i = 0; i < 5000; ++i) {
+        static const char kLetters[] = "abcdefghijklmnoprstu";
+        std::string w;
+        for (int n = i; n > 0 || w.empty(); n /= 20) w += kLetters[n % 20];
+        words.push_back(w);
+        EXPECT_TRUE(index.insert(w));
+    }
+    EXPECT_FALSE(index.insert(words[17]));
+    EXPECT_EQ(index.size(), words.size());
+    for (size_t i = 0; i < words.size(); i += 2) EXPECT_TRUE(index.erase(words[i]));
+    EXPECT_FALSE(index.erase(words[0]));
+    EXPECT_FALSE(index.erase("q"));
+    for (size_t i = 0; i < words.size(); ++i) EXPECT_EQ(index.contains(words[i]), i % 2 == 1);
+    EXPECT_EQ(index.size(), words.size() / 2);
+    for (size_t i = 1; i < index.size(); ++i)
+        EXPECT_LT(index.wordAt(i - 1), index.wordAt(i));  // these letters keep byte order
+    // An erased word comes back.
+    EXPECT_TRUE(index.insert(words[0]));
+    EXPECT_TRUE(index.contains(words[0]));
+}
+
+TEST(WordIndex, RefusesWordsNoMoveCouldUse) {
+    WordIndex index;
+    for (const std::string& bad :
+         std::vector<std::string>{"", "-", "Pes", "qua", "pes ", std::string(16, 'a')})
+        EXPECT_THROW(index.insert(bad), BadWordError) << bad;
+    EXPECT_EQ(index.size(), 0u);
+    // The longest word that fits the board, of the last letter.
+    EXPECT_TRUE(index.insert(std::string(15, '\x9E')));
+    EXPECT_TRUE(index.contains(std::string(15, '\x9E')));
+    EXPECT_EQ(index.wordAt(0), std::string(15, '\x9E'));
+    EXPECT_EQ(index.lowerBound(std::string(15, '\x9E')), 0u);
+    EXPECT_EQ(index.lowerBound(std::string(16, '\x9E')), 1u);  // longer sorts after
+}
+
+TEST(WordIndex, LetterCodesFollowTheLetterTable) {
+    for (int kod = 1; kod <= kLetters; ++kod) {
+        const char letter = letterInfo(kod).pismeno[0];
+        EXPECT_EQ(codeOfByte(static_cast<unsigned char>(letter)), static_cast<unsigned>(kod));
+        EXPECT_EQ(cp1250OfCodes(std::string(1, static_cast<char>(kod))), std::string(1, letter));
+        EXPECT_EQ(codeOfUnicode(cp1250ToUnicode(static_cast<unsigned char>(letter))),
+                  static_cast<unsigned>(kod));
+    }
+    int letters = 0;
+    for (int b = 0; b < 256; ++b) letters += codeOfByte(static_cast<unsigned char>(b)) != 0;
+    EXPECT_EQ(letters, kLetters);
+}
+
+}  // namespace
+}  // namespace tb

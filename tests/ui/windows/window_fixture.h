@@ -1,0 +1,55 @@
+#pragma once
+// The windows under test run on SDL's dummy drivers with the generated
+// pictures of the build tree, a small dictionary and scripted input. A test
+// queues events and checkpoints: each checkpoint runs when the window has
+// used up the events before it, looks at the open window and queues more.
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "engine/game/game_state.h"
+#include "files/text.h"
+#include "platform/application.h"
+#include "platform/image_manifest.h"
+#include "store/memory_word_store.h"
+#include "support/dummy_drivers.h"
+#include "support/scripted_events.h"
+#include "support/window_script.h"
+#include "ui/windows/ui_context.h"
+
+namespace tb::test {
+
+inline std::string cp(const char* utf8) {
+    return utf8ToCp1250(utf8);
+}
+
+struct WindowsFixture : OknaSkript {
+    WindowsFixture() {
+        pripoj(app, events,
+               [] { throw std::runtime_error("the window is still open at the end"); });
+    }
+
+    // The game screen's picture under the windows.
+    void hraciPlocha() {
+        auto& form = images.get("Form1");
+        form[form.find("Pozadi")].draw(app.surface(), 0, 0);
+        form[form.find("HraciPlocha")].draw(app.surface(), 129, 98);
+        form[form.find("Panel1")].draw(app.surface(), 235, 707);
+        form[form.find("Panel2")].draw(app.surface(), 235, 4);
+    }
+
+    ManualTicks clock;
+    ScriptedEvents events{&clock};
+    Display display{false};
+    Application app{display, events, clock};
+    FileRoot root{TB_ROOT_DIR};
+    ImageLists images{root, ImageManifest::load(root)};
+    GameState s;
+    MemoryWordStore slovnik{"pes", "kolo", "auto"};
+    std::unique_ptr<WordCursor> kurzor = slovnik.openCursor();
+    std::vector<int> zvuky;
+    UiContext ctx{app, images, s, *kurzor, root, root, [this](int n) { zvuky.push_back(n); }};
+};
+
+}  // namespace tb::test
