@@ -1,6 +1,8 @@
 // Whole sessions through the real application: the intro, the menus, a game
 // of a person against the computer with every dialog it can meet, saving,
 // loading, the end of a game, its record and the record screens.
+#include <sys/stat.h>
+
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/saved_game.h"
@@ -519,7 +521,8 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     // the music goes on while the viewer's clocks stand.
     size_t skladeb = 0;
     t.menuTlacitko(3);
-    t.naPozici(3);
+    t.menuTlacitko(16 + 3);
+    t.menuTlacitko(15, true);  // a click quicker than a frame counts too
     t.cekej(200);
     t.potom([&] {
         const GameState& s = t.s();
@@ -572,6 +575,22 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     t.menuKlik(317 + 90, 470 + 15);
     t.potom([&] { t.events.type(slovo); });
     t.menuTlacitko(31);
+    // Each press of Add (31) or Remove (32) says what became of the word in the box.
+    struct Krok {
+        const char* slovo;
+        int tlacitko;
+        const char* hlaska;
+    };
+    for (const Krok k : {Krok{"kvakvaš", 32, "Slovo odebráno"},
+                         {"kvakvaš", 32, "Slovo ve slovníku není"},
+                         {"kvakvaš", 31, "Slovo přidáno"},
+                         {"kvakvaš", 31, "Slovo už ve slovníku je"},
+                         {"ab1", 31, "Není české slovo"},
+                         {"", 32, "Zadejte slovo"}}) {
+        t.potom([&t, k] { t.menu().SlovnikO().text = cp(k.slovo); });
+        t.menuTlacitko(k.tlacitko);
+        t.potom([&t, k] { EXPECT_EQ(t.menu().Hlaska, k.hlaska) << k.slovo; });
+    }
     t.menuKlik(469 + 100, 244 + 10);
     t.menuKlik(660, 320);
     t.menuTlacitko(33);
@@ -743,6 +762,14 @@ TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) 
     t.menuTlacitko(8);
     t.menuTlacitko(29);
     t.menuTlacitko(30);
+    // Without a person in play the game is refused, and said why.
+    t.menuTlacitko(27);
+    t.menuTlacitko(13);
+    t.potom([&] {
+        EXPECT_EQ(t.menu().MenuObrazovka, kMenuNova);
+        EXPECT_EQ(t.menu().Hlaska, "Aspoň jeden hráč musí být člověk");
+    });
+    t.menuTlacitko(27);
     t.menuTlacitko(13);
     t.cekej(100);
     Pozice predTahem;
@@ -816,12 +843,19 @@ TEST(Session, AGameThatCannotStartOrReadItsSettingsSaysSoInABox) {
     }
     Sezeni t;
     std::filesystem::create_directories(t.soubor("Data"));
+    std::filesystem::create_directories(t.soubor("Save"));
     std::ofstream(t.soubor("Data/User.dat")) << "hlasitost\r\n";
+    // A saved game that is a pipe shows as unreadable, and does not hang the load screen.
+    ASSERT_EQ(mkfifo(t.soubor("Save/1.dat").c_str(), 0600), 0);
     t.potom([&] {
         EXPECT_NE(t.text("Radek").find(cp("Nastavení nelze přečíst")), std::string::npos);
         t.snimek("settings_set_aside");
         t.klikni("Button1");
     });
+    t.klavesa(27);
+    t.cekej(100);
+    t.menuTlacitko(2);
+    t.potom([&] { EXPECT_TRUE(t.menu().hlavicka().Necitelna); });
     t.klavesa(27);
     t.cekej(100);
     t.klavesa(27);

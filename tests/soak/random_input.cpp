@@ -36,27 +36,23 @@ Bod NahodnyVstup::bodV(Rect r) {
     return {r.x + nahoda(std::max(r.w, 1)), r.y + nahoda(std::max(r.h, 1))};
 }
 
-// Menu screens: mostly their buttons from the hit table, the name and word
-// boxes where they show.
+// Menu screens: mostly their buttons from the hit table (a range of it and
+// how many times each is put in), the name and word boxes where they show.
 Bod NahodnyVstup::vMenu(HerniAplikace& hra) {
-    TMainMenu& m = hra.menu();
-    const auto& r = TMainMenu::Recty();
-    std::vector<Rect> cile;
-    auto pridej = [&](int od, int po, int kolikrat = 1) {
-        for (int k = 0; k < kolikrat; ++k)
-            for (int i = od; i <= po; ++i) cile.push_back(r[i]);
+    struct Rozsah {
+        int od, po, kolikrat;
     };
+    TMainMenu& m = hra.menu();
+    std::vector<Rozsah> rozsahy;
+    std::vector<Rect> cile;
     switch (m.MenuObrazovka) {
         case kMenuHlavni:
-            pridej(1, 1, 8);  // a new game most often: that is where the play is
-            pridej(2, 5, 2);
-            if (sance(3)) pridej(6, 6);  // Exit ends the session, now and then
+            // A new game most often: that is where the play is. Exit ends the
+            // session, now and then.
+            rozsahy = {{1, 1, 8}, {2, 5, 2}, {6, 6, sance(3)}};
             break;
         case kMenuNova:
-            pridej(7, 12);
-            pridej(13, 13, 4);
-            pridej(14, 14);
-            pridej(27, 30, 2);
+            rozsahy = {{7, 12, 1}, {13, 13, 4}, {14, 14, 1}, {27, 30, 2}};
             for (int p = 1; p <= kSeats; ++p)
                 if (m.MJmeno(p).visible) cile.push_back(m.MJmeno(p).bounds());
             break;
@@ -64,24 +60,23 @@ Bod NahodnyVstup::vMenu(HerniAplikace& hra) {
         case kMenuNactiPrubeh:
         case kMenuUloz:
         case kMenuUlozPrubeh:
-            pridej(17, 26);
-            pridej(15, 15, 4);
-            pridej(16, 16, 2);
+            rozsahy = {{17, 26, 1}, {15, 15, 4}, {16, 16, 2}};
             break;
         case kMenuNastaveni:
-            pridej(31, 32, 2);
-            pridej(33, 33, 2);
+            rozsahy = {{31, 32, 2}, {33, 33, 2}};
             for (const Control* c :
                  {static_cast<Control*>(&m.SlovnikO()), static_cast<Control*>(&m.DBListBox1())})
                 if (c->visible) cile.insert(cile.end(), 3, c->bounds());
             break;
         case kMenuInfo:
-            pridej(34, 36);
-            pridej(35, 35);
+            rozsahy = {{34, 36, 1}, {35, 35, 1}};
             break;
         default:
             break;
     }
+    for (const Rozsah& r : rozsahy)
+        for (int i = r.od; i <= r.po; ++i)
+            cile.insert(cile.end(), r.kolikrat, TMainMenu::Recty()[i]);
     if (cile.empty() || sance(12)) return {nahoda(kSirka), nahoda(kVyska)};
     return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
 }
@@ -160,28 +155,17 @@ void NahodnyVstup::klavesa(HerniAplikace& hra) {
     const int esc = intro ? 400 : hlavniMenu ? 1 : 30;
     static const std::string pismena =
         utf8ToCp1250("aábcčdďeéěfghiíjklmnňoóprřsštťuůúvyýzžAKZ09 .-");
-    auto klav = [&](int k) { fronta_.push_back({EventKind::KeyPress, 0, 0, 1, k}); };
-    switch (podleVah([&](int n) { return nahoda(n); }, {esc, 60, 60, 15, 400, 50, 2})) {
-        case 0:
-            return klav(27);
-        case 1:
-            return klav(13);
-        case 2:
-            return klav(8);
-        case 3:
-            return klav('\\');
-        case 4:
-            return klav(
-                static_cast<unsigned char>(pismena[nahoda(static_cast<int>(pismena.size()))]));
-        case 5: {
-            static const int specialni[] = {kKeyUp,       kKeyDown, kKeyPageUp,
-                                            kKeyPageDown, kKeyHome, kKeyEnd};
-            fronta_.push_back({EventKind::KeyDown, 0, 0, 1, specialni[nahoda(6)]});
-            return;
-        }
-        default:
-            fronta_.push_back({EventKind::KeyDown, 0, 0, 1, kKeyF11});
+    static const int specialni[] = {kKeyUp, kKeyDown, kKeyPageUp, kKeyPageDown, kKeyHome, kKeyEnd};
+    const int volba = podleVah([&](int n) { return nahoda(n); }, {esc, 60, 60, 15, 400, 50, 2});
+    if (volba >= 5) {
+        fronta_.push_back(
+            {EventKind::KeyDown, 0, 0, 1, volba == 5 ? specialni[nahoda(6)] : kKeyF11});
+        return;
     }
+    const int klavesy[] = {
+        27, 13, 8, '\\',
+        static_cast<unsigned char>(pismena[nahoda(static_cast<int>(pismena.size()))])};
+    fronta_.push_back({EventKind::KeyPress, 0, 0, 1, klavesy[volba]});
 }
 
 bool NahodnyVstup::polozRadu(HerniAplikace& hra) {

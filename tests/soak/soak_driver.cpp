@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 #include "app/app_main.h"
@@ -19,25 +20,11 @@ namespace {
 constexpr uint32_t kMaxBezOddechu = 300000;
 constexpr long kMaxSmycek = 2000000;
 
-long g_udalost = 0;
-
 // A fault of the game found by the soak. Not a std::exception, so that no
 // handler of the game can swallow it on its way out.
 struct Nalez {
     std::string co;
 };
-
-// An event as a line of the trace.
-std::string popis(const Event& e) {
-    static const char* const druh[] = {"move", "down", "up", "wheel", "key", "special", "quit"};
-    std::string s = druh[static_cast<int>(e.kind)];
-    if (e.kind == EventKind::KeyPress || e.kind == EventKind::KeyDown)
-        return s + " " + std::to_string(e.key);
-    s += " " + std::to_string(e.x) + "," + std::to_string(e.y);
-    if (e.button != 1) s += " button " + std::to_string(e.button);
-    if (e.kind == EventKind::Wheel) s += " " + std::to_string(e.wheel);
-    return s;
-}
 
 // Input and clock of one soak. Time moves by the waits of the loop and a
 // little at every reading of the clock; readings that pile up without a rest
@@ -63,25 +50,17 @@ class Pohon : public EventSource, public Ticks {
             quit_ = true;
             return true;
         }
-        const std::string kde = kdeJsme(*hra_);
-        ++v_.kde[kde];
         e = vstup_.dalsi(*hra_);
-        if (stopa)
-            *stopa << v_.udalosti + 1 << " " << now_ << " [" << kde << "] " << popis(e) << "\n";
-        g_udalost = ++v_.udalosti;
-        doruceno_ = now_;
+        ++v_.udalosti;
         cekaNaOddech_ = true;
         return true;
     }
 
     void wait(uint32_t ms) override {
         if (cekaNaOddech_) {
-            v_.maxCasUdalosti = std::max(v_.maxCasUdalosti, now_ - doruceno_);
             cekaNaOddech_ = false;
             if (hra_) dalsiAz_ = now_ + vstup_.prodleva(*hra_);
         }
-        v_.maxBezOddechu = std::max(v_.maxBezOddechu, now_ - oddech_);
-        v_.maxSmycek = std::max(v_.maxSmycek, smycky_);
         now_ += ms;
         oddech_ = now_;
         smycky_ = 0;
@@ -102,7 +81,6 @@ class Pohon : public EventSource, public Ticks {
         return now_;
     }
 
-    std::ostream* stopa = nullptr;
     // Once a fault is on its way out, the game's cleanup must not raise another.
     bool selhal = false;
 
@@ -121,15 +99,6 @@ class Pohon : public EventSource, public Ticks {
         throw Nalez{std::move(co)};
     }
 
-    static std::string kdeJsme(HerniAplikace& hra) {
-        const Window* top = hra.ctx().app.top();
-        if (top && top != &hra.screen().form()) return top->name;
-        if (hra.stav().HudbaVypnuta) return "intro";
-        if (hra.ctx().app.timer().Interval() == 0)
-            return "menu " + std::to_string(hra.menu().MenuObrazovka);
-        return hra.stav().Prohlizeni ? "viewer" : "game";
-    }
-
     // At rest: the windows and screens shown, the games, and the tiles.
     void sleduj(HerniAplikace& hra) {
         Window* top = hra.ctx().app.top();
@@ -138,7 +107,6 @@ class Pohon : public EventSource, public Ticks {
             top_ = top;
             topJmeno_ = top->name;
             if (!hlavni) ++v_.okna[top->name];
-            if (top->name == "TKonecForm") ++v_.hryDokoncene;
             if (top->name == "TZprava") chybovyBox(*top);
         }
         const GameState& s = hra.stav();
@@ -181,7 +149,7 @@ class Pohon : public EventSource, public Ticks {
     long limit_;
     SoakVysledek& v_;
     HerniAplikace* hra_ = nullptr;
-    uint32_t now_ = 1000, oddech_ = 1000, doruceno_ = 0, dalsiAz_ = 0;
+    uint32_t now_ = 1000, oddech_ = 1000, dalsiAz_ = 0;
     long smycky_ = 0;
     int cteni_ = 0;
     bool cekaNaOddech_ = false;
@@ -209,17 +177,11 @@ std::vector<std::string> argumenty(const SoakNastaveni& n, int relace) {
 
 }  // namespace
 
-long soakUdalost() {
-    return g_udalost;
-}
-
 SoakVysledek soak(const SoakNastaveni& n) {
     (void)kDummyDrivers;
     SoakVysledek v;
     NahodnyVstup vstup(n.seed);
     Pohon pohon(vstup, n.udalosti, v);
-    pohon.stopa = n.stopa;
-    g_udalost = 0;
     while (!pohon.konec()) {
         std::string proc;
         AppDrivers d{.events = &pohon,
@@ -253,29 +215,21 @@ SoakVysledek soak(const SoakNastaveni& n) {
 }
 
 std::unique_ptr<MemoryWordStore> soakSlovnik() {
-    static const char* const kSlova[] = {
-        "a",     "ale",  "ano",   "auto", "bez",  "byl",  "by",   "cesta", "co",   "čas",   "den",
-        "dva",   "dům",  "e",     "hora", "hrad", "já",   "jak",  "je",    "jed",  "jeden", "jen",
-        "kde",   "kdo",  "kolo",  "kost", "kos",  "krok", "les",  "led",   "lev",  "list",  "lod",
-        "loď",   "malý", "máma",  "med",  "mez",  "mír",  "most", "my",    "na",   "nad",   "nebo",
-        "nos",   "nota", "noc",   "nový", "o",    "od",   "oko",  "on",    "ona",  "oni",   "osa",
-        "pan",   "pes",  "pec",   "pero", "pivo", "po",   "pod",  "pole",  "pro",  "rok",   "ruka",
-        "ryba",  "řeka", "sen",   "se",   "sed",  "sek",  "seno", "síla",  "sklo", "slon",  "sto",
-        "strom", "sůl",  "šat",   "ta",   "tak",  "ten",  "to",   "tok",   "tón",  "tu",    "ty",
-        "u",     "už",   "v",     "vata", "vek",  "věk",  "víno", "voda",  "vůz",  "z",     "za",
-        "zase",  "žena", "život", "at",   "ty",   "ne",   "ni",   "in",    "od",   "dno",   "ani",
-        "kat",   "kot",  "rak",   "sak",  "tak",  "les",  "kil",  "lak",   "las",  "pas",   "pat",
-        "pata",  "rek",  "ret",   "rty",  "sok",  "sad",  "sady", "tam",   "tma",  "um",    "ucho",
-        "val",   "vak",  "vir",   "oba",  "obr",  "ode",  "oka",  "oči",   "oves", "pila",  "plot",
-        "prak",  "sen",  "sever", "sova", "stan", "stop", "svět", "syn",   "tele", "tety",  "teta",
-        "topol", "trn",  "trh",   "uzel", "vlak", "vrak", "zub",  "žák",
-    };
+    static const std::string kSlova =
+        "a ale ano auto bez byl by cesta co čas den dva dům e hora hrad já jak je jed jeden jen "
+        "kde kdo kolo kost kos krok les led lev list lod loď malý máma med mez mír most my na nad "
+        "nebo nos nota noc nový o od oko on ona oni osa pan pes pec pero pivo po pod pole pro rok "
+        "ruka ryba řeka sen se sed sek seno síla sklo slon sto strom sůl šat ta tak ten to tok tón "
+        "tu ty u už v vata vek věk víno voda vůz z za zase žena život at ne ni in dno ani kat kot "
+        "rak sak kil lak las pas pat pata rek ret rty sok sad sady tam tma um ucho val vak vir oba "
+        "obr ode oka oči oves pila plot prak sever sova stan stop svět syn tele tety teta topol "
+        "trn "
+        "trh uzel vlak vrak zub žák";
     auto slovnik = std::make_unique<MemoryWordStore>();
     auto kurzor = slovnik->openCursor();
-    for (const char* s : kSlova) {
-        const std::string w = utf8ToCp1250(s);
-        if (!kurzor->Lookup(w)) kurzor->InsertWord(w);
-    }
+    std::istringstream slova(kSlova);
+    for (std::string s; slova >> s;)
+        if (const std::string w = utf8ToCp1250(s); !kurzor->Lookup(w)) kurzor->InsertWord(w);
     return slovnik;
 }
 
