@@ -63,6 +63,12 @@ struct Sezeni : OknaSkript {
         return rc;
     }
 
+    // Runs the game to its end, which must come after the last checkpoint.
+    void hraj(std::vector<std::string> args) {
+        EXPECT_EQ(spust(std::move(args)), 0);
+        EXPECT_TRUE(hotovo());
+    }
+
     HerniAplikace& hra() { return *hra_; }
     GameState& s() { return hra_->stav(); }
     GameForm& form() { return hra_->screen().form(); }
@@ -174,6 +180,15 @@ struct Sezeni : OknaSkript {
                 slova->InsertWord(g.Kameny[k].Pismeno + rada);
                 slova->InsertWord(rada + g.Kameny[k].Pismeno);
             }
+    }
+    // Every fixed tile of the board shows its letter on its square.
+    void deskaUkazana() {
+        for (int x = 1; x <= kBoard; ++x)
+            for (int y = 1; y <= kBoard; ++y)
+                if (const int k = s().Pole[x][y].Pevny) {
+                    const Bod b = polohaNaDesce(x, y);
+                    EXPECT_TRUE(naObrazovce(pismeno(k), b.x, b.y, 16, 12)) << x << "," << y;
+                }
     }
     ImageList& obrazky(const char* list) { return hra_->ctx().images.get(list); }
     const Picture& pismeno(int tile) { return hra_->screen().painter().DXPismeno()[tile - 1]; }

@@ -163,12 +163,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_GT(pevnych(s), 3);
         EXPECT_EQ(s.NaTahu, 1);
         EXPECT_EQ(naStojanu(s, 1), 7);
-        for (int x = 1; x <= kBoard; ++x)
-            for (int y = 1; y <= kBoard; ++y)
-                if (const int k = s.Pole[x][y].Pevny) {
-                    const Bod b = polohaNaDesce(x, y);
-                    EXPECT_TRUE(t.naObrazovce(t.pismeno(k), b.x, b.y, 16, 12)) << x << "," << y;
-                }
+        t.deskaUkazana();
         EXPECT_EQ(chybaKamenu(s), "");
     });
 
@@ -371,12 +366,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(s.Hraci[1].Jmeno, "Eva");
         EXPECT_EQ(s.NahranaHra, 0) << "the board has been revealed";
         EXPECT_EQ(t.hra().hra().interval(), 1000);
-        for (int x = 1; x <= kBoard; ++x)
-            for (int y = 1; y <= kBoard; ++y)
-                if (const int k = s.Pole[x][y].Pevny) {
-                    const Bod b = polohaNaDesce(x, y);
-                    EXPECT_TRUE(t.naObrazovce(t.pismeno(k), b.x, b.y, 16, 12)) << x << "," << y;
-                }
+        t.deskaUkazana();
     });
     // The loaded game goes on.
     t.tlacitko(kNext);
@@ -385,19 +375,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(chybaKamenu(t.s()), "");
     });
     t.odejdi();
-    EXPECT_EQ(t.spust({}), 0);
-    EXPECT_TRUE(t.hotovo());
-}
-
-std::vector<std::string> radky(const std::string& text) {
-    std::vector<std::string> r;
-    for (size_t i = 0; i < text.size();) {
-        const size_t e = text.find("\r\n", i);
-        if (e == std::string::npos) break;
-        r.push_back(text.substr(i, e - i));
-        i = e + 2;
-    }
-    return r;
+    t.hraj({});
 }
 
 TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) {
@@ -433,7 +411,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
         EXPECT_EQ(t.text("Label1"),
                   cp("Jméno vítěze: ") + s.Hraci[skore[1] > skore[2] ? 1 : 2].Jmeno);
         // The record ends with the penalties, the total time and the scores.
-        const auto r = radky(t.obsah(kMainDat));
+        const auto r = rozdelRadky(t.obsah(kMainDat));
         ASSERT_EQ(r.size(), static_cast<size_t>(posledni * 34 + 4 + 1 + 2));
         EXPECT_EQ(r[posledni * 34].substr(0, 1), std::to_string(s.NaTahu));
         EXPECT_NE(r[posledni * 34].find(cp("Nevyužití všech písmen :   -")), std::string::npos);
@@ -489,7 +467,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
             parseRecordSlot(*readSlotLines(FileRoot(t.dir.path()), 3, true), "Prubeh/3");
         EXPECT_EQ(z.PosledniTah, posledni);
         EXPECT_EQ(z.Jmena[2], t.s().Hraci[2].Jmeno);
-        EXPECT_EQ(z.zapis, radky(t.obsah(kMainDat)));
+        EXPECT_EQ(z.zapis, rozdelRadky(t.obsah(kMainDat)));
     });
     // The settings from the viewer return to it: no clock, the board still
     // closed to the mouse.
@@ -514,8 +492,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
         EXPECT_FALSE(t.s().Prohlizeni);
     });
     t.klavesa(27);
-    EXPECT_EQ(t.spust({"--new-game"}), 0);
-    EXPECT_TRUE(t.hotovo());
+    t.hraj({"--new-game"});
 
     // After a restart the record screen loads it, with its players' names;
     // the music goes on while the viewer's clocks stand.
@@ -558,8 +535,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.dialog("KonecPr");
     t.cekej(100);
     t.klavesa(27);
-    EXPECT_EQ(t.spust({"--no-intro"}), 0);
-    EXPECT_TRUE(t.hotovo());
+    t.hraj({"--no-intro"});
 }
 
 TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
@@ -599,8 +575,7 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
         EXPECT_EQ(t.obsah("Data/User.dat").substr(0, 8), "100\r\n0\r\n");
     });
     t.klavesa(27);
-    EXPECT_EQ(t.spust({"--no-intro"}), 0);
-    EXPECT_TRUE(t.hotovo());
+    t.hraj({"--no-intro"});
 
     // After a restart: the settings are read back, the word is known to the
     // word test of a new game.
@@ -644,8 +619,7 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
         EXPECT_TRUE(t.app().timer().Enabled()) << "the clocks run again";
     });
     t.odejdi();
-    EXPECT_EQ(t.spust({"--no-intro"}), 0);
-    EXPECT_TRUE(t.hotovo());
+    t.hraj({"--no-intro"});
 }
 
 TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenBack) {
@@ -689,8 +663,7 @@ TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenB
         EXPECT_EQ(chybaKamenu(s), "");
     });
     t.odejdi();
-    EXPECT_EQ(t.spust({"--no-intro"}), 0);
-    EXPECT_TRUE(t.hotovo());
+    t.hraj({"--no-intro"});
 }
 
 // The person plays the hint's word on every turn (or passes), the computer
@@ -708,7 +681,7 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
             EXPECT_EQ(chybaKamenu(s), "");
             // The closing section: the penalties, the bonus of a seat that
             // went out, the total time and the final scores.
-            const auto r = radky(t.obsah(kMainDat));
+            const auto r = rozdelRadky(t.obsah(kMainDat));
             const auto konecZapisu = r.begin() + s.PosledniTah * 34;
             ASSERT_GE(r.size(), static_cast<size_t>(s.PosledniTah * 34 + 3));
             EXPECT_EQ(r.end()[-2], std::to_string(s.Hraci[1].BodyCelkem));
@@ -798,8 +771,7 @@ TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) 
         EXPECT_EQ(p, predTahem);
     });
     t.odejdi();
-    EXPECT_EQ(t.spust({"--no-intro"}), 0);
-    EXPECT_TRUE(t.hotovo());
+    t.hraj({"--no-intro"});
 }
 
 // Closing the window in the middle of the deal is answered at once: the rest
@@ -849,7 +821,6 @@ TEST(Session, AGameThatCannotStartOrReadItsSettingsSaysSoInABox) {
     ASSERT_EQ(mkfifo(t.soubor("Save/1.dat").c_str(), 0600), 0);
     t.potom([&] {
         EXPECT_NE(t.text("Radek").find(cp("Nastavení nelze přečíst")), std::string::npos);
-        t.snimek("settings_set_aside");
         t.klikni("Button1");
     });
     t.klavesa(27);

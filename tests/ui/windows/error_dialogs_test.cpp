@@ -92,7 +92,6 @@ TEST(ErrorDialogs, RuleErrorLinesFitTheirBox) {
             auto& label = f.prvek<Label>(l);
             EXPECT_LE(f.app.text().textWidth(label.font, label.caption), 282) << l;
         }
-        f.snimek("rule_error");
         f.najed("Button1OFF");
         f.klikni("Button1ON");
     });

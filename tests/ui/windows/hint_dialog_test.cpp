@@ -54,7 +54,6 @@ TEST(HintDialog, PagesThroughTheCandidatesAndLaysTheOneShown) {
         EXPECT_EQ(f.text("LaSlovo"), "kolo");
         EXPECT_EQ(f.text("LaSmer"), "Svisle");
         f.najed("PolozOFF");
-        f.snimek("hint");
         f.klikni("PolozON");
     });
     EXPECT_EQ(showHintDialog(f.ctx, f.ai), 2);
@@ -73,7 +72,6 @@ TEST(HintDialog, NoCandidateOffersOnlyClose) {
     f.potom([&] {
         EXPECT_FALSE(f.svitiBy("PolozON"));
         EXPECT_FALSE(f.svitiBy("NextON"));
-        f.snimek("hint_none");
         f.klikni("ZavriOFF");
     });
     EXPECT_EQ(showHintDialog(f.ctx, f.ai), 0);

@@ -69,7 +69,6 @@ TEST(LettersTable, ShowsTheBagTheWholeSetAndThePoints) {
         // The bag first: 83 tiles after 14 drawn.
         EXPECT_EQ(soucet(f), 83);
         EXPECT_EQ(f.text("Label1").substr(0, 5), "A .. ");
-        f.snimek("letters_table");
         f.najed("PBodyOFF");
         f.klikni("PBodyON");
     });
@@ -128,7 +127,6 @@ TEST(ResultsScreen, ShowsTheWinnerAndTellsWhetherToBrowse) {
             for (const char* p : {"Win", "Lost", "Remiza", "WPL1", "WPL2", "WPL3", "WPL4"})
                 EXPECT_EQ(f.svitiBy(p), std::string(p) == k.videt) << p;
             EXPECT_EQ(f.svitiBy("WinPL"), k.v.obrazek == VysledekObrazek::WinPL);
-            f.snimek(std::string("results_") + k.videt);
             f.najed(std::string(k.tlacitko) + "OFF");
             f.klikni(std::string(k.tlacitko) + "ON");
         });

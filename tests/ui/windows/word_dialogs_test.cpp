@@ -30,7 +30,6 @@ TEST(WordTest, AnswersForKnownAndUnknownWordsAndIgnoresAnEmptyBox) {
     });
     f.potom([&] {
         EXPECT_EQ(f.text("Vysledek"), cp("Znám"));
-        f.snimek("word_test");
         f.events.key(8).key(8).key(8).type("kolobezkam");
         f.najed("KontrolaOFF");
     });
@@ -103,7 +102,6 @@ TEST(WordMeaning, ExplainsAWordOrSaysWhetherItExistsAtAll) {
         });
         f.potom([&] {
             EXPECT_EQ(cp1250ToUtf8(f.text("Label1")), k.odpoved) << k.napsano;
-            if (std::string(k.napsano) == "pes") f.snimek("word_meaning");
             // Editing the word brings the heading back.
             for (size_t i = 0; i < cp(k.napsano).size(); ++i) f.events.key(8);
         });
@@ -146,7 +144,6 @@ TEST(WordMeaning, ALongMeaningStaysInsideTheWindow) {
         EXPECT_LE(l.top + static_cast<int>(lines.size()) * f.app.text().textHeight(l.font), 138);
         for (const auto& line : lines) EXPECT_LE(f.app.text().textWidth(l.font, line), l.width);
         EXPECT_EQ(l.caption.back(), '\x85');
-        f.snimek("word_meaning_long");
         f.klikni("ExitOFF");
     });
     showMeaningDialog(f.meaningCtx);
