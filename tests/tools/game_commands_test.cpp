@@ -58,7 +58,7 @@ TEST(Tool, HintAndPlayOnASavedGame) {
         {{"play", "9,8=p", "--answer", "add"},
          "word-error\tep\t8\t8\tH\naccepted\tep(8,8) :2,\t2\n"},
         {{"play"}, "accepted\t\t0\n"},  // a pass
-        {{"play", "1,1=p"}, "rule-error\t"},
+        {{"play", "1,1=p"}, "rule-error\t1\tp\t1\t1\t0\nrefused\n"},
     };
     for (const Case& c : cases) {
         ToolFixture t(kSlova);
