@@ -127,18 +127,12 @@ TEST(ToolMovelist, TurnsOfARecordAfterAMove) {
     EXPECT_NE(zamceno.err.find("už běží"), std::string::npos) << zamceno.err;
 }
 
-// Selfplay on every two-letter word: whole games, reproducible from the
+// Selfplay on two-letter words: whole games, reproducible from the
 // seed, and their records listed with the closing section.
 TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
     std::vector<std::string> slova;
-    const std::string pismena = "aábcčdďeéěfghiíjklmnňoóprřsštťuůúvyýzž";
-    for (const std::string a : {"a", "e", "o", "i", "s", "t", "k", "p"})
-        for (size_t i = 0; i < pismena.size();) {
-            const size_t delka = static_cast<unsigned char>(pismena[i]) < 0x80 ? 1 : 2;
-            slova.push_back(a + pismena.substr(i, delka));
-            slova.push_back(pismena.substr(i, delka) + a);
-            i += delka;
-        }
+    for (char a : std::string("aeoistkp"))
+        for (char b = 'a'; b <= 'z'; ++b) slova.push_back({a, b}), slova.push_back({b, a});
     ToolFixture t(slova);
     const auto dir = t.dir.path() / "zaznamy";
     const auto hraj = [&] {
