@@ -5,6 +5,7 @@
 
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/record_part.h"
+#include "engine/saves/save_header.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
 #include "files/file_lines.h"
@@ -66,10 +67,14 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     // The setup: the number of seats wraps, the first seat gets a name, the
     // computer keeps the second one.
     t.menuTlacitko(1);
+    // The letters limit (10) and the time limit (11, 12) wrap too.
     std::vector<int> hracu;
-    for (int i = 0; i < 3; ++i) {
-        t.menuTlacitko(8);
-        t.potom([&] { hracu.push_back(t.hra().nastaveni().NastHracu); });
+    for (int r : {8, 8, 8, 10, 10, 10, 10, 11, 12}) {
+        t.menuTlacitko(r);
+        t.potom([&] {
+            const UserSettings& n = t.hra().nastaveni();
+            hracu.push_back(n.NastHracu * 1000 + n.NastMinPismen * 100 + n.NastLimit / 30);
+        });
     }
     t.menuKlik(261 + 50, 380 + 15);
     for (int i = 0; i < 5; ++i) t.klavesa(8);
@@ -89,7 +94,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.cekej(100);
     t.potom([&] {
         EXPECT_TRUE(hodiny);
-        EXPECT_EQ(hracu, (std::vector<int>{3, 4, 2}));
+        EXPECT_EQ(hracu, (std::vector<int>{3200, 4200, 2200, 2300, 2400, 2500, 2200, 2210, 2200}));
         const GameState& s = t.s();
         EXPECT_EQ(t.hra().hra().interval(), 1000) << "the game runs";
         EXPECT_EQ(s.PocetHracu, 2);
@@ -220,6 +225,10 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     // the tile moves to another square and back to the rack.
     t.slot(1);
     t.pole(12, 12);
+    t.slot(2);
+    t.pole(12, 12);
+    t.potom([&] { EXPECT_TRUE(t.s().Nese) << "a tile of this move lies there"; });
+    t.slot(2);
     t.tlacitko(kChange);
     t.potom([&] {
         EXPECT_EQ(t.okno().name, "TChybaVymena");
@@ -458,8 +467,14 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     });
     t.dialog("SavePr");
     t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuUlozPrubeh); });
+    t.menuTlacitko(16);
+    t.potom([&] { EXPECT_FALSE(t.app().timer().Enabled()) << "Storno: back, the clocks stand"; });
+    t.tlacitko(kMenu);
+    t.dialog("SavePr");
     t.naPozici(3);
     t.potom([&] {
+        EXPECT_EQ(NactiSaveData(FileRoot(t.dir.path()), 3, true).HlavCas,
+                  t.form().CasCelkem->caption);
         EXPECT_TRUE(t.s().Prohlizeni);
         EXPECT_FALSE(t.app().timer().Enabled());
         EXPECT_TRUE(t.tvar(3 * kMenu)) << "not lit with the pointer elsewhere";

@@ -84,7 +84,7 @@ TEST(ErrorDialogs, EachButtonClosesWithItsChoiceAndTheClick) {
     }
 }
 
-TEST(ErrorDialogs, RuleErrorLinesFitTheirBox) {
+TEST(ErrorDialogs, RuleErrorLinesFitTheirBoxAndPutOutTheLitButton) {
     test::WindowsFixture f;
     f.hraciPlocha();
     f.potom([&] {
@@ -92,6 +92,11 @@ TEST(ErrorDialogs, RuleErrorLinesFitTheirBox) {
             auto& label = f.prvek<Label>(l);
             EXPECT_LE(f.app.text().textWidth(label.font, label.caption), 282) << l;
         }
+        f.najed("Button1OFF");
+        f.najed("Label2");  // the pointer off the button onto a line puts it out
+    });
+    f.potom([&] {
+        EXPECT_FALSE(f.svitiBy("Button1ON"));
         f.najed("Button1OFF");
         f.klikni("Button1ON");
     });
