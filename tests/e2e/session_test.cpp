@@ -420,7 +420,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
         EXPECT_EQ(t.text("Label1"),
                   cp("Jméno vítěze: ") + s.Hraci[skore[1] > skore[2] ? 1 : 2].Jmeno);
         // The record ends with the penalties, the total time and the scores.
-        const auto r = rozdelRadky(t.obsah(kMainDat));
+        const auto r = splitLines(t.obsah(kMainDat));
         ASSERT_EQ(r.size(), static_cast<size_t>(posledni * 34 + 4 + 1 + 2));
         EXPECT_EQ(r[posledni * 34].substr(0, 1), std::to_string(s.NaTahu));
         EXPECT_NE(r[posledni * 34].find(cp("Nevyužití všech písmen :   -")), std::string::npos);
@@ -482,7 +482,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
             parseRecordSlot(*readSlotLines(FileRoot(t.dir.path()), 3, true), "Prubeh/3");
         EXPECT_EQ(z.PosledniTah, posledni);
         EXPECT_EQ(z.Jmena[2], t.s().Hraci[2].Jmeno);
-        EXPECT_EQ(z.zapis, rozdelRadky(t.obsah(kMainDat)));
+        EXPECT_EQ(z.zapis, splitLines(t.obsah(kMainDat)));
     });
     // The settings from the viewer return to it: no clock, the board still
     // closed to the mouse.
@@ -696,7 +696,7 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
             EXPECT_EQ(chybaKamenu(s), "");
             // The closing section: the penalties, the bonus of a seat that
             // went out, the total time and the final scores.
-            const auto r = rozdelRadky(t.obsah(kMainDat));
+            const auto r = splitLines(t.obsah(kMainDat));
             const auto konecZapisu = r.begin() + s.PosledniTah * 34;
             ASSERT_GE(r.size(), static_cast<size_t>(s.PosledniTah * 34 + 3));
             EXPECT_EQ(r.end()[-2], std::to_string(s.Hraci[1].BodyCelkem));
