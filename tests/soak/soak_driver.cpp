@@ -329,7 +329,6 @@ class Pohon : public EventSource, public Ticks {
     void pripoj(HerniAplikace* hra) {
         hra_ = hra;
         top_ = nullptr;
-        obrazovka_ = -1;
     }
     bool konec() const { return quit_; }
 
@@ -401,11 +400,6 @@ class Pohon : public EventSource, public Ticks {
             if (top->name == "TZprava") chybovyBox(*top);
         }
         const GameState& s = hra.stav();
-        if (hlavni && hra.ctx().app.timer().Interval() == 0 && !s.HudbaVypnuta &&
-            hra.menu().MenuObrazovka != obrazovka_) {
-            obrazovka_ = hra.menu().MenuObrazovka;
-            ++v_.obrazovky[obrazovka_];
-        }
         if (std::all_of(s.Pytel.begin() + 1, s.Pytel.end(), [](int t) { return t == 0; }))
             return;  // no game dealt yet
         const std::string c = chybaKamenu(s, s.Prohlizeni ? Pytel::JenPocet : Pytel::Poradi);
@@ -447,19 +441,13 @@ class Pohon : public EventSource, public Ticks {
     bool quit_ = false;
     const Window* top_ = nullptr;
     std::string topJmeno_;
-    int obrazovka_ = -1;
     decltype(GameState::Pytel) pytel_{};
     int posledniTah_ = 0;
 };
 
 std::vector<std::string> argumenty(const SoakNastaveni& n, int relace) {
-    std::vector<std::string> a{"--window",
-                               "--root",
-                               n.root.string(),
-                               "--user-dir",
-                               n.userDir.string(),
-                               "--seed",
-                               std::to_string(n.seed * 1000 + relace)};
+    std::vector<std::string> a{"--window", "--root", n.root.string(), "--user-dir"};
+    a.insert(a.end(), {n.userDir.string(), "--seed", std::to_string(n.seed * 1000 + relace)});
     // Some sessions begin past the intro, some right in a game.
     if (relace == 0 && n.seed % 3 == 1) a.push_back("--new-game");
     if (n.seed % 3 == 2) a.push_back("--no-intro");

@@ -31,7 +31,6 @@ struct SoakVysledek {
     int hryZacate = 0;                // started or loaded
     long tahy = 0;                    // hand-overs after the deal
     std::map<std::string, int> okna;  // windows opened, by name
-    std::map<int, int> obrazovky;     // menu screens entered
     uint32_t pinovanyCas = 0;         // pinned ms of the whole run
     // Empty, or the fault and the index of the event after which it showed.
     std::string chyba;
