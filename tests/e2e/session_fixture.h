@@ -63,6 +63,12 @@ struct Sezeni : OknaSkript {
         return rc;
     }
 
+    // Runs the game to its end, which must come after the last checkpoint.
+    void hraj(std::vector<std::string> args) {
+        EXPECT_EQ(spust(std::move(args)), 0);
+        EXPECT_TRUE(hotovo());
+    }
+
     HerniAplikace& hra() { return *hra_; }
     GameState& s() { return hra_->stav(); }
     GameForm& form() { return hra_->screen().form(); }
@@ -76,16 +82,21 @@ struct Sezeni : OknaSkript {
 
     // Steps of the player, each queued as checkpoints.
 
-    // A menu button of hit rectangle `r`: over it, held for a frame, released.
-    void menuTlacitko(int r) {
+    // A menu button of hit rectangle `r`: over it, held for a frame, released;
+    // or `rychle`, pressed and released between two frames.
+    void menuTlacitko(int r, bool rychle = false) {
         const Rect& q = TMainMenu::Recty()[r];
-        menuKlik(q.x + q.w / 2, q.y + q.h / 2);
+        menuKlik(q.x + q.w / 2, q.y + q.h / 2, rychle);
     }
-    void menuKlik(int x, int y) {
+    void menuKlik(int x, int y, bool rychle = false) {
         potom([this, x, y] { events.move(x, y); });
         cekej(40);
-        potom([this, x, y] { events.down(x, y); });
+        potom([this, x, y, rychle] {
+            events.down(x, y);
+            if (rychle) events.up(x, y);
+        });
         cekej(40);
+        if (rychle) return;
         potom([this, x, y] { events.up(x, y); });
         cekej(40);
     }
@@ -144,13 +155,6 @@ struct Sezeni : OknaSkript {
         return w;
     }
 
-    // The word the tiles of this move spell down column `x` from row `y`.
-    std::string noveSlovoSvisle(int x, int y) {
-        std::string w;
-        for (; y <= kBoard && s().Pole[x][y].Novy; ++y)
-            w += s().Kameny[s().Pole[x][y].Novy].Pismeno;
-        return w;
-    }
     // Words the computer's search can lay for the seat on move: each letter
     // of its rack before and after each run of fixed tiles.
     void slovaKRadam() {
@@ -176,6 +180,15 @@ struct Sezeni : OknaSkript {
                 slova->InsertWord(g.Kameny[k].Pismeno + rada);
                 slova->InsertWord(rada + g.Kameny[k].Pismeno);
             }
+    }
+    // Every fixed tile of the board shows its letter on its square.
+    void deskaUkazana() {
+        for (int x = 1; x <= kBoard; ++x)
+            for (int y = 1; y <= kBoard; ++y)
+                if (const int k = s().Pole[x][y].Pevny) {
+                    const Bod b = polohaNaDesce(x, y);
+                    EXPECT_TRUE(naObrazovce(pismeno(k), b.x, b.y, 16, 12)) << x << "," << y;
+                }
     }
     ImageList& obrazky(const char* list) { return hra_->ctx().images.get(list); }
     const Picture& pismeno(int tile) { return hra_->screen().painter().DXPismeno()[tile - 1]; }

@@ -52,18 +52,5 @@ TEST(Display, NoDisplayIsAnErrorUnlessADriverIsAskedFor) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
 }
 
-TEST(Display, WindowCoordinatesMapOntoTheLogicalPicture) {
-    Display display(false);
-    int x = -1, y = -1;
-    display.toLogical(512, 384, x, y);
-    EXPECT_EQ(x, 512);
-    EXPECT_EQ(y, 384);
-    display.setFullscreen(true);
-    display.setFullscreen(false);
-    EXPECT_FALSE(display.fullscreen());
-    display.showPointer(false);
-    EXPECT_FALSE(display.pointerShown());
-}
-
 }  // namespace
 }  // namespace tb

@@ -53,33 +53,5 @@ TEST(FrameTimer, DisabledTimerIsSilentAndEnablingRestartsTheWait) {
     EXPECT_EQ(runFor(t, clock, 2), 1);
 }
 
-TEST(FrameTimer, TheHandlerMayChangeTheIntervalAndIsNeverReentered) {
-    test::ManualTicks clock;
-    FrameTimer t(clock);
-    std::vector<int> seen;
-    // The first tick of a game starts it and switches to the one-second tick.
-    t.OnTimer = [&] {
-        seen.push_back(t.Interval());
-        if (t.Interval() == 1) t.SetInterval(1000);
-        EXPECT_FALSE(t.poll());
-    };
-    t.SetInterval(1);
-    t.SetEnabled(true);
-    runFor(t, clock, 2500);
-    EXPECT_EQ(seen, (std::vector<int>{1, 1000, 1000}));
-}
-
-TEST(FrameTimer, MeasuresTheFrameRate) {
-    test::ManualTicks clock;
-    FrameTimer t(clock);
-    t.SetInterval(0);
-    t.SetEnabled(true);
-    // A slow machine: a loop pass every 40 ms.
-    for (int i = 0; i < 100; ++i, clock.now += 40) t.poll();
-    EXPECT_EQ(t.FrameRate(), 25);
-    for (int i = 0; i < 2000; ++i, ++clock.now) t.poll();
-    EXPECT_EQ(t.FrameRate(), 60);
-}
-
 }  // namespace
 }  // namespace tb

@@ -1,43 +1,321 @@
 #include "soak/soak_driver.h"
 
 #include <algorithm>
+#include <deque>
 #include <optional>
+#include <random>
+#include <sstream>
 #include <vector>
 
 #include "app/app_main.h"
 #include "app/game_app.h"
+#include "engine/game/tile_positions.h"
 #include "files/text.h"
-#include "soak/random_input.h"
 #include "support/dummy_drivers.h"
 #include "support/tile_invariants.h"
 
 namespace tb::test {
 namespace {
 
+constexpr int kSirka = 1024, kVyska = 768;
+
+// Picks an index by weight.
+template <class Gen>
+int podleVah(Gen&& nahoda, std::initializer_list<int> vahy) {
+    int soucet = 0;
+    for (int v : vahy) soucet += v;
+    int r = nahoda(soucet), i = 0;
+    for (int v : vahy) {
+        if (r < v) return i;
+        r -= v;
+        ++i;
+    }
+    return i - 1;
+}
+
+bool pouzitelny(const Control& c) {
+    return c.visible && c.enabled && c.width > 0 && c.height > 0;
+}
+
+// Random but plausible input for the whole game: pointer moves, presses,
+// releases, clicks and drags aimed mostly at what can be used on the screen
+// shown (menu buttons, slots, name and word boxes, board squares, rack slots,
+// the nine buttons, the controls of an open window), and keys. The same seed
+// and the same screens give the same stream.
+class NahodnyVstup {
+  public:
+    explicit NahodnyVstup(uint64_t seed) : rng_(seed) {}
+
+    Bod bodV(Rect r) { return {r.x + nahoda(std::max(r.w, 1)), r.y + nahoda(std::max(r.h, 1))}; }
+
+    // Menu screens: mostly their buttons from the hit table (a range of it and
+    // how many times each is put in), the name and word boxes where they show.
+    Bod vMenu(HerniAplikace& hra) {
+        struct Rozsah {
+            int od, po, kolikrat;
+        };
+        TMainMenu& m = hra.menu();
+        std::vector<Rozsah> rozsahy;
+        std::vector<Rect> cile;
+        switch (m.MenuObrazovka) {
+            case kMenuHlavni:
+                // A new game most often: that is where the play is. Exit ends the
+                // session, now and then.
+                rozsahy = {{1, 1, 8}, {2, 5, 2}, {6, 6, sance(3)}};
+                break;
+            case kMenuNova:
+                rozsahy = {{7, 12, 1}, {13, 13, 4}, {14, 14, 1}, {27, 30, 2}};
+                for (int p = 1; p <= kSeats; ++p)
+                    if (m.MJmeno(p).visible) cile.push_back(m.MJmeno(p).bounds());
+                break;
+            case kMenuNacti:
+            case kMenuNactiPrubeh:
+            case kMenuUloz:
+            case kMenuUlozPrubeh:
+                rozsahy = {{17, 26, 1}, {15, 15, 4}, {16, 16, 2}};
+                break;
+            case kMenuNastaveni:
+                rozsahy = {{31, 32, 2}, {33, 33, 2}};
+                for (const Control* c :
+                     {static_cast<Control*>(&m.SlovnikO()), static_cast<Control*>(&m.DBListBox1())})
+                    if (c->visible) cile.insert(cile.end(), 3, c->bounds());
+                break;
+            case kMenuInfo:
+                rozsahy = {{34, 36, 1}, {35, 35, 1}};
+                break;
+            default:
+                break;
+        }
+        for (const Rozsah& r : rozsahy)
+            for (int i = r.od; i <= r.po; ++i)
+                cile.insert(cile.end(), r.kolikrat, TMainMenu::Recty()[i]);
+        if (cile.empty() || sance(12)) return {nahoda(kSirka), nahoda(kVyska)};
+        return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
+    }
+
+    // The game screen: rack slots of the player on move, board squares, the
+    // nine buttons, exchange marks, any tile, anywhere.
+    Bod veHre(HerniAplikace& hra) {
+        const GameState& s = hra.stav();
+        GameForm& f = hra.screen().form();
+        auto kolem = [&](Bod b) { return Bod{b.x + mezi(2, 30), b.y + mezi(2, 30)}; };
+        const int volba = podleVah([&](int n) { return nahoda(n); }, {28, 27, 20, 5, 5, 15});
+        switch (volba) {
+            case 0: {
+                const int hrac = s.NaTahu == kNese ? s.UlozenyHrac : s.NaTahu;
+                if (hrac >= 1 && hrac <= kSeats)
+                    return kolem(polohaNaStojanu(hrac, mezi(1, kRack)));
+                break;
+            }
+            case 1:
+                if (sance(50)) return kolem(polohaNaDesce(mezi(5, 11), mezi(5, 11)));
+                return kolem(polohaNaDesce(mezi(1, kBoard), mezi(1, kBoard)));
+            case 2: {
+                const int i =
+                    podleVah([&](int n) { return nahoda(n); }, {45, 12, 8, 8, 6, 6, 6, 6, 8});
+                return bodV(f.tlacitka[i].OFF->bounds());
+            }
+            case 3:
+            case 4: {
+                // An exchange mark, or any tile that shows.
+                std::vector<Rect> cile;
+                for (int i = 1; i <= kTiles; ++i) {
+                    const Control* c = volba == 3 ? (i <= kRack ? f.KVs[i] : nullptr) : f.Image[i];
+                    if (c && pouzitelny(*c)) cile.push_back(c->bounds());
+                }
+                if (!cile.empty()) return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
+                break;
+            }
+            default:
+                break;
+        }
+        return vOkne(f);
+    }
+
+    // A window: its usable controls (not the background over all of it), a
+    // point inside it, now and then anywhere.
+    Bod vOkne(const Window& w) {
+        // Controls that answer the mouse (buttons, boxes) are worth more tries
+        // than plain texts and pictures.
+        std::vector<Rect> cile;
+        for (const Control* c : w.controls()) {
+            if (!pouzitelny(*c) || c->width * c->height >= w.bounds.w * w.bounds.h / 2) continue;
+            // A text that only puts out the lit faces is no button.
+            const bool odpovida = c->onClick || c->onMouseDown || c->focusable() ||
+                                  (c->onMouseMove && !dynamic_cast<const Label*>(c));
+            cile.insert(cile.end(), odpovida ? 8 : 1,
+                        Rect{w.bounds.x + c->left, w.bounds.y + c->top, c->width, c->height});
+        }
+        if (sance(5)) return {mezi(-4, kSirka + 4), mezi(-4, kVyska + 4)};
+        if (cile.empty() || sance(15)) return bodV(w.bounds);
+        return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
+    }
+
+    Bod kamKliknout(HerniAplikace& hra) {
+        Application& app = hra.ctx().app;
+        Window* top = app.top();
+        if (top && top != &hra.screen().form()) return vOkne(*top);
+        if (hra.stav().Faze == Phase::Intro) return {nahoda(kSirka), nahoda(kVyska)};
+        if (app.timer().Interval() == 0) return vMenu(hra);
+        return veHre(hra);
+    }
+
+    void klavesa(HerniAplikace& hra) {
+        const bool intro = hra.stav().Faze == Phase::Intro;
+        const bool hlavniMenu = hra.ctx().app.top() == &hra.screen().form() &&
+                                hra.ctx().app.timer().Interval() == 0 &&
+                                hra.menu().MenuObrazovka == kMenuHlavni;
+        // Esc on the main menu ends the application: rare there, so sessions last.
+        const int esc = intro ? 400 : hlavniMenu ? 1 : 30;
+        static const std::string pismena =
+            utf8ToCp1250("aábcčdďeéěfghiíjklmnňoóprřsštťuůúvyýzžAKZ09 .-");
+        static const int specialni[] = {kKeyUp,       kKeyDown, kKeyPageUp,
+                                        kKeyPageDown, kKeyHome, kKeyEnd};
+        const int volba = podleVah([&](int n) { return nahoda(n); }, {esc, 60, 60, 15, 400, 50, 2});
+        if (volba >= 5) {
+            fronta_.push_back(
+                {EventKind::KeyDown, 0, 0, 1, volba == 5 ? specialni[nahoda(6)] : kKeyF11});
+            return;
+        }
+        const int klavesy[] = {
+            27, 13, 8, '\\',
+            static_cast<unsigned char>(pismena[nahoda(static_cast<int>(pismena.size()))])};
+        fronta_.push_back({EventKind::KeyPress, 0, 0, 1, klavesy[volba]});
+    }
+
+    bool polozRadu(HerniAplikace& hra) {
+        const GameState& s = hra.stav();
+        Application& app = hra.ctx().app;
+        if (app.top() != &hra.screen().form() || app.timer().Interval() != 1000 ||
+            s.Faze == Phase::Browse || s.Nese || s.RezimVymeny || s.NaTahu < 1 || s.NaTahu > kSeats)
+            return false;
+        std::vector<int> sloty;
+        for (int slot = 1; slot <= kRack; ++slot)
+            if (s.Zasobnik[s.NaTahu][slot] != 0) sloty.push_back(slot);
+        std::shuffle(sloty.begin(), sloty.end(), rng_);
+        sloty.resize(std::min<size_t>(sloty.size(), mezi(2, 4)));
+        if (sloty.size() < 2) return false;
+        const int k = static_cast<int>(sloty.size());
+        auto volno = [&](int x, int y) {
+            return x >= 1 && x <= kBoard && y >= 1 && y <= kBoard && s.Pole[x][y].Pevny == 0 &&
+                   s.Pole[x][y].Novy == 0;
+        };
+        std::vector<std::pair<int, int>> pevne;
+        for (int x = 1; x <= kBoard; ++x)
+            for (int y = 1; y <= kBoard; ++y)
+                if (s.Pole[x][y].Pevny) pevne.push_back({x, y});
+        int x0 = 8 - nahoda(k), y0 = 8, dx = 1, dy = 0;
+        if (sance(50)) std::swap(x0, y0), std::swap(dx, dy);
+        if (!pevne.empty()) {
+            // On from a fixed tile: the cells after it in one direction.
+            const auto [px, py] = pevne[nahoda(static_cast<int>(pevne.size()))];
+            const bool vodorovne = sance(50);
+            dx = vodorovne, dy = !vodorovne;
+            x0 = px + dx, y0 = py + dy;
+        }
+        for (int i = 0; i < k; ++i)
+            if (!volno(x0 + i * dx, y0 + i * dy)) return false;
+        for (int i = 0; i < k; ++i) {
+            klik({polohaNaStojanu(s.NaTahu, sloty[i]).x + 16,
+                  polohaNaStojanu(s.NaTahu, sloty[i]).y + 16});
+            klik({polohaNaDesce(x0 + i * dx, y0 + i * dy).x + 16,
+                  polohaNaDesce(x0 + i * dx, y0 + i * dy).y + 16});
+        }
+        const Control& next = *hra.screen().form().tlacitka[kNext].OFF;
+        klik({next.left + next.width / 2, next.top + next.height - 8});
+        return true;
+    }
+
+    void gesto(HerniAplikace& hra) {
+        if (sance(15) && polozRadu(hra)) return;
+        switch (podleVah([&](int n) { return nahoda(n); }, {38, 18, 8, 4, 3, 2, 2, 25})) {
+            case 0:
+                return klik(kamKliknout(hra));
+            case 1:
+                return tah(EventKind::MouseMove, kamKliknout(hra));
+            case 2: {  // drag: pressed here, released there
+                const Bod a = kamKliknout(hra), b = kamKliknout(hra);
+                tah(EventKind::MouseMove, a);
+                tah(EventKind::MouseDown, a);
+                tah(EventKind::MouseMove, {(a.x + b.x) / 2, (a.y + b.y) / 2});
+                tah(EventKind::MouseMove, b);
+                tah(EventKind::MouseUp, b);
+                return;
+            }
+            case 3: {  // a lone press or release
+                tah(sance(50) ? EventKind::MouseDown : EventKind::MouseUp, kamKliknout(hra));
+                return;
+            }
+            case 4: {  // double click
+                const Bod b = kamKliknout(hra);
+                for (int i = 0; i < 2; ++i)
+                    tah(EventKind::MouseDown, b), tah(EventKind::MouseUp, b);
+                return;
+            }
+            case 5: {  // the other buttons
+                const Bod b = kamKliknout(hra);
+                const int t = sance(70) ? 3 : 2;
+                tah(EventKind::MouseDown, b, t);
+                tah(EventKind::MouseUp, b, t);
+                return;
+            }
+            case 6: {
+                const Bod b = kamKliknout(hra);
+                fronta_.push_back({EventKind::Wheel, b.x, b.y, 1, 0, sance(50) ? 1 : -1});
+                return;
+            }
+            default:
+                return klavesa(hra);
+        }
+    }
+
+    Event dalsi(HerniAplikace& hra) {
+        if (fronta_.empty()) gesto(hra);
+        const Event e = fronta_.front();
+        fronta_.pop_front();
+        return e;
+    }
+
+    uint32_t prodleva(HerniAplikace& hra) {
+        // Mid-gesture the hand goes on at once.
+        if (!fronta_.empty() || sance(84)) return 0;
+        const bool hra_bezi = hra.ctx().app.timer().Interval() == 1000;
+        if (sance(85)) return mezi(20, 1500);
+        // Long rests only in play, where they let the clocks and the time limit
+        // run; the menus would draw frames all the while.
+        if (!hra_bezi || sance(80)) return mezi(1500, 5000);
+        return mezi(5000, 200000);
+    }
+
+  private:
+    int nahoda(int n) { return n <= 1 ? 0 : static_cast<int>(rng_() % static_cast<uint64_t>(n)); }
+    bool sance(int procent) { return nahoda(100) < procent; }
+    int mezi(int a, int b) { return a + nahoda(b - a + 1); }
+    // A point inside r.
+    // A player who knows the rules: a few rack tiles in a line through the
+    // centre or on from a tile already fixed, then Next. False when the
+    // game screen is not at play.
+    void klik(Bod b) {
+        tah(EventKind::MouseMove, b);
+        tah(EventKind::MouseDown, b);
+        tah(EventKind::MouseUp, b);
+    }
+    void tah(EventKind k, Bod b, int tlacitko = 1) { fronta_.push_back({k, b.x, b.y, tlacitko}); }
+
+    std::mt19937_64 rng_;
+    std::deque<Event> fronta_;
+};
+
 // Longest the game may go without coming to rest (the longest blocking run
 // is a deal of four racks or three computer seats laying seven tiles each).
 constexpr uint32_t kMaxBezOddechu = 300000;
 constexpr long kMaxSmycek = 2000000;
-
-long g_udalost = 0;
 
 // A fault of the game found by the soak. Not a std::exception, so that no
 // handler of the game can swallow it on its way out.
 struct Nalez {
     std::string co;
 };
-
-// An event as a line of the trace.
-std::string popis(const Event& e) {
-    static const char* const druh[] = {"move", "down", "up", "wheel", "key", "special", "quit"};
-    std::string s = druh[static_cast<int>(e.kind)];
-    if (e.kind == EventKind::KeyPress || e.kind == EventKind::KeyDown)
-        return s + " " + std::to_string(e.key);
-    s += " " + std::to_string(e.x) + "," + std::to_string(e.y);
-    if (e.button != 1) s += " button " + std::to_string(e.button);
-    if (e.kind == EventKind::Wheel) s += " " + std::to_string(e.wheel);
-    return s;
-}
 
 // Input and clock of one soak. Time moves by the waits of the loop and a
 // little at every reading of the clock; readings that pile up without a rest
@@ -51,7 +329,6 @@ class Pohon : public EventSource, public Ticks {
     void pripoj(HerniAplikace* hra) {
         hra_ = hra;
         top_ = nullptr;
-        obrazovka_ = -1;
     }
     bool konec() const { return quit_; }
 
@@ -63,25 +340,17 @@ class Pohon : public EventSource, public Ticks {
             quit_ = true;
             return true;
         }
-        const std::string kde = kdeJsme(*hra_);
-        ++v_.kde[kde];
         e = vstup_.dalsi(*hra_);
-        if (stopa)
-            *stopa << v_.udalosti + 1 << " " << now_ << " [" << kde << "] " << popis(e) << "\n";
-        g_udalost = ++v_.udalosti;
-        doruceno_ = now_;
+        ++v_.udalosti;
         cekaNaOddech_ = true;
         return true;
     }
 
     void wait(uint32_t ms) override {
         if (cekaNaOddech_) {
-            v_.maxCasUdalosti = std::max(v_.maxCasUdalosti, now_ - doruceno_);
             cekaNaOddech_ = false;
             if (hra_) dalsiAz_ = now_ + vstup_.prodleva(*hra_);
         }
-        v_.maxBezOddechu = std::max(v_.maxBezOddechu, now_ - oddech_);
-        v_.maxSmycek = std::max(v_.maxSmycek, smycky_);
         now_ += ms;
         oddech_ = now_;
         smycky_ = 0;
@@ -102,7 +371,6 @@ class Pohon : public EventSource, public Ticks {
         return now_;
     }
 
-    std::ostream* stopa = nullptr;
     // Once a fault is on its way out, the game's cleanup must not raise another.
     bool selhal = false;
 
@@ -121,15 +389,6 @@ class Pohon : public EventSource, public Ticks {
         throw Nalez{std::move(co)};
     }
 
-    static std::string kdeJsme(HerniAplikace& hra) {
-        const Window* top = hra.ctx().app.top();
-        if (top && top != &hra.screen().form()) return top->name;
-        if (hra.stav().Faze == Phase::Intro) return "intro";
-        if (hra.ctx().app.timer().Interval() == 0)
-            return "menu " + std::to_string(hra.menu().MenuObrazovka);
-        return hra.stav().Faze == Phase::Browse ? "viewer" : "game";
-    }
-
     // At rest: the windows and screens shown, the games, and the tiles.
     void sleduj(HerniAplikace& hra) {
         Window* top = hra.ctx().app.top();
@@ -138,15 +397,9 @@ class Pohon : public EventSource, public Ticks {
             top_ = top;
             topJmeno_ = top->name;
             if (!hlavni) ++v_.okna[top->name];
-            if (top->name == "TKonecForm") ++v_.hryDokoncene;
             if (top->name == "TZprava") chybovyBox(*top);
         }
         const GameState& s = hra.stav();
-        if (hlavni && hra.ctx().app.timer().Interval() == 0 && s.Faze != Phase::Intro &&
-            hra.menu().MenuObrazovka != obrazovka_) {
-            obrazovka_ = hra.menu().MenuObrazovka;
-            ++v_.obrazovky[obrazovka_];
-        }
         if (std::all_of(s.Pytel.begin() + 1, s.Pytel.end(), [](int t) { return t == 0; }))
             return;  // no game dealt yet
         const std::string c =
@@ -182,26 +435,20 @@ class Pohon : public EventSource, public Ticks {
     long limit_;
     SoakVysledek& v_;
     HerniAplikace* hra_ = nullptr;
-    uint32_t now_ = 1000, oddech_ = 1000, doruceno_ = 0, dalsiAz_ = 0;
+    uint32_t now_ = 1000, oddech_ = 1000, dalsiAz_ = 0;
     long smycky_ = 0;
     int cteni_ = 0;
     bool cekaNaOddech_ = false;
     bool quit_ = false;
     const Window* top_ = nullptr;
     std::string topJmeno_;
-    int obrazovka_ = -1;
     decltype(GameState::Pytel) pytel_{};
     int posledniTah_ = 0;
 };
 
 std::vector<std::string> argumenty(const SoakNastaveni& n, int relace) {
-    std::vector<std::string> a{"--window",
-                               "--root",
-                               n.root.string(),
-                               "--user-dir",
-                               n.userDir.string(),
-                               "--seed",
-                               std::to_string(n.seed * 1000 + relace)};
+    std::vector<std::string> a{"--window", "--root", n.root.string(), "--user-dir"};
+    a.insert(a.end(), {n.userDir.string(), "--seed", std::to_string(n.seed * 1000 + relace)});
     // Some sessions begin past the intro, some right in a game.
     if (relace == 0 && n.seed % 3 == 1) a.push_back("--new-game");
     if (n.seed % 3 == 2) a.push_back("--no-intro");
@@ -210,17 +457,11 @@ std::vector<std::string> argumenty(const SoakNastaveni& n, int relace) {
 
 }  // namespace
 
-long soakUdalost() {
-    return g_udalost;
-}
-
 SoakVysledek soak(const SoakNastaveni& n) {
     (void)kDummyDrivers;
     SoakVysledek v;
     NahodnyVstup vstup(n.seed);
     Pohon pohon(vstup, n.udalosti, v);
-    pohon.stopa = n.stopa;
-    g_udalost = 0;
     while (!pohon.konec()) {
         std::string proc;
         AppDrivers d{.events = &pohon,
@@ -254,29 +495,21 @@ SoakVysledek soak(const SoakNastaveni& n) {
 }
 
 std::unique_ptr<MemoryWordStore> soakSlovnik() {
-    static const char* const kSlova[] = {
-        "a",     "ale",  "ano",   "auto", "bez",  "byl",  "by",   "cesta", "co",   "čas",   "den",
-        "dva",   "dům",  "e",     "hora", "hrad", "já",   "jak",  "je",    "jed",  "jeden", "jen",
-        "kde",   "kdo",  "kolo",  "kost", "kos",  "krok", "les",  "led",   "lev",  "list",  "lod",
-        "loď",   "malý", "máma",  "med",  "mez",  "mír",  "most", "my",    "na",   "nad",   "nebo",
-        "nos",   "nota", "noc",   "nový", "o",    "od",   "oko",  "on",    "ona",  "oni",   "osa",
-        "pan",   "pes",  "pec",   "pero", "pivo", "po",   "pod",  "pole",  "pro",  "rok",   "ruka",
-        "ryba",  "řeka", "sen",   "se",   "sed",  "sek",  "seno", "síla",  "sklo", "slon",  "sto",
-        "strom", "sůl",  "šat",   "ta",   "tak",  "ten",  "to",   "tok",   "tón",  "tu",    "ty",
-        "u",     "už",   "v",     "vata", "vek",  "věk",  "víno", "voda",  "vůz",  "z",     "za",
-        "zase",  "žena", "život", "at",   "ty",   "ne",   "ni",   "in",    "od",   "dno",   "ani",
-        "kat",   "kot",  "rak",   "sak",  "tak",  "les",  "kil",  "lak",   "las",  "pas",   "pat",
-        "pata",  "rek",  "ret",   "rty",  "sok",  "sad",  "sady", "tam",   "tma",  "um",    "ucho",
-        "val",   "vak",  "vir",   "oba",  "obr",  "ode",  "oka",  "oči",   "oves", "pila",  "plot",
-        "prak",  "sen",  "sever", "sova", "stan", "stop", "svět", "syn",   "tele", "tety",  "teta",
-        "topol", "trn",  "trh",   "uzel", "vlak", "vrak", "zub",  "žák",
-    };
+    static const std::string kSlova =
+        "a ale ano auto bez byl by cesta co čas den dva dům e hora hrad já jak je jed jeden jen "
+        "kde kdo kolo kost kos krok les led lev list lod loď malý máma med mez mír most my na nad "
+        "nebo nos nota noc nový o od oko on ona oni osa pan pes pec pero pivo po pod pole pro rok "
+        "ruka ryba řeka sen se sed sek seno síla sklo slon sto strom sůl šat ta tak ten to tok tón "
+        "tu ty u už v vata vek věk víno voda vůz z za zase žena život at ne ni in dno ani kat kot "
+        "rak sak kil lak las pas pat pata rek ret rty sok sad sady tam tma um ucho val vak vir oba "
+        "obr ode oka oči oves pila plot prak sever sova stan stop svět syn tele tety teta topol "
+        "trn "
+        "trh uzel vlak vrak zub žák";
     auto slovnik = std::make_unique<MemoryWordStore>();
     auto kurzor = slovnik->openCursor();
-    for (const char* s : kSlova) {
-        const std::string w = utf8ToCp1250(s);
-        if (!kurzor->Lookup(w)) kurzor->InsertWord(w);
-    }
+    std::istringstream slova(kSlova);
+    for (std::string s; slova >> s;)
+        if (const std::string w = utf8ToCp1250(s); !kurzor->Lookup(w)) kurzor->InsertWord(w);
     return slovnik;
 }
 

@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "store/memory_word_store.h"
@@ -24,22 +23,14 @@ struct SoakNastaveni {
     std::filesystem::path root;     // installation (pictures, sounds, meanings)
     std::filesystem::path userDir;  // the player's files go here only
     WordStore* slovnik = nullptr;
-    // When set, every event is written here with the screen it went to.
-    std::ostream* stopa = nullptr;
 };
 
 struct SoakVysledek {
     long udalosti = 0;                // events delivered
     int relace = 0;                   // times the application ran
     int hryZacate = 0;                // started or loaded
-    int hryDokoncene = 0;             // results screens shown
     long tahy = 0;                    // hand-overs after the deal
     std::map<std::string, int> okna;  // windows opened, by name
-    std::map<int, int> obrazovky;     // menu screens entered
-    std::map<std::string, long> kde;  // events by the screen they went to
-    uint32_t maxCasUdalosti = 0;      // pinned ms from an event to the next rest
-    uint32_t maxBezOddechu = 0;       // pinned ms between two rests
-    long maxSmycek = 0;               // polls and clock readings between two rests
     uint32_t pinovanyCas = 0;         // pinned ms of the whole run
     // Empty, or the fault and the index of the event after which it showed.
     std::string chyba;
@@ -49,9 +40,6 @@ struct SoakVysledek {
 // Runs one seed's stream. Never throws for a fault of the game: it is
 // reported in the result.
 SoakVysledek soak(const SoakNastaveni& n);
-
-// The event the running soak is at (for a crash report).
-long soakUdalost();
 
 // A few hundred short everyday words, enough for the computer player to lay
 // something now and then.

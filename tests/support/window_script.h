@@ -6,7 +6,6 @@
 // are found by name in the window on top and clicked in their middle, as a
 // player would.
 
-#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -57,7 +56,6 @@ class OknaSkript {
     bool hotovo() const { return kroky_.empty(); }
 
     Application& app() { return *app_; }
-    ScriptedEvents& events() { return *events_; }
     Window& okno() {
         if (!app_->top()) throw std::runtime_error("no window is open");
         return *app_->top();
@@ -84,11 +82,6 @@ class OknaSkript {
     void stiskni(const std::string& tlacitko) {
         najed(tlacitko + "OFF");
         potom([this, tlacitko] { klikni(tlacitko + "ON"); });
-    }
-    // The picture as it is now, as PNG, when TB_WINDOW_SHOTS names a folder.
-    void snimek(const std::string& name) {
-        if (const char* dir = std::getenv("TB_WINDOW_SHOTS"))
-            savePng(app_->surface(), std::string(dir) + "/" + name + ".png");
     }
 
   private:

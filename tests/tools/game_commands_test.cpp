@@ -40,67 +40,77 @@ std::filesystem::path ulozHru(const std::filesystem::path& dir) {
 
 const std::vector<std::string> kSlova = {"pe", "es", "pes", "sep", "eps"};
 
-TEST(ToolHint, CandidatesOfTheSeatOnMoveInListOrder) {
-    ToolFixture t(kSlova);
-    const ToolRun r = t.run({"hint", ulozHru(t.dir.path()).string()});
-    EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out,
-              "pes\t3\t8\t7\tV\neps\t3\t8\t8\tV\nsep\t3\t8\t7\tV\npes\t3\t7\t8\tH\n"
-              "eps\t3\t8\t8\tH\nsep\t3\t7\t8\tH\npe\t2\t8\t7\tV\nes\t2\t8\t8\tV\n"
-              "pe\t2\t7\t8\tH\nes\t2\t8\t8\tH\n");
-}
-
-TEST(ToolHint, BadOrMissingFileExitsWithTwo) {
-    ToolFixture t(kSlova);
-    const auto zla = t.dir.path() / "zla.dat";
-    std::ofstream(zla) << "6.12.2026\r\nnonsense\r\n";
-    for (const auto& f : {zla, t.dir.path() / "neni.dat"}) {
-        const ToolRun r = t.run({"hint", f.string()});
-        EXPECT_EQ(r.code, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find(f.filename().string()), std::string::npos) << r.err;
-    }
-}
-
-TEST(ToolPlay, DialogsAnswersAndTheOutcome) {
+// Hint lists the candidates of the seat on move in list order; play answers
+// the dialogs and says the outcome.
+TEST(Tool, HintAndPlayOnASavedGame) {
     struct Case {
         std::vector<std::string> args;
         std::string out;
     };
     const std::vector<Case> cases = {
-        {{"7,8=p", "9,8=s"}, "accepted\tpes(7,8) :3,\t3\n"},
-        {{"8,9=s"}, "accepted\tes(8,8):2,\t2\n"},
-        {{"9,8=p"}, "word-error\tep\t8\t8\tH\nrefused\n"},
-        {{"9,8=p", "--answer", "add"}, "word-error\tep\t8\t8\tH\naccepted\tep(8,8) :2,\t2\n"},
-        {{}, "accepted\t\t0\n"},  // a pass
+        {{"hint"},
+         "pes\t3\t8\t7\tV\neps\t3\t8\t8\tV\nsep\t3\t8\t7\tV\npes\t3\t7\t8\tH\n"
+         "eps\t3\t8\t8\tH\nsep\t3\t7\t8\tH\npe\t2\t8\t7\tV\nes\t2\t8\t8\tV\n"
+         "pe\t2\t7\t8\tH\nes\t2\t8\t8\tH\n"},
+        {{"play", "7,8=p", "9,8=s"}, "accepted\tpes(7,8) :3,\t3\n"},
+        {{"play", "8,9=s"}, "accepted\tes(8,8):2,\t2\n"},
+        {{"play", "9,8=p"}, "word-error\tep\t8\t8\tH\nrefused\n"},
+        {{"play", "9,8=p", "--answer", "add"},
+         "word-error\tep\t8\t8\tH\naccepted\tep(8,8) :2,\t2\n"},
+        {{"play"}, "accepted\t\t0\n"},  // a pass
+        {{"play", "1,1=p"}, "rule-error\t1\tp\t1\t1\t0\nrefused\n"},
     };
     for (const Case& c : cases) {
         ToolFixture t(kSlova);
-        std::vector<std::string> args = {"play", ulozHru(t.dir.path()).string()};
-        args.insert(args.end(), c.args.begin(), c.args.end());
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin() + 1, ulozHru(t.dir.path()).string());
         const ToolRun r = t.run(args);
         EXPECT_EQ(r.code, 0) << r.err;
         EXPECT_EQ(r.out, c.out) << c.args.size();
     }
 }
 
-TEST(ToolPlay, ATileAwayFromTheBoardIsARuleError) {
-    ToolFixture t(kSlova);
-    const ToolRun r = t.run({"play", ulozHru(t.dir.path()).string(), "1,1=p"});
-    EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("rule-error\t", 0), 0u) << r.out;
-    EXPECT_TRUE(r.out.ends_with("refused\n")) << r.out;
-}
-
-TEST(ToolPlay, MissingLetterOccupiedSquareOrBadArgumentExitsWithTwo) {
+// Whatever the tool cannot do exits with 2, says why on stderr and prints
+// nothing.
+TEST(Tool, BadFilesArgumentsAndUsageExitWithTwo) {
     ToolFixture t(kSlova);
     const auto hra = ulozHru(t.dir.path()).string();
-    for (const char* arg : {"7,8=z", "8,8=p", "16,1=p", "7,8", "7,8=pe"}) {
-        const ToolRun r = t.run({"play", hra, arg});
-        EXPECT_EQ(r.code, 2) << arg;
-        EXPECT_EQ(r.out, "") << arg;
-        EXPECT_NE(r.err.find(arg), std::string::npos) << r.err;
+    const auto zla = t.dir.path() / "zla.dat";
+    std::ofstream(zla) << "6.12.2026\r\nnonsense\r\n";
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{"hint", zla.string()}, "zla.dat"},
+        {{"hint", (t.dir.path() / "neni.dat").string()}, "neni.dat"},
+        {{"play", hra, "7,8=z"}, "7,8=z"},
+        {{"play", hra, "8,8=p"}, "8,8=p"},
+        {{"play", hra, "16,1=p"}, "16,1=p"},
+        {{"play", hra, "7,8"}, "7,8"},
+        {{"movelist", hra, "--names", "Eva,Jan"}, "not a move record"},
+        {{}, "usage:"},
+        {{"frobnicate"}, "usage:"},
+        {{"lookup"}, "at least one word"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = t.run(c.args);
+        EXPECT_EQ(r.code, 2) << c.err;
+        EXPECT_EQ(r.out, "") << c.err;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
     }
+    std::ostringstream out, err;
+    EXPECT_EQ(tool::runTool({"--dict", (t.dir.path() / "none.db").string(), "lookup", "pes"},
+                            t.dir.path() / "x", out, err),
+              2);
+    EXPECT_NE(err.str().find("none.db"), std::string::npos) << err.str();
+}
+
+TEST(ToolLookup, TypedWordsLoweredOnlyInAToZ) {
+    ToolFixture t({"pes", "žába", "čaj"});
+    const ToolRun r = t.run({"lookup", "pes", "PES", "žába", "Žába", "ŽÁBA", "kočka", "čajω"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "pes\t1\nPES\t1\nžába\t1\nŽába\t0\nŽÁBA\t0\nkočka\t0\nčajω\t0\n");
 }
 
 TEST(ToolMovelist, TurnsOfARecordAfterAMove) {
@@ -110,30 +120,19 @@ TEST(ToolMovelist, TurnsOfARecordAfterAMove) {
         t.run({"movelist", (t.dir.path() / "user/Data/main.dat").string(), "--names", "Eva,Jan"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "1\tEva\tpes(7,8) :3\t3\t0:01\n");  // the resuming tick is a second
-    EXPECT_EQ(t.run({"movelist", "x.dat", "--names", "Eva"}).code, 2);
-    // A saved game is no move record, and a running game's directory is not written.
-    const ToolRun hra = t.run({"movelist", ulozHru(t.dir.path()).string(), "--names", "Eva,Jan"});
-    EXPECT_EQ(hra.code, 2);
-    EXPECT_EQ(hra.out, "");
-    EXPECT_NE(hra.err.find("not a move record"), std::string::npos) << hra.err;
+    // A running game's directory is not written.
     const UserDirLock hraBezi(t.dir.path() / "user");
     const ToolRun zamceno = t.run({"play", ulozHru(t.dir.path()).string(), "7,8=p", "9,8=s"});
     EXPECT_EQ(zamceno.code, 2);
     EXPECT_NE(zamceno.err.find("už běží"), std::string::npos) << zamceno.err;
 }
 
-// Selfplay on every two-letter word: whole games, reproducible from the
+// Selfplay on two-letter words: whole games, reproducible from the
 // seed, and their records listed with the closing section.
 TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
     std::vector<std::string> slova;
-    const std::string pismena = "aábcčdďeéěfghiíjklmnňoóprřsštťuůúvyýzž";
-    for (const std::string a : {"a", "e", "o", "i", "s", "t", "k", "p"})
-        for (size_t i = 0; i < pismena.size();) {
-            const size_t delka = static_cast<unsigned char>(pismena[i]) < 0x80 ? 1 : 2;
-            slova.push_back(a + pismena.substr(i, delka));
-            slova.push_back(pismena.substr(i, delka) + a);
-            i += delka;
-        }
+    for (char a : std::string("aeoistkp"))
+        for (char b = 'a'; b <= 'z'; ++b) slova.push_back({a, b}), slova.push_back({b, a});
     ToolFixture t(slova);
     const auto dir = t.dir.path() / "zaznamy";
     const auto hraj = [&] {

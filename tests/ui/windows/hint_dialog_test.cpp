@@ -23,7 +23,6 @@ TEST(HintDialog, PagesThroughTheCandidatesAndLaysTheOneShown) {
     HintFixture f(3);
     f.hraciPlocha();
     f.potom([&] {
-        EXPECT_EQ(f.okno().bounds, (Rect{278, 238, 450, 292}));
         EXPECT_EQ(f.text("LaSlovo"), "pes");
         EXPECT_EQ(f.text("LaSmer"), cp("Vodorovně"));
         EXPECT_EQ(f.text("LSouradniceX"), cp("Souřadnice X :"));
@@ -55,28 +54,10 @@ TEST(HintDialog, PagesThroughTheCandidatesAndLaysTheOneShown) {
         EXPECT_EQ(f.text("LaSlovo"), "kolo");
         EXPECT_EQ(f.text("LaSmer"), "Svisle");
         f.najed("PolozOFF");
-        f.snimek("hint");
         f.klikni("PolozON");
     });
     EXPECT_EQ(showHintDialog(f.ctx, f.ai), 2);
     EXPECT_EQ(f.zvuky, (std::vector<int>{1, 1, 1, 1}));
-}
-
-TEST(HintDialog, OneCandidateLightsNeitherBackNorNext) {
-    HintFixture f(1);
-    f.potom([&] { f.najed("PolozOFF"), f.najed("NextOFF"); });
-    f.potom([&] {
-        // Over an unusable Next even the lit Lay stays as it was.
-        EXPECT_FALSE(f.svitiBy("NextON"));
-        EXPECT_TRUE(f.svitiBy("PolozON"));
-        f.najed("BackOFF");
-    });
-    f.potom([&] {
-        EXPECT_FALSE(f.svitiBy("BackON"));
-        f.najed("ZavriOFF");
-        f.klikni("ZavriON");
-    });
-    EXPECT_EQ(showHintDialog(f.ctx, f.ai), 0);
 }
 
 TEST(HintDialog, NoCandidateOffersOnlyClose) {
@@ -91,7 +72,6 @@ TEST(HintDialog, NoCandidateOffersOnlyClose) {
     f.potom([&] {
         EXPECT_FALSE(f.svitiBy("PolozON"));
         EXPECT_FALSE(f.svitiBy("NextON"));
-        f.snimek("hint_none");
         f.klikni("ZavriOFF");
     });
     EXPECT_EQ(showHintDialog(f.ctx, f.ai), 0);
