@@ -40,50 +40,6 @@ struct Zaznamy : ::testing::Test {
     TZapis zapis;
 };
 
-TEST_F(Zaznamy, CuttingBackFromNineToFiveKeepsTheFirstFourAndRenamesTheScratch) {
-    zapisZaznamy(1, 9);
-    zapis.ZapisBonus(false, 3, 1);
-    EXPECT_EQ(zapis.radky().size(), 9u * 34) << "the closing section goes in whole";
-    zapis.ZapisKonec(d.s);
-    const auto pred = zapis.radky();
-    ASSERT_EQ(pred.size(), 9u * 34 + 2 + 4);
-    zapisZaznamy(5, 5);
-    const auto po = zapis.radky();
-    ASSERT_EQ(po.size(), 5u * 34);
-    EXPECT_TRUE(std::equal(po.begin(), po.begin() + 4 * 34, pred.begin()));
-    EXPECT_EQ(po[4 * 34], "5");
-    EXPECT_EQ(po[4 * 34 + 1], "tah5,");
-    EXPECT_FALSE(std::filesystem::exists(zapis.hlpDat()));
-}
-
-TEST_F(Zaznamy, NewGameStartsTheFileAfreshAndAShortFileKeepsRecordPlaces) {
-    zapisZaznamy(1, 1);  // no main.dat yet
-    EXPECT_EQ(zapis.radky().size(), 34u);
-    zapisZaznamy(4, 4);
-    const auto r = zapis.radky();
-    ASSERT_EQ(r.size(), 4u * 34);
-    EXPECT_EQ(r[34], "");
-    EXPECT_EQ(r[3 * 34], "4");
-}
-
-TEST_F(Zaznamy, LoadingARecordRestoresThePosition) {
-    zapisZaznamy(1, 3);
-    GameState nacteno = d.s;
-    for (auto& radek : nacteno.Zasobnik) radek.fill(5);
-    nacteno.Pole[7][8].Pevny = 0;
-    nacteno.SekundHry = nacteno.NaTahu = 1;
-    nacteno.ZbyvaCasu = 0;
-    nacteno.CisloTahu = 2;
-    zapis.InitTah(nacteno);
-    EXPECT_EQ(zaznamText(nacteno).substr(4), zaznamText(d.s).substr(4));
-    EXPECT_EQ(nacteno.ZbyvaCasu, 60);
-    EXPECT_EQ(nacteno.Kameny[d.s.Zasobnik[2][1]].Vlastnik, 2);
-    EXPECT_EQ(nacteno.Kameny[d.s.Zasobnik[2][1]].Aktivni, 1);
-    EXPECT_EQ(nacteno.Kameny[d.s.Zasobnik[1][1]].Aktivni, 0);
-    EXPECT_EQ(nacteno.Kameny[d.s.Pole[7][8].Pevny].Vlastnik, kNaBoard);
-    for (int slot = 1; slot <= kRack; ++slot) EXPECT_EQ(nacteno.Zasobnik[3][slot], 0);
-}
-
 TEST_F(Zaznamy, MalformedRecordStopsWithAnErrorAndChangesNothing) {
     zapisZaznamy(1, 2);
     const std::string dobry = readFile(zapis.mainDat());
