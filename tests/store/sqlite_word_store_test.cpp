@@ -37,12 +37,12 @@ class SqliteWordStoreTest : public ::testing::Test {
 };
 
 TEST_F(SqliteWordStoreTest, SeekFindsTheNearestWordAndCursorsShareChanges) {
-    ship({"ahoj", "čáp", "cena", "pes", "žába", "Praha"});
+    ship({"ahoj", "čáp", "cena", "pes", "žába", "Praha"});  // Praha: no tile could lay it
     auto store = open();
     auto game = store->openCursor();
     auto pc = store->openCursor();
     EXPECT_FALSE(game->Lookup(utf8ToCp1250("čá")));
-    EXPECT_FALSE(game->Lookup("Praha"));  // a record no tile could lay is left out
+    EXPECT_FALSE(game->Lookup("Praha"));
     game->SeekNearest("c");
     EXPECT_EQ(game->Browse(2), (Words{"cena", utf8ToCp1250("čáp")}));
     game->SeekNearest(utf8ToCp1250("žz"));  // past the last word: on the last word
@@ -52,10 +52,6 @@ TEST_F(SqliteWordStoreTest, SeekFindsTheNearestWordAndCursorsShareChanges) {
     game->InsertWord("osel");
     EXPECT_TRUE(pc->Lookup("osel"));
     EXPECT_EQ(game->Browse(2), (Words{"osel", "pes"}));
-    ASSERT_TRUE(pc->Lookup("cena"));
-    pc->DeleteWord();
-    EXPECT_FALSE(game->Lookup("cena"));
-    EXPECT_EQ(pc->Browse(1), (Words{utf8ToCp1250("čáp")}));  // on the next word
     ASSERT_TRUE(game->Lookup(utf8ToCp1250("žába")));
     game->DeleteWord();
     EXPECT_EQ(game->Browse(2), (Words{"pes"}));  // the last one left
@@ -152,7 +148,8 @@ TEST_F(SqliteWordStoreTest, BadFilesAreErrorsNamingTheFile) {
         f.seekp(3 * 4096);
         f << std::string(8 * 4096, '\x5A');
     }
-    auto cursor = open()->openCursor();
+    auto store = open();
+    auto cursor = store->openCursor();
     EXPECT_THROW(cursor->Lookup("pes"), FileError);
     EXPECT_THROW(cursor->SeekNearest("pes"), FileError);
 }

@@ -1,5 +1,4 @@
-// The computer player at the table: whole games through the turn cycle, and
-// a move of his that the game refuses.
+// The computer player at the table: a move of his that the game refuses.
 
 #include "engine/ai/computer_turn.h"
 
@@ -10,72 +9,6 @@
 
 namespace tb::test {
 namespace {
-
-// Every two-letter word of the 38 letters, and every three-letter word of
-// thirteen common ones: enough for long games of short words.
-void naplnSlovnik(WordCursor& c) {
-    std::string vse;
-    for (int kod = 1; kod <= kLetters; ++kod) vse += letterInfo(kod).pismeno;
-    for (char a : vse)
-        for (char b : vse) c.InsertWord(std::string{a, b});
-    const std::string bezne = "aeioulnrstkpv";
-    for (char a : bezne)
-        for (char b : bezne)
-            for (char d : bezne) c.InsertWord(std::string{a, b, d});
-}
-
-struct PcStul : HerniStul {
-    PcStul(int prvni, uint32_t michani, int hracu, std::vector<int> pocitace)
-        : HerniStul(skriptHry(prvni, "", zamichano(michani)), hracu),
-          kurzorPC(slovnik.openCursor()),
-          pc(hra, *kurzorPC) {
-        naplnSlovnik(*kurzor);
-        hra.setComputerPlayer(&pc);
-        for (int p : pocitace) s.VolbaPC[p] = 1;
-    }
-    // Every row and column run of two or more tiles is a dictionary word.
-    bool deskaJenSlova() {
-        for (bool vodorovne : {true, false})
-            for (int a = 1; a <= kBoard; ++a) {
-                std::string slovo;
-                for (int b = 1; b <= kBoard + 1; ++b) {
-                    const int t = b > kBoard  ? 0
-                                  : vodorovne ? s.Pole[b][a].Pevny
-                                              : s.Pole[a][b].Pevny;
-                    if (t != 0) {
-                        slovo += s.Kameny[t].Pismeno;
-                        continue;
-                    }
-                    if (slovo.size() >= 2 && !kurzor->Lookup(slovo)) return false;
-                    slovo.clear();
-                }
-            }
-        return true;
-    }
-
-    std::unique_ptr<WordCursor> kurzorPC;
-    PocitacovyHrac pc;
-};
-
-TEST(ComputerTurn, WholeComputerGamesEndByGoingOutOrPassing) {
-    for (int hracu = 2; hracu <= 4; ++hracu) {
-        for (uint32_t michani : {3u, 11u}) {
-            PcStul t(1, michani, hracu, {1, 2, 3, 4});
-            t.start();
-            SCOPED_TRACE(std::to_string(hracu) + " seats, shuffle " + std::to_string(michani));
-            ASSERT_EQ(t.ui.vysledky.size(), 1u);  // the game came to its end
-            EXPECT_TRUE(t.ui.pravidla.empty());   // no move of the computer was refused
-            EXPECT_TRUE(t.ui.slova.empty());
-            EXPECT_TRUE(t.deskaJenSlova());
-            bool venku = false;
-            for (int p = 1; p <= hracu; ++p)
-                venku |= std::all_of(t.s.Zasobnik[p].begin() + 1, t.s.Zasobnik[p].end(),
-                                     [](int k) { return k == 0; });
-            EXPECT_TRUE(venku ? t.s.Vytazeno == kTiles && kazdyKamenJednou(t.s)
-                              : t.s.PocetVzdani == 2 * hracu);
-        }
-    }
-}
 
 TEST(ComputerTurn, ARefusedMoveGoesBackToTheRackAndTheSeatPasses) {
     // The computer knows a word the game's dictionary lacks, and the word

@@ -30,6 +30,20 @@ struct Kontroly : ::testing::Test {
     TZapis zapis{FileRoot(dir.path())};
 };
 
+// However the rule box is left, the time limit is watched again.
+TEST_F(Kontroly, CorrectingItMyselfRefusesTheMoveAndWatchesTheLimitAgain) {
+    d.pevne(7, 8, true, "pes");
+    d.nove(1, 1, true, "ko");  // not connected
+    d.s.HlidatLimit = 0;
+    d.s.SLimitem = 1;  // and the time is up, which the box is told
+    d.s.ZbyvaCasu = 0;
+    ui.pravidlaOdpovedi = {DialogVolba::OpravimSam};
+    EXPECT_FALSE(hra().Test());
+    EXPECT_EQ(ui.pravidla.at(0).casVyprsel, 1);
+    EXPECT_NE(d.s.Pole[1][1].Novy, 0);
+    EXPECT_EQ(d.s.HlidatLimit, 1);
+}
+
 TEST_F(Kontroly, TakingBackThroughAFixedTileReturnsOnlyNewTilesInOrder) {
     d.pevne(5, 8, true, "pes");
     d.stojan(1, ".a..b..");

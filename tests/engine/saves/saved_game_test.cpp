@@ -81,24 +81,17 @@ TEST_F(SavedGameTest, LinesStandWhereTheFormatPutsThem) {
     save(hra, 1);
     const auto l = slot(1);
     ASSERT_EQ(l.size(), 9 + 2 * 4 + 1 + 15 + 1 + 12 * 34u);
-    EXPECT_EQ(l[0], "6.12.2026");
-    EXPECT_EQ(l[1], "0");
-    EXPECT_EQ(l[2], "11");  // moves played: the record count less the starting position
-    EXPECT_EQ(l[3], "3725");
-    EXPECT_EQ(l[8], "2");
-    EXPECT_EQ(l[9], "Jana");
-    EXPECT_EQ(l[13], "PC2");
-    EXPECT_EQ(l[14], "-4");
-    EXPECT_EQ(l[15], "1");
-    EXPECT_EQ(std::count(l[16].begin(), l[16].end(), ','), 7);
+    EXPECT_EQ(
+        std::vector<std::string>(l.begin(), l.begin() + 16),
+        (std::vector<std::string>{
+            "6.12.2026", "0", "11", "3725", "90", "3", std::to_string(hra.Vytazeno), "2", "2",
+            "Jana", "37", "0", listLine(std::span(hra.Zasobnik[1]).subspan(1)), "PC2", "-4", "1"}));
     EXPECT_EQ(std::count(l[17].begin(), l[17].end(), ','), 97);  // the bag follows seat 2
     for (int y = 0; y < kBoard; ++y)
         EXPECT_EQ(std::count(l[18 + y].begin(), l[18 + y].end(), ','), 15);
-    EXPECT_EQ(l[25], "0,0,0,0,0," +
-                         listLine(std::vector<int32_t>{hra.Pole[6][8].Pevny, hra.Pole[7][8].Pevny,
-                                                       hra.Pole[8][8].Pevny, hra.Pole[9][8].Pevny,
-                                                       hra.Pole[10][8].Pevny}) +
-                         "0,0,0,0,0,");
+    std::vector<int32_t> radek8(kBoard);  // the word lies on row 8 from column 6
+    for (int x = 6; x <= 10; ++x) radek8[x - 1] = hra.Pole[x][8].Pevny;
+    EXPECT_EQ(l[25], listLine(radek8));
     EXPECT_EQ(l[33], "");
     EXPECT_EQ(l[34], "1");  // record 1 begins
     EXPECT_NE(readFile(user.resolve(slotName(1, false))).find("\r\n"), std::string::npos);
@@ -163,6 +156,30 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
     };
     test::expectEveryBadSlotRefused(user, "Save/Prubeh/2.dat", dobry, zaznamy,
                                     [&](GameState& s) { LoadPr(s, user, 2); });
+
+    // Data/main.dat itself, read at every step through the game: line n of record 2.
+    const auto r2 = [](size_t n) { return 34 + n - 1; };
+    const test::BadCase tahy[] = {
+        {"not a number", [&](auto& r) { r[r2(3)] = "12x"; }},
+        {"empty number line", [&](auto& r) { r[r2(5)] = ""; }},
+        {"tile 98 on a rack", [&](auto& r) { r[r2(7)] = "98,0,0,0,0,0,0,"; }},
+        {"negative tile", [&](auto& r) { r[r2(10)] = "-1,0,0,0,0,0,0,"; }},
+        {"empty field in a list", [&](auto& r) { r[r2(19)] = "0,,0,"; }},
+        {"a tile twice", [&](auto& r) { r[r2(10)] = r[r2(7)]; }},
+        {"player on move out of play", [&](auto& r) { r[r2(5)] = "4"; }},
+        {"drawn count not matching the tiles", [&](auto& r) { r[r2(6)] = "20"; }},
+        {"cut short", [](auto& r) { r.resize(34 + 20); }},
+    };
+    for (const auto& c : tahy) {
+        auto r = zaznamHry(hra, 2);
+        c.edit(r);
+        writeRecordFile(user, r);
+        GameState s = rozehranaHra(2, 5);
+        s.CisloTahu = 2;
+        const std::string pred = snapshot(s);
+        EXPECT_THROW(TZapis(user).InitTah(s), RecordError) << c.why;
+        EXPECT_EQ(snapshot(s), pred) << c.why;
+    }
 }
 
 TEST(RecordLines, ClosingSectionsOfEveryShape) {
