@@ -21,25 +21,6 @@ GameState shuffled(uint64_t seed) {
     return s;
 }
 
-TEST(Bag, InitialDealGivesConsecutiveBlocksInTurnOrder) {
-    for (int players = 3; players <= 4; ++players) {
-        GameState s = shuffled(7);
-        s.PocetHracu = players;
-        s.NaTahu = players;  // any first seat: the deal follows turn order from it
-        RecordingUi ui;
-        for (int h = 0; h < players; ++h) {
-            dalsi(s, ui);
-            s.NaTahu = s.NaTahu % players + 1;
-        }
-        int seat = players;
-        for (int block = 0; block < players; ++block) {
-            for (int k = 1; k <= kRack; ++k)
-                EXPECT_EQ(s.Zasobnik[seat][k], s.Pytel[block * 7 + k]) << players;
-            seat = seat % players + 1;
-        }
-    }
-}
-
 // The returned tile goes into the bag at the drawn place, so the tiles out
 // of the bag stay exactly Pytel[1..Vytazeno].
 TEST(Bag, ExchangeSwapsTheTileWithTheDrawnPlaceInTheBag) {

@@ -30,7 +30,8 @@ struct Kontroly : ::testing::Test {
     TZapis zapis{FileRoot(dir.path())};
 };
 
-// However the rule box is left, the time limit is watched again.
+// However a dialog is left, the time limit is watched again; a dialog closed
+// without a choice refuses the move as "correct it myself" does.
 TEST_F(Kontroly, CorrectingItMyselfRefusesTheMoveAndWatchesTheLimitAgain) {
     d.pevne(7, 8, true, "pes");
     d.nove(1, 1, true, "ko");  // not connected
@@ -42,6 +43,9 @@ TEST_F(Kontroly, CorrectingItMyselfRefusesTheMoveAndWatchesTheLimitAgain) {
     EXPECT_EQ(ui.pravidla.at(0).casVyprsel, 1);
     EXPECT_NE(d.s.Pole[1][1].Novy, 0);
     EXPECT_EQ(d.s.HlidatLimit, 1);
+    ui.slovaOdpovedi = {DialogVolba::Zavreno};  // a word dialog closed without a choice
+    EXPECT_FALSE(hra().SlovoExistuje());
+    EXPECT_NE(d.s.Pole[1][1].Novy, 0);
 }
 
 TEST_F(Kontroly, TakingBackThroughAFixedTileReturnsOnlyNewTilesInOrder) {
