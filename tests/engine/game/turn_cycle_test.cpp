@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/record/record_lines.h"
+#include "files/file_lines.h"
 #include "files/text.h"
 #include "support/game_fixture.h"
 
@@ -50,7 +50,7 @@ TEST(TahovyCyklus, GoingOutChargesTheRacksAndCreditsTheWinner) {
         "2Nevyužití všech písmen :   -7\r\n\r\n1Využití všech písmen :     +7\r\n\r\n"
         "1:02:05\r\n39\r\n33\r\n");
     EXPECT_EQ(soubor.substr(soubor.size() - konec.size()), konec);
-    EXPECT_EQ(rozdelRadky(soubor).size(), 2u * 34 + 7);
+    EXPECT_EQ(splitLines(soubor).size(), 2u * 34 + 7);
 }
 
 // A failed record write still hands the move over, computer seats included,

@@ -51,7 +51,7 @@ TEST(CelaHra, RecordFileIsExactlyTheExpectedOne) {
         std::filesystem::path(TB_SOURCE_DIR) / "tests/engine/record/data/whole_game_main.dat";
     // TB_UPDATE_EXPECTED=1 rewrites the expected file (inspect it before committing).
     if (std::getenv("TB_UPDATE_EXPECTED")) writeFileAtomic(ocekavany, skutecny);
-    const auto ocek = rozdelRadky(readFile(ocekavany)), skut = rozdelRadky(skutecny);
+    const auto ocek = splitLines(readFile(ocekavany)), skut = splitLines(skutecny);
     const auto rozdil = std::mismatch(ocek.begin(), ocek.end(), skut.begin(), skut.end()).first;
     EXPECT_EQ(readFile(ocekavany), skutecny)
         << "first different line " << rozdil - ocek.begin() + 1;
@@ -67,7 +67,7 @@ TEST(CelaHra, RecordFileIsExactlyTheExpectedOne) {
     };
     const auto radky = t.zapis.radky();
     const auto zacatek = radky.begin() + (t.s.PosledniTah - 1) * kRadkuZaznamu;
-    EXPECT_EQ(obnovene(rozdelRadky(zaznamText(t.s))), obnovene({zacatek, zacatek + kRadkuZaznamu}));
+    EXPECT_EQ(obnovene(splitLines(zaznamText(t.s))), obnovene({zacatek, zacatek + kRadkuZaznamu}));
 
     const auto seznam = seznamTahu(t.s, t.zapis);
     ASSERT_EQ(seznam.size(), static_cast<size_t>(t.s.PosledniTah - 1 + 2 + 1 + 2 + 1));

@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <set>
 
-#include "engine/record/record_lines.h"
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/slot_files.h"
@@ -177,7 +176,7 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
         GameState s = rozehranaHra(2, 5);
         s.CisloTahu = 2;
         const std::string pred = snapshot(s);
-        EXPECT_THROW(TZapis(user).InitTah(s), RecordError) << c.why;
+        EXPECT_THROW(TZapis(user).InitTah(s), FileError) << c.why;
         EXPECT_EQ(snapshot(s), pred) << c.why;
     }
 }
