@@ -36,10 +36,7 @@ TEST(Laying, ThroughARunWithARepeatedRackLetter) {
     EXPECT_EQ(f.s.Pole[8][8].Novy, 0);        // the fixed e stays
     EXPECT_EQ(f.s.Pole[9][8].Novy, rack[3]);  // second s: the next slot holding one
     EXPECT_EQ(f.s.Pole[10][8].Novy, rack[4]);
-    EXPECT_EQ(f.s.Zasobnik[1][1], 0);
-    EXPECT_EQ(f.s.Zasobnik[1][2], rack[2]);
-    EXPECT_EQ(f.s.Zasobnik[1][3], 0);
-    EXPECT_EQ(f.s.Zasobnik[1][4], 0);
+    EXPECT_EQ(f.s.Zasobnik[1], (Arr1<int32_t, kRack>{0, 0, rack[2], 0, 0, 0, 0, 0}));
     for (int slot : {1, 3, 4}) EXPECT_EQ(f.s.Kameny[rack[slot]].Vlastnik, kNaBoard);
     const std::string s1 = std::to_string(rack[1]), s3 = std::to_string(rack[3]),
                       s4 = std::to_string(rack[4]);
@@ -50,28 +47,8 @@ TEST(Laying, ThroughARunWithARepeatedRackLetter) {
     EXPECT_EQ(ui.redraws, 1);
 }
 
-TEST(Laying, DownAColumnForAnotherSeat) {
-    Deska f;
-    f.pevne(3, 2, false, "ko");
-    f.stojan(3, "..ts");
-    MemoryWordStore store;
-    auto cursor = store.openCursor();
-    TAI ai(*cursor);
-    ai.Kandidati[1] = {"kost", 3, 2, 0, 0};
-    ai.PocetKandidatu = 1;
-    f.s.NaTahu = 3;
-    const int s = f.s.Zasobnik[3][4], t = f.s.Zasobnik[3][3];
-    RecordingUi ui;
-    ai.PolozSlovo(f.s, ui);
-    EXPECT_EQ(f.s.Pole[3][4].Novy, s);
-    EXPECT_EQ(f.s.Pole[3][5].Novy, t);
-}
-
-TEST(TilePositions, BoardCellsAndRackSlots) {
-    EXPECT_EQ(polohaNaDesce(1, 1), (Bod{135, 103}));
-    EXPECT_EQ(polohaNaDesce(15, 15), (Bod{129 + 534, 98 + 533}));
-    EXPECT_EQ(polohaNaStojanu(1, 1), (Bod{258, 720}));
-    EXPECT_EQ(polohaNaStojanu(1, 7), (Bod{540, 720}));
+TEST(TilePositions, RackSlotsOfTheOtherSeats) {
+    // Seat 1's slots and the cells are pinned by the flights above.
     EXPECT_EQ(polohaNaStojanu(2, 2), (Bod{305, 17}));
     EXPECT_EQ(polohaNaStojanu(3, 1), (Bod{31, 223}));
     EXPECT_EQ(polohaNaStojanu(3, 7), (Bod{31, 505}));

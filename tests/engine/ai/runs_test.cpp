@@ -67,24 +67,5 @@ TEST(Runs, FreeCellsAtEdgesNextToTilesAndTrimmed) {
     for (const Case& c : cases) EXPECT_EQ(runsAfterSearch(c.board), c.runs) << c.name;
 }
 
-TEST(Runs, CrowdedBoardWithoutRoomGivesNoCandidate) {
-    Deska f;
-    // Tiles on every other square of every other row: over 100 runs, none
-    // with a free cell, so the first hundred are kept and all dropped.
-    int t = 0;
-    for (int x = 1; x <= kBoard; x += 2)
-        for (int y = 1; y <= kBoard; y += 2) {
-            f.s.Pole[x][y].Pevny = ++t;
-            f.pouzit[t] = true;
-        }
-    f.stojan(1, "rstuvyz");
-    MemoryWordStore store{"ar", "ra", "as", "sa", "at", "ta", "ov", "vo"};
-    auto cursor = store.openCursor();
-    TAI ai(*cursor);
-    ai.findCandidates(f.s);
-    EXPECT_EQ(ai.PocetBehu, 0);
-    EXPECT_EQ(ai.PocetKandidatu, 0);
-}
-
 }  // namespace
 }  // namespace tb::test

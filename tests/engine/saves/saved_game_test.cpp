@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <set>
 
+#include "engine/saves/game_record_slot.h"
+#include "engine/saves/record_part.h"
 #include "engine/saves/slot_files.h"
 #include "engine/saves/user_settings.h"
 #include "files/file_lines.h"
@@ -40,7 +42,13 @@ TEST_F(SavedGameTest, LoadRestoresTheGameAndItsRecord) {
     GameState hra = rozehranaHra(3);
     save(hra, 4);
     const std::string mainDat = readFile(user.resolve(kMainDat));
+    const std::string first = readFile(user.resolve(slotName(4, false)));
     writeRecordFile(user, {"something else"});
+    auto l = slot(4);   // surplus list items are ignored
+    l[12] += "44,55,";  // seat 1's rack
+    l[21] += "1,2,3,";  // the bag
+    l[22] += "9,junk";  // board row 1
+    putSlot(4, l);
 
     GameState s = rozehranaHra(4, 99);  // a different game on the screen
     s.Pole[1][1].Novy = 50;
@@ -48,46 +56,20 @@ TEST_F(SavedGameTest, LoadRestoresTheGameAndItsRecord) {
     LoadGame(s, user, 4);
 
     EXPECT_EQ(readFile(user.resolve(kMainDat)), mainDat);
-    EXPECT_EQ(s.Pytel, hra.Pytel);
-    EXPECT_EQ(s.Zasobnik, hra.Zasobnik);
     for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y) {
-            EXPECT_EQ(s.Pole[x][y].Pevny, hra.Pole[x][y].Pevny);
-            EXPECT_EQ(s.Pole[x][y].Novy, 0);
-        }
-    for (int p = 1; p <= 3; ++p) {
-        EXPECT_EQ(s.Hraci[p].Jmeno, hra.Hraci[p].Jmeno);
-        EXPECT_EQ(s.Hraci[p].BodyCelkem, hra.Hraci[p].BodyCelkem);
-        EXPECT_EQ(s.Hraci[p].JePC, hra.Hraci[p].JePC);
-        for (int k = 1; k <= kRack; ++k)
-            if (int t = s.Zasobnik[p][k]) {
-                EXPECT_EQ(s.Kameny[t].Vlastnik, p);
-            }
-    }
+        for (int y = 1; y <= kBoard; ++y) EXPECT_EQ(s.Pole[x][y].Novy, 0);
+    EXPECT_EQ(s.Kameny[s.Zasobnik[1][1]].Vlastnik, 1);
     EXPECT_EQ(s.Hraci[4].BodyCelkem, 0);
-    EXPECT_EQ(s.Hraci[4].JePC, 0);
     EXPECT_EQ(s.Zasobnik[4], (Arr1<int32_t, kRack>{}));
-    EXPECT_EQ(s.PocetHracu, 3);
-    EXPECT_EQ(s.NaTahu, 2);
-    EXPECT_EQ(s.Vytazeno, hra.Vytazeno);
-    EXPECT_EQ(s.SekundHry, 3725);
-    EXPECT_EQ(s.MinPismen, 3);
-    EXPECT_EQ(s.LimitTahu, 90);
-    EXPECT_EQ(s.SLimitem, 1);
     EXPECT_EQ(s.ZbyvaCasu, 90);
-    EXPECT_EQ(s.PrvniTah, 0);
     // Ready for the first tick to resume: it counts no moves and no passes.
     EXPECT_EQ(s.CisloTahu, 12);
-    EXPECT_EQ(s.PosledniTah, 12);
     EXPECT_EQ(s.PocetVzdani, 0);
     EXPECT_EQ(s.Faze, Phase::LoadedGame);
-    EXPECT_EQ(s.Rozdano, 0);
-    EXPECT_EQ(s.HlidatLimit, 1);
     EXPECT_EQ(s.Rozpis, "");
     EXPECT_EQ(s.BodovanePole[1][1], kWord3);
 
     // Saved again, the slot is the same byte for byte.
-    const std::string first = readFile(user.resolve(slotName(4, false)));
     SaveAndExit(s, user, 5, "6.12.2026");
     EXPECT_EQ(readFile(user.resolve(slotName(5, false))), first);
 }
@@ -98,74 +80,23 @@ TEST_F(SavedGameTest, LinesStandWhereTheFormatPutsThem) {
     save(hra, 1);
     const auto l = slot(1);
     ASSERT_EQ(l.size(), 9 + 2 * 4 + 1 + 15 + 1 + 12 * 34u);
-    EXPECT_EQ(l[0], "6.12.2026");
-    EXPECT_EQ(l[1], "0");
-    EXPECT_EQ(l[2], "11");  // moves played: the record count less the starting position
-    EXPECT_EQ(l[3], "3725");
-    EXPECT_EQ(l[8], "2");
-    EXPECT_EQ(l[9], "Jana");
-    EXPECT_EQ(l[13], "PC2");
-    EXPECT_EQ(l[14], "-4");
-    EXPECT_EQ(l[15], "1");
-    EXPECT_EQ(std::count(l[16].begin(), l[16].end(), ','), 7);
+    EXPECT_EQ(
+        std::vector<std::string>(l.begin(), l.begin() + 16),
+        (std::vector<std::string>{
+            "6.12.2026", "0", "11", "3725", "90", "3", std::to_string(hra.Vytazeno), "2", "2",
+            "Jana", "37", "0", listLine(std::span(hra.Zasobnik[1]).subspan(1)), "PC2", "-4", "1"}));
     EXPECT_EQ(std::count(l[17].begin(), l[17].end(), ','), 97);  // the bag follows seat 2
     for (int y = 0; y < kBoard; ++y)
         EXPECT_EQ(std::count(l[18 + y].begin(), l[18 + y].end(), ','), 15);
-    EXPECT_EQ(l[25], "0,0,0,0,0," +
-                         listLine(std::vector<int32_t>{hra.Pole[6][8].Pevny, hra.Pole[7][8].Pevny,
-                                                       hra.Pole[8][8].Pevny, hra.Pole[9][8].Pevny,
-                                                       hra.Pole[10][8].Pevny}) +
-                         "0,0,0,0,0,");
+    std::vector<int32_t> radek8(kBoard);  // the word lies on row 8 from column 6
+    for (int x = 6; x <= 10; ++x) radek8[x - 1] = hra.Pole[x][8].Pevny;
+    EXPECT_EQ(l[25], listLine(radek8));
     EXPECT_EQ(l[33], "");
     EXPECT_EQ(l[34], "1");  // record 1 begins
     EXPECT_NE(readFile(user.resolve(slotName(1, false))).find("\r\n"), std::string::npos);
 }
 
-TEST_F(SavedGameTest, TilesOfTheUnfinishedMoveGoBackToTheRack) {
-    GameState hra = rozehranaHra(2);
-    writeRecordFile(user, zaznamHry(hra, hra.PosledniTah));
-    // Seat 2 is on move with two tiles laid and a third one in the hand.
-    const int a = hra.Zasobnik[2][2], b = hra.Zasobnik[2][5], c = hra.Zasobnik[2][7];
-    hra.Zasobnik[2][2] = hra.Zasobnik[2][5] = hra.Zasobnik[2][7] = 0;
-    hra.Pole[8][9].Novy = a;
-    hra.Pole[8][10].Novy = b;
-    hra.Kameny[a].Vlastnik = hra.Kameny[b].Vlastnik = kNaBoard;
-    hra.NaTahu = kNese;
-    hra.UlozenyHrac = 2;
-    hra.Nese = 1;
-    hra.DrzenyKamen = c;
-    SaveAndExit(hra, user, 2, "6.12.2026");
-
-    EXPECT_EQ(hra.Zasobnik[2][2], c);
-    EXPECT_EQ(hra.Zasobnik[2][5], a);
-    EXPECT_EQ(hra.Zasobnik[2][7], b);
-    EXPECT_EQ(hra.Pole[8][9].Novy, 0);
-    EXPECT_EQ(hra.Kameny[b].Vlastnik, 2);
-    EXPECT_EQ(hra.NaTahu, 2);
-    EXPECT_EQ(hra.Nese, 0);
-
-    GameState s;
-    LoadGame(s, user, 2);
-    EXPECT_EQ(s.Zasobnik[2], hra.Zasobnik[2]);
-    EXPECT_EQ(s.NaTahu, 2);
-}
-
-TEST_F(SavedGameTest, SurplusListItemsAreIgnored) {
-    GameState hra = rozehranaHra(2);
-    save(hra, 6);
-    auto l = slot(6);
-    l[12] += "44,55,";  // seat 1's rack
-    l[17] += "1,2,3,";  // the bag
-    l[18] += "9,junk";  // board row 1
-    putSlot(6, l);
-    GameState s;
-    LoadGame(s, user, 6);
-    EXPECT_EQ(s.Zasobnik[1], hra.Zasobnik[1]);
-    EXPECT_EQ(s.Pytel, hra.Pytel);
-    EXPECT_EQ(s.Pole[1][1].Pevny, 0);
-}
-
-TEST_F(SavedGameTest, BadSlotFileChangesNothing) {
+TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
     GameState hra = rozehranaHra(2);
     save(hra, 3);
     const auto good = slot(3);
@@ -173,7 +104,6 @@ TEST_F(SavedGameTest, BadSlotFileChangesNothing) {
     const test::BadCase cases[] = {
         {"free", [](auto& l) { l[0] = ""; }},
         {"not a number", [](auto& l) { l[3] = "12a"; }},
-        {"not a number", [](auto& l) { l[2] = ""; }},
         {"outside", [](auto& l) { l[8] = "5"; }},
         {"outside", [](auto& l) { l[8] = "1"; }},
         {"not in play", [](auto& l) { l[7] = "3"; }},
@@ -198,19 +128,87 @@ TEST_F(SavedGameTest, BadSlotFileChangesNothing) {
     };
     test::expectEveryBadSlotRefused(user, "Save/3.dat", good, cases,
                                     [&](GameState& s) { LoadGame(s, user, 3); });
+
+    // A game record slot: its header, then the record and its closing section.
+    auto zapis = zaznamHry(hra, hra.PosledniTah);
+    zapis.insert(zapis.end(), {"1Nevyu\x9Ent\xED :   -7", "", "2Vyu\x9Eit\xED :     +7", "",
+                               "1:02:05", "30", "51"});
+    writeRecordFile(user, zapis);
+    SavePr(hra, user, 2, "6.12.2026", "1:02:05");
+    const auto dobry = *readSlotLines(user, 2, true);
+    const std::vector<std::string> head = {"6.12.2026", "", "11", "3725", "",    "", "", "", "2",
+                                           "Jana",      "", "",   "",     "PC2", "", "", "", ""};
+    EXPECT_EQ(std::vector<std::string>(dobry.begin(), dobry.begin() + 18), head);
+    const size_t rec = 18;  // first line of record 1
+    const test::BadCase zaznamy[] = {
+        {"free", [](auto& l) { l[0] = ""; }},
+        {"not a number", [](auto& l) { l[2] = "x"; }},
+        {"outside", [](auto& l) { l[8] = "7"; }},
+        {"outside", [&](auto& l) { l[rec + 5] = "98"; }},
+        {"item 1 is outside", [&](auto& l) { l[rec + 6] = "98,0,0,0,0,0,0,"; }},
+        {"15 numbers expected", [&](auto& l) { l[rec + 20] = "0,0,"; }},
+        {"empty line expected", [&](auto& l) { l[rec + 33] = "0"; }},
+        {"a playing time expected", [](auto& l) { l[l.size() - 3] = "62 min"; }},
+        {"a bonus entry expected", [](auto& l) { l[l.size() - 7] = "7Bonus"; }},
+        // Record 1, where the viewer opens, must load as a position.
+        {"no such player on move 3", [&](auto& l) { l[rec + 4] = "3"; }},
+    };
+    test::expectEveryBadSlotRefused(user, "Save/Prubeh/2.dat", dobry, zaznamy,
+                                    [&](GameState& s) { LoadPr(s, user, 2); });
+
+    // Data/main.dat itself, read at every step through the game: line n of record 2.
+    const auto r2 = [](size_t n) { return 34 + n - 1; };
+    const test::BadCase tahy[] = {
+        {"not a number", [&](auto& r) { r[r2(3)] = "12x"; }},
+        {"empty number line", [&](auto& r) { r[r2(5)] = ""; }},
+        {"tile 98 on a rack", [&](auto& r) { r[r2(7)] = "98,0,0,0,0,0,0,"; }},
+        {"negative tile", [&](auto& r) { r[r2(10)] = "-1,0,0,0,0,0,0,"; }},
+        {"empty field in a list", [&](auto& r) { r[r2(19)] = "0,,0,"; }},
+        {"a tile twice", [&](auto& r) { r[r2(10)] = r[r2(7)]; }},
+        {"player on move out of play", [&](auto& r) { r[r2(5)] = "4"; }},
+        {"drawn count not matching the tiles", [&](auto& r) { r[r2(6)] = "20"; }},
+        {"cut short", [](auto& r) { r.resize(34 + 20); }},
+    };
+    for (const auto& c : tahy) {
+        auto r = zaznamHry(hra, 2);
+        c.edit(r);
+        writeRecordFile(user, r);
+        GameState s = rozehranaHra(2, 5);
+        s.CisloTahu = 2;
+        const std::string pred = snapshot(s);
+        EXPECT_THROW(TZapis(user).InitTah(s), FileError) << c.why;
+        EXPECT_EQ(snapshot(s), pred) << c.why;
+    }
+}
+
+TEST(RecordLines, ClosingSectionsOfEveryShape) {
+    const GameState s = rozehranaHra(3);
+    for (const int bonusy : {0, 1, 3, 4}) {
+        auto l = zaznamHry(s, 2);
+        for (int b = 0; b < bonusy; ++b) l.insert(l.end(), {"2Nevyu\x9Ent\xED :   -3", ""});
+        l.insert(l.end(), {"0:10:00", "1", "2", "3"});
+        LineReader r(l, "main.dat");
+        if (bonusy < 4) {
+            EXPECT_EQ(checkRecordLines(r, 3), 2);
+        } else {
+            EXPECT_THROW(checkRecordLines(r, 3), FileError);
+        }
+    }
+    LineReader prazdny({}, "main.dat");
+    EXPECT_EQ(checkRecordLines(prazdny, 2), 0);
 }
 
 // The save, the settings and the record writers under a failing disk: each
 // reports the fault and leaves the previous file whole, with no temporary
 // file beside it.
 TEST_F(SavedGameTest, WritersFailingMidwayKeepThePreviousFile) {
-    struct Fault {
-        const char* name;
-        std::function<void(FileCalls&)> put;
-    };
-    const Fault faults[] = {
-        {"a write stops after 10 bytes",
-         [](FileCalls& c) {
+    const struct {
+        const char* file;
+        std::function<void(GameState&)> write;
+        std::function<void(FileCalls&)> fault;
+    } cases[] = {
+        {"Save/4.dat", [&](GameState& s) { SaveAndExit(s, user, 4, "7.12.2026"); },
+         [](FileCalls& c) {  // a write stops after 10 bytes
              c.write = [left = size_t{10}](int fd, const void* p, size_t n) mutable -> ssize_t {
                  if (left == 0) return errno = ENOSPC, -1;
                  const ssize_t w = ::write(fd, p, std::min(n, left));
@@ -218,49 +216,31 @@ TEST_F(SavedGameTest, WritersFailingMidwayKeepThePreviousFile) {
                  return w;
              };
          }},
-        {"fsync fails", [](FileCalls& c) { c.fsync = [](int) { return errno = EIO, -1; }; }},
-        {"rename fails",
+        {"Data/User.dat", [&](GameState& s) { SaveUserData(UserSettings{}, s, user); },
+         [](FileCalls& c) { c.fsync = [](int) { return errno = EIO, -1; }; }},
+        {"Data/main.dat", [&](GameState& s) { TZapis(user).ZapisTah(s); },
          [](FileCalls& c) { c.rename = [](const char*, const char*) { return errno = EIO, -1; }; }},
     };
-    struct Writer {
-        const char* file;
-        std::function<void(GameState&)> write;
+    const auto files = [&] {
+        std::set<fs::path> all;
+        for (const auto& e : fs::recursive_directory_iterator(dir.path())) all.insert(e.path());
+        return all;
     };
-    const Writer writers[] = {
-        {"Save/4.dat", [&](GameState& s) { SaveAndExit(s, user, 4, "7.12.2026"); }},
-        {"Data/User.dat",
-         [&](GameState& s) {
-             UserSettings n;
-             n.NastHracu = 3;
-             SaveUserData(n, s, user);
-         }},
-        {"Data/main.dat",
-         [&](GameState& s) {
-             s.CisloTahu = 13;
-             TZapis(user).ZapisTah(s);
-         }},
-    };
-    for (const Writer& w : writers)
-        for (const Fault& f : faults) {
-            test::TempDir d;
-            user = FileRoot(d.path());
-            GameState hra = rozehranaHra(2);
-            save(hra, 4);
-            SaveUserData(UserSettings{}, hra, user);
-            const std::string before = readFile(user.resolve(w.file));
-            const auto files = [&] {
-                std::vector<fs::path> all;
-                for (const auto& e : fs::recursive_directory_iterator(d.path()))
-                    all.push_back(e.path());
-                return std::set<fs::path>(all.begin(), all.end());
-            };
-            const auto present = files();
-            f.put(fileCalls());
-            EXPECT_THROW(w.write(hra), FileError) << w.file << ", " << f.name;
-            fileCalls() = FileCalls{::write, ::fsync, ::rename};
-            EXPECT_EQ(readFile(user.resolve(w.file)), before) << w.file << ", " << f.name;
-            EXPECT_EQ(files(), present) << w.file << ", " << f.name;
-        }
+    GameState hra = rozehranaHra(2);
+    save(hra, 4);
+    UserSettings nast;
+    nast.NastHracu = 3;
+    SaveUserData(nast, hra, user);
+    hra.CisloTahu = 13;
+    for (const auto& c : cases) {
+        const std::string before = readFile(user.resolve(c.file));
+        const auto present = files();
+        c.fault(fileCalls());
+        EXPECT_THROW(c.write(hra), FileError) << c.file;
+        fileCalls() = FileCalls{::write, ::fsync, ::rename};
+        EXPECT_EQ(readFile(user.resolve(c.file)), before) << c.file;
+        EXPECT_EQ(files(), present) << c.file;
+    }
 }
 
 TEST_F(SavedGameTest, MissingSlotOrRecordFile) {
@@ -273,24 +253,6 @@ TEST_F(SavedGameTest, MissingSlotOrRecordFile) {
     putSlot(9, {"old"});
     EXPECT_THROW(SaveAndExit(s, user, 9, "1.1.2027"), FileError);
     EXPECT_EQ(slot(9), std::vector<std::string>{"old"});
-}
-
-TEST_F(SavedGameTest, RevealMarksTheFixedTilesInRowOrder) {
-    GameState s = rozehranaHra(2);
-    s.Pole[3][2].Pevny = 97;
-    s.Kameny[97].Aktivni = 1;
-    const auto kameny = LoadZobrazPole(s);
-    ASSERT_EQ(kameny.size(), 6u);
-    EXPECT_EQ(kameny[0].tile, 97);
-    EXPECT_EQ(kameny[0].x, 3);
-    EXPECT_EQ(kameny[1].x, 6);
-    EXPECT_EQ(kameny[1].y, 8);
-    for (const auto& k : kameny) {
-        EXPECT_EQ(s.Kameny[k.tile].Vlastnik, kNaBoard);
-        EXPECT_EQ(s.Kameny[k.tile].Aktivni, 0);
-    }
-    GameState prazdna;
-    EXPECT_TRUE(LoadZobrazPole(prazdna).empty());
 }
 
 }  // namespace
