@@ -15,7 +15,6 @@ constexpr int kBoard = 15;    // board is 15x15, (x, y) both 1..15
 constexpr int kRack = 7;      // rack slots 1..7
 constexpr int kSeats = 4;     // seats 1..4
 constexpr int kNaBoard = 6;   // Vlastnik of a tile laid on the board
-constexpr int kNese = 5;      // NaTahu while a person carries a tile
 
 // Premium codes of BodovanePole.
 enum Premium : int32_t {
@@ -46,6 +45,15 @@ struct Hrac {
     std::string Jmeno;
 };
 
+// The person's hand: the tile the mouse carries, picked up from the rack of
+// the seat on move or from the tiles it laid this move. Its Vlastnik still
+// says where it came from until it is put down.
+struct Ruka {
+    int32_t kamen = 0;  // 0: the hand is empty
+    bool drzi() const { return kamen != 0; }
+    bool operator==(const Ruka&) const = default;
+};
+
 template <typename T, int N>
 using Arr1 = std::array<T, N + 1>;  // 1-based array of N elements
 
@@ -66,9 +74,8 @@ struct GameState {
     Arr1<uint8_t, kSeats> VolbaPC{};
 
     // Whose turn, and the tile in the hand.
-    int32_t NaTahu = 1;
-    int32_t UlozenyHrac = 0;
-    int32_t DrzenyKamen = 0;
+    int32_t NaTahu = 1;  // the seat on move, also while it carries a tile
+    Ruka VRuce;
     int32_t AktSlot = 1;
     int32_t CilX = 0;
     int32_t CilY = 0;
@@ -99,7 +106,6 @@ struct GameState {
     uint8_t HrajePC = 0;
     uint8_t NahranaHra = 0;
     uint8_t Prohlizeni = 0;
-    uint8_t Nese = 0;
     uint8_t HudbaVypnuta = 1;
 
     // Word check state.

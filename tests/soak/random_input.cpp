@@ -95,7 +95,7 @@ Bod NahodnyVstup::veHre(HerniAplikace& hra) {
     const int volba = podleVah([&](int n) { return nahoda(n); }, {28, 27, 20, 5, 5, 15});
     switch (volba) {
         case 0: {
-            const int hrac = s.NaTahu == kNese ? s.UlozenyHrac : s.NaTahu;
+            const int hrac = s.NaTahu;
             if (hrac >= 1 && hrac <= kSeats) return kolem(polohaNaStojanu(hrac, mezi(1, kRack)));
             break;
         }
@@ -188,7 +188,7 @@ bool NahodnyVstup::polozRadu(HerniAplikace& hra) {
     const GameState& s = hra.stav();
     Application& app = hra.ctx().app;
     if (app.top() != &hra.screen().form() || app.timer().Interval() != 1000 || s.Prohlizeni ||
-        s.Nese || s.RezimVymeny || s.NaTahu < 1 || s.NaTahu > kSeats)
+        s.VRuce.drzi() || s.RezimVymeny || s.NaTahu < 1 || s.NaTahu > kSeats)
         return false;
     std::vector<int> sloty;
     for (int slot = 1; slot <= kRack; ++slot)

@@ -6,10 +6,10 @@
 
 #include "app/app_main.h"
 #include "app/game_app.h"
+#include "engine/game/move.h"
 #include "files/text.h"
 #include "soak/random_input.h"
 #include "support/dummy_drivers.h"
-#include "support/tile_invariants.h"
 
 namespace tb::test {
 namespace {
@@ -149,7 +149,7 @@ class Pohon : public EventSource, public Ticks {
         }
         if (std::all_of(s.Pytel.begin() + 1, s.Pytel.end(), [](int t) { return t == 0; }))
             return;  // no game dealt yet
-        const std::string c = chybaKamenu(s, s.Prohlizeni ? Pytel::JenPocet : Pytel::Poradi);
+        const std::string c = checkTiles(s);
         if (!c.empty()) nalez("tiles: " + c);
         if (!s.Prohlizeni && s.Rozdano) {
             // A new shuffle (or a loaded game) moves most of the bag; an

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/record/record_lines.h"
 #include "files/text.h"
@@ -129,13 +130,12 @@ TEST(TahovyCyklus, TimeLimitWaitsForACarriedTileAndEndsTheMoveOnce) {
     t.hra.frameTick();
     EXPECT_EQ(t.s.ZbyvaCasu, 0);
     EXPECT_EQ(t.ui.titulek(Titulek::Odpocet), "0:00:00");
-    t.s.UlozenyHrac = t.s.NaTahu;
-    t.s.NaTahu = kNese;
+    t.s.VRuce.kamen = std::exchange(t.s.Zasobnik[t.s.NaTahu][1], 0);
     t.hra.frameTick();
     t.hra.frameTick();
     EXPECT_TRUE(t.ui.cerveny);
     EXPECT_EQ(t.s.CisloTahu, 1);
-    t.s.NaTahu = t.s.UlozenyHrac;
+    t.s.Zasobnik[t.s.NaTahu][1] = std::exchange(t.s.VRuce.kamen, 0);
     t.hra.frameTick();
     EXPECT_FALSE(t.ui.cerveny);
     EXPECT_EQ(t.s.NaTahu, 2);

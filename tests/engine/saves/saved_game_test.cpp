@@ -132,10 +132,7 @@ TEST_F(SavedGameTest, TilesOfTheUnfinishedMoveGoBackToTheRack) {
     hra.Pole[8][9].Novy = a;
     hra.Pole[8][10].Novy = b;
     hra.Kameny[a].Vlastnik = hra.Kameny[b].Vlastnik = kNaBoard;
-    hra.NaTahu = kNese;
-    hra.UlozenyHrac = 2;
-    hra.Nese = 1;
-    hra.DrzenyKamen = c;
+    hra.VRuce.kamen = c;
     SaveAndExit(hra, user, 2, "6.12.2026");
 
     EXPECT_EQ(hra.Zasobnik[2][2], c);
@@ -143,8 +140,7 @@ TEST_F(SavedGameTest, TilesOfTheUnfinishedMoveGoBackToTheRack) {
     EXPECT_EQ(hra.Zasobnik[2][7], b);
     EXPECT_EQ(hra.Pole[8][9].Novy, 0);
     EXPECT_EQ(hra.Kameny[b].Vlastnik, 2);
-    EXPECT_EQ(hra.NaTahu, 2);
-    EXPECT_EQ(hra.Nese, 0);
+    EXPECT_FALSE(hra.VRuce.drzi());
 
     GameState s;
     LoadGame(s, user, 2);

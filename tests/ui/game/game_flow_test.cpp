@@ -25,7 +25,7 @@ TEST(GameFlow, AComputerSeatAnswersWithItsTilesFlownToTheirCells) {
                 EXPECT_TRUE(c.visible);
                 EXPECT_EQ((Bod{c.left, c.top}), polohaNaDesce(x, y));
             }
-    EXPECT_EQ(chybaKamenu(t.s()), "");
+    EXPECT_EQ(checkTiles(t.s()), "");
     EXPECT_NE(t.form().Display->caption, utf8ToCp1250("Hraje PC!"));
 }
 
@@ -87,7 +87,7 @@ TEST(GameFlow, TheEndOfAGameShowsTheResultsAndBrowsingStepsOneRecordPerClick) {
     t.hraj();
     EXPECT_EQ(t.s().CisloTahu, 2);
     EXPECT_EQ(pevnych(t.s()), 3);
-    EXPECT_FALSE(t.s().Nese);
+    EXPECT_FALSE(t.s().VRuce.drzi());
     EXPECT_EQ(t.okna.otevrena, (std::vector<std::string>{"prubeh"}));
     EXPECT_FALSE(t.app.timer().Enabled());
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/game_app.h"
+#include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
 #include "files/files.h"
 #include "files/text.h"
@@ -21,7 +22,6 @@
 #include "support/game_driver.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"
-#include "support/tile_invariants.h"
 
 namespace tb::test {
 
@@ -91,7 +91,7 @@ struct Stul {
         return *this;
     }
     Stul& klikNaSlot(int slot) {
-        const Bod b = polohaNaStojanu(s().NaTahu == kNese ? s().UlozenyHrac : s().NaTahu, slot);
+        const Bod b = polohaNaStojanu(s().NaTahu, slot);
         events.click(b.x + 16, b.y + 16);
         return *this;
     }
