@@ -6,6 +6,20 @@
 
 namespace tb {
 
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        out.emplace_back(line);
+        start = end + 1;
+    }
+    return out;
+}
+
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) {
@@ -32,11 +46,12 @@ std::string listLine(std::span<const int32_t> values) {
 }
 
 bool parseInt(std::string_view text, int32_t& out) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && blank(text[i])) ++i;
     const bool negative = i < text.size() && text[i] == '-';
-    if (negative) ++i;
+    if (negative || (i < text.size() && text[i] == '+')) ++i;
     if (i == text.size()) return false;
     int64_t value = 0;
     for (; i < text.size(); ++i) {
@@ -93,6 +108,18 @@ void LineReader::list(std::span<int32_t> out, int32_t lo, int32_t hi) {
     if (filled < out.size())
         failHere(std::to_string(out.size()) + " numbers expected, " + std::to_string(filled) +
                  " found");
+}
+
+void LineReader::listUpTo(std::span<int32_t> out) {
+    const std::string& line = text();
+    size_t filled = 0, start = 0;
+    for (size_t comma = line.find(','); comma != std::string::npos;
+         start = comma + 1, comma = line.find(',', start), ++filled) {
+        int32_t v = 0;
+        if (!parseInt(std::string_view(line).substr(start, comma - start), v))
+            failHere("item " + std::to_string(filled + 1) + " is not a number");
+        if (filled < out.size()) out[filled] = v;
+    }
 }
 
 void LineReader::fail(const std::string& why) const {

@@ -13,19 +13,19 @@ std::string jmeno(const GameState& s, int hrac) {
 }  // namespace
 
 RadekSeznamu VypisAktTah(const GameState& s, const TZapis& zapis, int n) {
-    Radky r = zapis.NajetNaPozici(n - 1);
-    r.preskoc(1);
-    std::string popis = r.radek();
+    LineReader r = zapis.NajetNaPozici(n - 1);
+    r.skip(1);
+    std::string popis = r.text();
     if (!popis.empty()) popis.pop_back();  // the trailing ","
-    r.preskoc(1);
-    const int cas = r.cislo();
-    const int naTahu = r.cislo();
+    r.skip(1);
+    const int cas = r.number();
+    const int naTahu = r.number();
     const int hral = naTahu == 1 ? s.PocetHracu : naTahu - 1;
     if (hral < 1 || hral > kSeats)
-        throw RecordError("Data/main.dat, record " + std::to_string(n) + ": no such player " +
-                          std::to_string(naTahu));
-    r.preskoc(1 + static_cast<size_t>(hral - 1) * 3 + 1);
-    const int body = r.cislo();
+        throw FileError("Data/main.dat, record " + std::to_string(n) + ": no such player " +
+                        std::to_string(naTahu));
+    r.skip(1 + static_cast<size_t>(hral - 1) * 3 + 1);
+    const int body = r.number();
     return {RadekSeznamu::Druh::Tah,
             {std::to_string(n - 1), jmeno(s, hral), popis, std::to_string(body),
              std::to_string(cas / 60) + ":" + GetSTime(cas % 60)}};

@@ -19,16 +19,16 @@ std::string seznam(const int32_t* prvni, int pocet, int krok) {
 void zkontroluj(const GameState& s, int k) {
     const std::string kde = "Data/main.dat, record " + std::to_string(k) + ": ";
     if (s.NaTahu < 1 || s.NaTahu > s.PocetHracu)
-        throw RecordError(kde + "no such player on move " + std::to_string(s.NaTahu));
+        throw FileError(kde + "no such player on move " + std::to_string(s.NaTahu));
     if (s.Vytazeno < 0 || s.Vytazeno > kTiles)
-        throw RecordError(kde + "bag position " + std::to_string(s.Vytazeno) + " out of range");
+        throw FileError(kde + "bag position " + std::to_string(s.Vytazeno) + " out of range");
     Arr1<bool, kTiles> videno{};
     int venku = 0;
     auto over = [&](int32_t t, bool vHre) {
         if (t < 0 || t > kTiles)
-            throw RecordError(kde + "tile number " + std::to_string(t) + " out of range");
+            throw FileError(kde + "tile number " + std::to_string(t) + " out of range");
         if (t == 0 || !vHre) return;
-        if (videno[t]) throw RecordError(kde + "tile " + std::to_string(t) + " lies twice");
+        if (videno[t]) throw FileError(kde + "tile " + std::to_string(t) + " lies twice");
         videno[t] = true;
         ++venku;
     };
@@ -37,8 +37,8 @@ void zkontroluj(const GameState& s, int k) {
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y) over(s.Pole[x][y].Pevny, true);
     if (venku != s.Vytazeno)
-        throw RecordError(kde + std::to_string(venku) + " tiles in play but " +
-                          std::to_string(s.Vytazeno) + " drawn from the bag");
+        throw FileError(kde + std::to_string(venku) + " tiles in play but " +
+                        std::to_string(s.Vytazeno) + " drawn from the bag");
 }
 
 void umistiKameny(GameState& s) {
@@ -81,13 +81,13 @@ std::string zaznamText(const GameState& s) {
 std::vector<std::string> TZapis::radky() const {
     const fs::path cesta = mainDat();
     if (!existsAtAll(cesta)) return {};
-    return rozdelRadky(readFile(cesta, kMaxRecordBytes));
+    return splitLines(readFile(cesta, kMaxRecordBytes));
 }
 
-Radky TZapis::NajetNaPozici(int k) const {
-    if (k < 0) throw RecordError("Data/main.dat: no record " + std::to_string(k + 1));
-    Radky r(radky(), "Data/main.dat");
-    r.preskoc(static_cast<size_t>(k) * kRadkuZaznamu);
+LineReader TZapis::NajetNaPozici(int k) const {
+    if (k < 0) throw FileError("Data/main.dat: no record " + std::to_string(k + 1));
+    LineReader r(radky(), "Data/main.dat");
+    r.skip(static_cast<size_t>(k) * kRadkuZaznamu);
     return r;
 }
 
@@ -136,17 +136,17 @@ void NastavZaklad(GameState& s) {
     }
 }
 
-void NactiPanel(GameState& s, Radky& r, int hrac) {
-    r.seznam(s.Zasobnik[hrac], kRack);
-    s.Hraci[hrac].BodyTah = r.cislo();
-    s.Hraci[hrac].BodyCelkem = r.cislo();
+void NactiPanel(GameState& s, LineReader& r, int hrac) {
+    r.listUpTo(std::span(s.Zasobnik[hrac]).subspan(1, kRack));
+    s.Hraci[hrac].BodyTah = r.number();
+    s.Hraci[hrac].BodyCelkem = r.number();
 }
 
-void NactiPole(GameState& s, Radky& r) {
+void NactiPole(GameState& s, LineReader& r) {
     for (int y = 1; y <= kBoard; ++y) {
         Arr1<int32_t, kBoard> radek;
         for (int x = 1; x <= kBoard; ++x) radek[x] = s.Pole[x][y].Pevny;
-        r.seznam(radek, kBoard);
+        r.listUpTo(std::span(radek).subspan(1, kBoard));
         for (int x = 1; x <= kBoard; ++x) s.Pole[x][y].Pevny = radek[x];
     }
 }
@@ -156,19 +156,19 @@ void TZapis::InitTah(GameState& s) const {
 }
 
 void nactiZaznam(GameState& s, const std::vector<std::string>& radky, int32_t cisloTahu) {
-    if (cisloTahu < 1) throw RecordError("Data/main.dat: no record " + std::to_string(cisloTahu));
-    Radky r(radky, "Data/main.dat");
-    r.preskoc(static_cast<size_t>(cisloTahu - 1) * kRadkuZaznamu);
+    if (cisloTahu < 1) throw FileError("Data/main.dat: no record " + std::to_string(cisloTahu));
+    LineReader r(radky, "Data/main.dat");
+    r.skip(static_cast<size_t>(cisloTahu - 1) * kRadkuZaznamu);
     GameState kopie = s;
     NastavZaklad(kopie);
-    r.preskoc(2);
-    kopie.SekundHry = r.cislo();
-    r.preskoc(1);
-    kopie.NaTahu = r.cislo();
-    kopie.Vytazeno = r.cislo();
+    r.skip(2);
+    kopie.SekundHry = r.number();
+    r.skip(1);
+    kopie.NaTahu = r.number();
+    kopie.Vytazeno = r.number();
     for (int p = 1; p <= kSeats; ++p) NactiPanel(kopie, r, p);
     NactiPole(kopie, r);
-    r.preskoc(1);
+    r.skip(1);
     zkontroluj(kopie, cisloTahu);
     umistiKameny(kopie);
     srovnejPytel(kopie);

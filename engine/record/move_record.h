@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/game/game_state.h"
-#include "engine/record/record_lines.h"
+#include "files/file_lines.h"
 #include "files/files.h"
 
 namespace tb {
@@ -41,7 +41,7 @@ class TZapis {
     void ZapisKonec(const GameState& s);
 
     // Loads record CisloTahu into the state. The record is read and checked
-    // whole into a copy first; a bad record throws RecordError and changes
+    // whole into a copy first; a bad record throws FileError and changes
     // nothing. Besides the stored fields it resets ZbyvaCasu, places the
     // tiles (Vlastnik, Aktivni) and reorders the undealt part of Pytel so
     // that the dealt part holds exactly the tiles of the position, and the
@@ -49,7 +49,7 @@ class TZapis {
     void InitTah(GameState& s) const;
 
     // The lines of main.dat positioned at the start of record k+1 (after k records).
-    Radky NajetNaPozici(int k) const;
+    LineReader NajetNaPozici(int k) const;
     // Every line of main.dat (empty when there is no file yet).
     std::vector<std::string> radky() const;
 
@@ -71,9 +71,9 @@ int32_t vzdaniDoZaznamu(const std::vector<std::string>& radky, int32_t cisloTahu
 // Before a record is loaded: the move's time is whole again and no tile is placed.
 void NastavZaklad(GameState& s);
 // One seat's rack line and its two score lines.
-void NactiPanel(GameState& s, Radky& r, int hrac);
+void NactiPanel(GameState& s, LineReader& r, int hrac);
 // The 15 board lines into Pevny.
-void NactiPole(GameState& s, Radky& r);
+void NactiPole(GameState& s, LineReader& r);
 // Swaps entries of Pytel (a permutation) so that positions 1..Vytazeno hold
 // exactly the tiles on the racks and the board. Leaves a Pytel that is not
 // a permutation alone (a stored record viewed without its bag).

@@ -2,7 +2,6 @@
 
 #include <ctime>
 
-#include "engine/record/record_lines.h"
 #include "files/file_lines.h"
 
 namespace tb {
@@ -14,7 +13,7 @@ std::string slotName(int n, bool zaznam) {
 std::optional<std::vector<std::string>> readSlotLines(const FileRoot& user, int n, bool zaznam) {
     const fs::path path = user.resolve(slotName(n, zaznam));
     if (!existsAtAll(path)) return std::nullopt;
-    return rozdelRadky(readFile(path, kMaxRecordBytes));
+    return splitLines(readFile(path, kMaxRecordBytes));
 }
 
 std::vector<std::string> readSlotToLoad(const FileRoot& user, int n, bool zaznam) {
@@ -31,7 +30,7 @@ void writeUserFile(const FileRoot& user, const std::string& name, const std::str
 }
 
 std::vector<std::string> readRecordFile(const FileRoot& user) {
-    return rozdelRadky(readFile(user.resolve(kMainDat), kMaxRecordBytes));
+    return splitLines(readFile(user.resolve(kMainDat), kMaxRecordBytes));
 }
 
 void writeRecordFile(const FileRoot& user, const std::vector<std::string>& lines) {

@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "engine/record/record_lines.h"
 #include "files/file_lines.h"
 
 namespace tb {
@@ -29,7 +28,7 @@ void readSeat(LineReader& r, std::string& jmeno, int32_t& pc) {
 
 void parseUserData(std::string_view bytes, const std::string& name, UserSettings& nast,
                    uint8_t& zvukyZap) {
-    LineReader r(rozdelRadky(bytes), name);
+    LineReader r(splitLines(bytes), name);
     UserSettings n = nast;
     n.HlasitostHudby = r.number(0, 255);
     const uint8_t zvuky = r.number(kMin, kMax) != 0;

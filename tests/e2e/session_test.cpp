@@ -792,7 +792,7 @@ TEST(Session, AQuitDuringTheDealEndsTheGameWithinHalfASecond) {
     EXPECT_EQ(t.spust({"--new-game"}), 0);
     ASSERT_TRUE(konec);
     EXPECT_LT(t.clock.now - *konec, 500u);
-    EXPECT_EQ(rozdelRadky(t.obsah("Data/main.dat")).size() % kRecordLines, 0u);
+    EXPECT_EQ(splitLines(t.obsah("Data/main.dat")).size() % kRecordLines, 0u);
 }
 
 // What keeps the game from starting is said in a box, not only on a terminal

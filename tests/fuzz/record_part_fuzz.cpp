@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/record/record_lines.h"
 #include "engine/saves/record_part.h"
 #include "files/file_lines.h"
 #include "files/files.h"
@@ -17,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const int hracu = 2 + data[0] % 3;
     const auto lines =
-        rozdelRadky(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+        splitLines(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
     LineReader r(lines, "main.dat");
     int records = 0;
     try {
@@ -26,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     fuzz::require(size_t(records) * kRecordLines <= lines.size(), "more records than lines");
-    LineReader again(rozdelRadky(joinLines(lines)), "main.dat again");
+    LineReader again(splitLines(joinLines(lines)), "main.dat again");
     fuzz::require(checkRecordLines(again, hracu) == records, "written again, reads otherwise");
     return 0;
 }

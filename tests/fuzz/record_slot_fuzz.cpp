@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/record/record_lines.h"
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/save_header.h"
 #include "files/file_lines.h"
@@ -14,7 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
-    const auto lines = rozdelRadky(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
     parseSlotHeader(lines);
     RecordSlot z;
     try {
@@ -27,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string once = formatRecordSlot(s, lines[0], "1:02:05", z.zapis);
     RecordSlot again;
     try {
-        again = parseRecordSlot(rozdelRadky(once), "written slot");
+        again = parseRecordSlot(splitLines(once), "written slot");
     } catch (const FileError&) {
         fuzz::require(false, "a record slot that loaded is not read back after saving");
     }
@@ -35,6 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     applyRecordSlot(t, again);
     fuzz::require(formatRecordSlot(t, lines[0], "1:02:05", again.zapis) == once,
                   "save, load, save differs");
-    fuzz::require(parseSlotHeader(rozdelRadky(once)).HlavCas == "1:02:05", "length not kept");
+    fuzz::require(parseSlotHeader(splitLines(once)).HlavCas == "1:02:05", "length not kept");
     return 0;
 }

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/record/record_lines.h"
 #include "engine/saves/save_header.h"
 #include "engine/saves/saved_game.h"
 #include "files/file_lines.h"
@@ -14,7 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
-    const auto lines = rozdelRadky(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
     parseSlotHeader(lines);
     SavedGame g;
     try {
@@ -27,13 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string once = formatSavedGame(s, lines[0], g.zapis);
     SavedGame again;
     try {
-        again = parseSavedGame(rozdelRadky(once), "written slot");
+        again = parseSavedGame(splitLines(once), "written slot");
     } catch (const FileError&) {
         fuzz::require(false, "a slot that loaded is not read back after saving");
     }
     GameState t;
     applySavedGame(t, again);
     fuzz::require(formatSavedGame(t, lines[0], again.zapis) == once, "save, load, save differs");
-    fuzz::require(!parseSlotHeader(rozdelRadky(once)).PraznaPozice, "a saved slot reads as free");
+    fuzz::require(!parseSlotHeader(splitLines(once)).PraznaPozice, "a saved slot reads as free");
     return 0;
 }

@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "engine/record/move_record.h"
-#include "engine/record/record_lines.h"
 #include "engine/saves/saved_game.h"
+#include "files/file_lines.h"
 #include "support/board_setup.h"
 #include "tool_fixture.h"
 
@@ -34,7 +34,7 @@ std::filesystem::path ulozHru(const std::filesystem::path& dir) {
     s.Hraci[2].Jmeno = "Jan";
     const auto path = dir / "hra.dat";
     std::ofstream(path, std::ios::binary)
-        << formatSavedGame(s, "6.12.2026", rozdelRadky(zaznamText(s)));
+        << formatSavedGame(s, "6.12.2026", splitLines(zaznamText(s)));
     return path;
 }
 

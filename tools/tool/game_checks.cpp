@@ -3,7 +3,7 @@
 #include <array>
 #include <cctype>
 
-#include "engine/record/record_lines.h"
+#include "files/file_lines.h"
 
 namespace tb::tool {
 namespace {

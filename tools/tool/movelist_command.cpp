@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "engine/record/move_list.h"
-#include "engine/record/record_lines.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/slot_files.h"
+#include "files/file_lines.h"
 #include "files/files.h"
 #include "files/text.h"
 #include "tools/tool/commands.h"
@@ -26,7 +26,7 @@ int movelistCommand(ToolEnv& env) {
     if (s.PocetHracu < 2 || s.PocetHracu > kSeats) throw UsageError("--names needs 2 to 4 names");
 
     const std::string soubor = env.args().front();
-    const auto radky = rozdelRadky(readFile(soubor, kMaxRecordBytes));
+    const auto radky = splitLines(readFile(soubor, kMaxRecordBytes));
     // Records, then perhaps a closing section, checked whole: a saved game
     // or any other file is refused, not listed as moves.
     LineReader kontrola(radky, soubor);

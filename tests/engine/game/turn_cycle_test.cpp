@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/record/record_lines.h"
+#include "files/file_lines.h"
 #include "files/text.h"
 #include "support/game_fixture.h"
 
@@ -20,7 +20,7 @@ std::string crlf(std::initializer_list<std::string> radky) {
 }
 
 std::vector<std::string> radkyZaznamu(const std::string& soubor, int k) {
-    auto v = rozdelRadky(soubor);
+    auto v = splitLines(soubor);
     return {v.begin() + (k - 1) * 34, v.begin() + k * 34};
 }
 
@@ -125,7 +125,7 @@ TEST(TahovyCyklus, GoingOutChargesTheRacksAndCreditsTheWinner) {
         "1:02:05\r\n39\r\n33\r\n");
     ASSERT_GE(soubor.size(), konec.size());
     EXPECT_EQ(soubor.substr(soubor.size() - konec.size()), konec);
-    EXPECT_EQ(rozdelRadky(soubor).size(), 2u * 34 + 7);
+    EXPECT_EQ(splitLines(soubor).size(), 2u * 34 + 7);
 }
 
 TEST(TahovyCyklus, TimeLimitWaitsForACarriedTileAndEndsTheMoveOnce) {

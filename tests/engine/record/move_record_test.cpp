@@ -102,7 +102,7 @@ TEST_F(Zaznamy, MalformedRecordStopsWithAnErrorAndChangesNothing) {
         };
     for (const auto& [nazev, poskod] : pripady) {
         SCOPED_TRACE(nazev);
-        auto radky = rozdelRadky(dobry);
+        auto radky = splitLines(dobry);
         poskod(radky);
         std::string text;
         for (const auto& l : radky) text += l + "\r\n";
@@ -111,7 +111,7 @@ TEST_F(Zaznamy, MalformedRecordStopsWithAnErrorAndChangesNothing) {
         s.CisloTahu = 2;
         s.SekundHry = 999;
         const GameState pred = s;
-        EXPECT_THROW(zapis.InitTah(s), RecordError);
+        EXPECT_THROW(zapis.InitTah(s), FileError);
         EXPECT_EQ(zaznamText(s), zaznamText(pred));
         EXPECT_EQ(s.ZbyvaCasu, pred.ZbyvaCasu);
         EXPECT_EQ(s.Pytel, pred.Pytel);

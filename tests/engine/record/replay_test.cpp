@@ -119,7 +119,7 @@ TEST(Prehravani, ABadRecordLeavesThePositionAsItWas) {
     for (const auto& r : radky) text += r + "\r\n";
     writeFileAtomic(t.zapis.mainDat(), text);
     const std::string pred = zaznamText(t.s);
-    EXPECT_THROW(ZpetClick(t.s, t.ui, t.zapis), RecordError);
+    EXPECT_THROW(ZpetClick(t.s, t.ui, t.zapis), FileError);
     EXPECT_EQ(t.s.CisloTahu, 2);
     EXPECT_EQ(zaznamText(t.s), pred);
 }

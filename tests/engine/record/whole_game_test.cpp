@@ -50,7 +50,7 @@ TEST(CelaHra, RecordFileIsExactlyTheExpectedOne) {
         std::filesystem::path(TB_SOURCE_DIR) / "tests/engine/record/data/whole_game_main.dat";
     // TB_UPDATE_EXPECTED=1 rewrites the expected file (inspect it before committing).
     if (std::getenv("TB_UPDATE_EXPECTED")) writeFileAtomic(ocekavany, skutecny);
-    const auto ocek = rozdelRadky(readFile(ocekavany)), skut = rozdelRadky(skutecny);
+    const auto ocek = splitLines(readFile(ocekavany)), skut = splitLines(skutecny);
     size_t i = 0;
     while (i < ocek.size() && i < skut.size() && ocek[i] == skut[i]) ++i;
     EXPECT_EQ(ocek.size(), skut.size());
@@ -75,7 +75,7 @@ TEST(CelaHra, RecordFileIsExactlyTheExpectedOne) {
     };
     const auto radky = t.zapis.radky();
     const auto zacatek = radky.begin() + (t.s.PosledniTah - 1) * kRadkuZaznamu;
-    EXPECT_EQ(obnovene(rozdelRadky(zaznamText(t.s))), obnovene({zacatek, zacatek + kRadkuZaznamu}));
+    EXPECT_EQ(obnovene(splitLines(zaznamText(t.s))), obnovene({zacatek, zacatek + kRadkuZaznamu}));
 
     const auto seznam = seznamTahu(t.s, t.zapis);
     ASSERT_EQ(seznam.size(), static_cast<size_t>(t.s.PosledniTah - 1 + 2 + 1 + 2 + 1));

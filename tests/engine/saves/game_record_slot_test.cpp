@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/record/record_lines.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/save_header.h"
 #include "engine/saves/slot_files.h"
@@ -58,7 +57,7 @@ TEST_F(RecordSlotTest, SaveAndLoadForViewing) {
     GameState s = rozehranaHra(4, 3);
     LoadPr(s, user, 7);
     EXPECT_EQ(readSlotLines(user, 7, true)->size(), head.size() + zapis().size());
-    EXPECT_EQ(rozdelRadky(readFile(user.resolve(kMainDat))), zapis());
+    EXPECT_EQ(splitLines(readFile(user.resolve(kMainDat))), zapis());
     EXPECT_EQ(s.Prohlizeni, 1);
     EXPECT_EQ(s.NahranaHra, 1);
     EXPECT_EQ(s.StartHry, 1);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/record/record_lines.h"
 #include "engine/record/replay.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
@@ -42,7 +41,7 @@ TEST(ResumedGame, PlayContinuesWithTheNextRecord) {
     a.tah(3);
     b.tah(3);
     EXPECT_EQ(b.s.PosledniTah, 13);
-    const auto ra = rozdelRadky(a.mainDat()), rb = rozdelRadky(b.mainDat());
+    const auto ra = splitLines(a.mainDat()), rb = splitLines(b.mainDat());
     ASSERT_EQ(rb.size(), 13u * 34);
     EXPECT_TRUE(std::equal(ra.begin(), ra.begin() + 12 * 34, rb.begin()));
     EXPECT_EQ(rb[12 * 34], "13");
@@ -92,7 +91,7 @@ TEST(ResumedGame, StepsAndSavesKeepThePositionTheRecordAndThePassCount) {
     nahraj(3);
     EXPECT_EQ(b.s.CisloTahu, 2);
     EXPECT_EQ(b.s.PocetVzdani, 0);
-    EXPECT_EQ(rozdelRadky(b.mainDat()).size(), 2u * 34);
+    EXPECT_EQ(splitLines(b.mainDat()).size(), 2u * 34);
 
     // One pass from the earlier position ends nothing, here or in the loaded game.
     a.hra.PrehazujClick();
@@ -101,7 +100,7 @@ TEST(ResumedGame, StepsAndSavesKeepThePositionTheRecordAndThePassCount) {
         EXPECT_TRUE(h->ui.vysledky.empty());
         EXPECT_EQ(h->s.PocetVzdani, 1);
         EXPECT_EQ(h->s.Pole, a.s.Pole);
-        EXPECT_EQ(rozdelRadky(h->mainDat()).size(), 3u * 34);
+        EXPECT_EQ(splitLines(h->mainDat()).size(), 3u * 34);
     }
 
     // A record file that missed the last move is not saved over a good slot.

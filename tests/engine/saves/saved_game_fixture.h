@@ -60,7 +60,7 @@ inline std::vector<std::string> zaznamTahu(const GameState& s, int cislo) {
     GameState t = s;
     t.CisloTahu = cislo;
     t.Rozpis = "pes(5,8) :12,";
-    return rozdelRadky(zaznamText(t));
+    return splitLines(zaznamText(t));
 }
 
 inline std::vector<std::string> zaznamHry(const GameState& s, int records) {
