@@ -87,7 +87,7 @@ HerniAplikace::~HerniAplikace() {
 }
 
 void HerniAplikace::FormCreate() {
-    s_.HudbaVypnuta = 1;
+    s_.Faze = Phase::Intro;
     const NactenaNastaveni n = LoadUserData(nast_, s_, ctx_.user, countMusicTracks(ctx_.install));
     if (!n.upozorneni.empty()) upozorni(n.upozorneni);
     sound_.start(nast_.PocetPisni, nast_.HlasitostHudby);
@@ -96,7 +96,7 @@ void HerniAplikace::FormCreate() {
     // The tracks follow one another whatever is up: a window, the record
     // viewer with its clocks stopped, an animation.
     app_.everyPass = [this] {
-        if (!s_.HudbaVypnuta) sound_.TimerHudba();
+        if (s_.Faze != Phase::Intro) sound_.TimerHudba();
     };
     screen_.form().onShow = [this] { screen_.FormActivate(); };
 }
@@ -111,14 +111,11 @@ void HerniAplikace::casovac() {
 
 void HerniAplikace::doMenu() {
     screen_.FormActivate();
-    s_.StartHry = 0;
     hra_.NastavCasovac(true, 0);
 }
 
 void HerniAplikace::bezIntra() {
-    // The music starts as it does when the intro ends.
-    s_.HudbaVypnuta = 0;
-    sound_.PlayPisen();
+    menu_->konecIntra();
 }
 
 void HerniAplikace::novaHra() {

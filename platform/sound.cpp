@@ -22,7 +22,7 @@ constexpr const char* kEffects[10] = {
 
 }  // namespace
 
-Sound::Sound(SoundBackend& backend, FileRoot install, const uint8_t& zvukyZap, std::ostream& err)
+Sound::Sound(SoundBackend& backend, FileRoot install, const bool& zvukyZap, std::ostream& err)
     : backend_(backend), install_(std::move(install)), zvukyZap_(zvukyZap), err_(err) {}
 
 Sound::~Sound() {

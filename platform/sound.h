@@ -39,7 +39,7 @@ class Sound {
     static constexpr int kMaxTracks = 20;
 
     // `zvukyZap` is the game's "sound effects on" flag, read at every effect.
-    Sound(SoundBackend& backend, FileRoot install, const uint8_t& zvukyZap, std::ostream& err);
+    Sound(SoundBackend& backend, FileRoot install, const bool& zvukyZap, std::ostream& err);
     ~Sound();
     Sound(const Sound&) = delete;
     Sound& operator=(const Sound&) = delete;
@@ -71,7 +71,7 @@ class Sound {
 
     SoundBackend& backend_;
     FileRoot install_;
-    const uint8_t& zvukyZap_;
+    const bool& zvukyZap_;
     std::ostream& err_;
     bool open_ = false;
     bool song_ = false;

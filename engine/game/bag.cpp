@@ -18,7 +18,7 @@ void michej(GameState& s, Random& rnd) {
 void dalsi(GameState& s, GameUi& ui) {
     auto& rack = s.Zasobnik[s.NaTahu];
     for (int slot = 1; slot <= kRack; ++slot) {
-        if (s.NahranaHra) {
+        if (nahranaHra(s)) {
             if (rack[slot] != 0) ui.ukazVeSlotu(s.NaTahu, slot, rack[slot]);
         } else if (rack[slot] == 0 && s.Vytazeno < kTiles) {
             ++s.Vytazeno;
@@ -27,7 +27,7 @@ void dalsi(GameState& s, GameUi& ui) {
             s.Kameny[tile].Vlastnik = s.NaTahu;
             ui.ukazPrichod(s.NaTahu, slot, tile);
         }
-        if (rack[slot] != 0) s.Kameny[rack[slot]].Aktivni = 0;
+        if (rack[slot] != 0) s.Kameny[rack[slot]].Aktivni = false;
     }
 }
 

@@ -16,6 +16,18 @@ constexpr int kRack = 7;      // rack slots 1..7
 constexpr int kSeats = 4;     // seats 1..4
 constexpr int kNaBoard = 6;   // Vlastnik of a tile laid on the board
 
+// What the program is doing. The menus opened from a game (settings, save)
+// keep the game's phase: the game waits behind them.
+enum class Phase : uint8_t {
+    Intro,         // the intro runs; the menu music has not started yet
+    Menu,          // the menus, no game on
+    NewGame,       // the next game tick deals a new game
+    LoadedGame,    // a saved game is loaded: the next game tick lays it out and play goes on
+    LoadedRecord,  // a game record is loaded: the next game tick opens the viewer on it
+    Play,          // a game is played
+    Browse,        // a finished game or a loaded record is viewed, move by move
+};
+
 // Premium codes of BodovanePole.
 enum Premium : int32_t {
     kPlain = 1,
@@ -29,7 +41,7 @@ struct Kamen {
     int32_t Vlastnik = 0;  // 1..4 rack of that seat, 6 on the board
     int32_t Hodnota = 0;   // point value
     std::string Pismeno;   // one code-page-1250 character
-    uint8_t Aktivni = 0;   // may be picked up by the player on move
+    bool Aktivni = false;  // may be picked up by the player on move
 };
 
 struct Policko {
@@ -71,7 +83,7 @@ struct GameState {
     // Seats.
     Arr1<Hrac, kSeats> Hraci{};
     int32_t PocetHracu = 2;
-    Arr1<uint8_t, kSeats> VolbaPC{};
+    Arr1<bool, kSeats> VolbaPC{};
 
     // Whose turn, and the tile in the hand.
     int32_t NaTahu = 1;  // the seat on move, also while it carries a tile
@@ -85,37 +97,40 @@ struct GameState {
     int32_t PosledniTah = 0;
     int32_t PocetVzdani = 0;
     std::string Rozpis;
-    uint8_t PrvniTah = 1;
+    bool PrvniTah = true;
 
     // Clocks, in whole seconds.
     int32_t SekundHry = 0;
     int32_t SekundTahu = 0;
     int32_t ZbyvaCasu = 0;
-    uint8_t HlidatLimit = 0;
+    bool HlidatLimit = false;
 
     // Options of the game.
     int32_t MinPismen = 2;
-    uint8_t SLimitem = 0;
+    bool SLimitem = false;
     int32_t LimitTahu = 0;
-    uint8_t ZvukyZap = 1;
+    bool ZvukyZap = true;
 
-    // Mode flags of the game screen.
-    uint8_t StartHry = 0;
-    uint8_t Rozdano = 0;
-    uint8_t RezimVymeny = 0;
-    uint8_t HrajePC = 0;
-    uint8_t NahranaHra = 0;
-    uint8_t Prohlizeni = 0;
-    uint8_t HudbaVypnuta = 1;
+    // What the program is doing, and the flags of the game screen.
+    Phase Faze = Phase::Intro;
+    bool Rozdano = false;
+    bool RezimVymeny = false;
+    bool HrajePC = false;
 
     // Word check state.
     std::string ChybneSlovo;
     int32_t ChybaX = 0;
     int32_t ChybaY = 0;
-    uint8_t ChybaVodorovne = 0;
-    uint8_t Opakovat = 0;
-    uint8_t OpravimSam = 0;
-    uint8_t CasVyprsel = 0;
+    bool ChybaVodorovne = false;
+    bool Opakovat = false;
+    bool OpravimSam = false;
+    bool CasVyprsel = false;
 };
+
+// A loaded game or record that the first game tick has not laid out yet: its
+// hand-overs show the racks instead of dealing and count no move.
+inline bool nahranaHra(const GameState& s) {
+    return s.Faze == Phase::LoadedGame || s.Faze == Phase::LoadedRecord;
+}
 
 }  // namespace tb

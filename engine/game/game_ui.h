@@ -20,8 +20,8 @@ enum class DialogVolba {
 
 // What the rule error box is told (the validator's finding).
 struct ChybaPravidla {
-    uint8_t casVyprsel = 0;  // time is up: "correct it myself" is unavailable
-    uint8_t zRadku = 0;      // 1 = found in a row, 0 = in a column
+    bool casVyprsel = false;  // time is up: "correct it myself" is unavailable
+    bool zRadku = false;      // found in a row, not in a column
     int32_t minPismen = 0;
     int32_t y = 0;  // first cell of the faulty run
     int32_t x = 0;
@@ -32,10 +32,10 @@ struct ChybaPravidla {
 // What the word error dialog is told (the word missing from the dictionary).
 struct ChybaSlova {
     std::string slovo;
-    uint8_t casVyprsel = 0;
+    bool casVyprsel = false;
     int32_t y = 0;
     int32_t x = 0;
-    uint8_t vodorovne = 0;  // 1 = the word lies in a row
+    bool vodorovne = false;  // the word lies in a row
 };
 
 // Texts of the game screen that the rules write.

@@ -29,7 +29,8 @@ class Hra {
     void setComputerPlayer(ComputerPlayer* pc) { pc_ = pc; }
 
     // The frame timer DXTimer1 as the game sees it. The menus start a game by
-    // setting StartHry and NastavCasovac(true, 1).
+    // setting the phase (NewGame, LoadedGame, LoadedRecord) and
+    // NastavCasovac(true, 1).
     void NastavCasovac(bool zapnut, int interval);
     int interval() const { return interval_; }
     bool casovacZapnut() const { return zapnut_; }
@@ -68,6 +69,19 @@ class Hra {
     void SetOpravimSam();
 
   private:
+    // The first tick of a game: a new game is dealt, a loaded game laid out
+    // and revealed, a loaded record opened in the viewer.
+    void zacni();
+    // The opening deal: from the seat on move round the table each rack is
+    // filled from the bag (a loaded game's racks are shown as they are), and
+    // the move comes back to the seat that began. It counts no move and no
+    // pass; for a new game it is record 1.
+    void rozdej();
+    // The hand-over itself: refill the rack of the seat on move, pass on.
+    void predej();
+    // What follows every hand-over: the clocks of the move, the first-move
+    // flag, the tiles the new seat may pick up.
+    void poPredani();
     void spocitejCasVyprsel();
     void tahPC();
     void kurzorNaPrvni();

@@ -5,13 +5,12 @@ namespace tb {
 void MainInitMenu(GameState& s) {
     for (int n = 1; n <= kTiles; ++n) {
         s.Kameny[n].Vlastnik = 0;
-        s.Kameny[n].Aktivni = 0;
+        s.Kameny[n].Aktivni = false;
     }
     s.PocetVzdani = 0;
     s.CisloTahu = 0;
     s.PosledniTah = 0;
-    s.Prohlizeni = 0;
-    s.StartHry = 1;
+    s.Faze = Phase::Menu;
     for (auto& stojan : s.Zasobnik) stojan.fill(0);
     s.Pytel.fill(0);
     // Nothing of the move a game was left in: no tile in the hand or on the board.
@@ -28,13 +27,12 @@ bool hrajeClovek(const UserSettings& nast) {
 bool PriradHodnoty(GameState& s, const UserSettings& nast) {
     s.PocetHracu = nast.NastHracu;
     s.MinPismen = nast.NastMinPismen;
-    s.SLimitem = nast.NastLimit > 0 ? 1 : 0;
+    s.SLimitem = nast.NastLimit > 0;
     s.LimitTahu = nast.NastLimit > 0 ? nast.NastLimit : 0;
     for (int p = 1; p <= kSeats; ++p) s.Hraci[p].Jmeno = nast.MJmeno[p];
-    for (int p = 1; p <= s.PocetHracu; ++p) s.VolbaPC[p] = nast.NastPC[p] == 1 ? 1 : 0;
+    for (int p = 1; p <= s.PocetHracu; ++p) s.VolbaPC[p] = nast.NastPC[p] == 1;
     if (!hrajeClovek(nast)) return false;
-    s.StartHry = 1;
-    s.NahranaHra = 0;
+    s.Faze = Phase::NewGame;
     return true;
 }
 

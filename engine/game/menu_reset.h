@@ -8,8 +8,8 @@
 namespace tb {
 
 // The state part of MainInit of the main menu: every tile off the racks, the
-// board and the hand, racks and bag emptied, the counters cleared, StartHry
-// set. The screen hides the tile images and resets its captions itself.
+// board and the hand, racks and bag emptied, the counters cleared, the phase
+// Menu. The screen hides the tile images and resets its captions itself.
 void MainInitMenu(GameState& s);
 
 // A person takes at least one of the seats in play.
@@ -17,7 +17,7 @@ bool hrajeClovek(const UserSettings& nast);
 
 // Hands the new-game choices to the game. Returns false, having set only
 // the options, when every seat in play is a computer seat (no game starts);
-// otherwise sets StartHry, clears NahranaHra and returns true.
+// otherwise makes the phase NewGame (the next game tick deals) and returns true.
 bool PriradHodnoty(GameState& s, const UserSettings& nast);
 
 }  // namespace tb

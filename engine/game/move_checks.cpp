@@ -7,7 +7,7 @@
 namespace tb {
 
 void Hra::spocitejCasVyprsel() {
-    s_.CasVyprsel = (s_.SLimitem && s_.ZbyvaCasu == 0) ? 1 : 0;
+    s_.CasVyprsel = s_.SLimitem && s_.ZbyvaCasu == 0;
 }
 
 void Hra::provedVolbu(DialogVolba v, int x, int y, const std::string& slovo, bool vodorovne) {
@@ -15,8 +15,8 @@ void Hra::provedVolbu(DialogVolba v, int x, int y, const std::string& slovo, boo
     // is left, a failed addition to the dictionary included, the watch is on
     // again, so the move still times out.
     struct Hlidej {
-        uint8_t& hlidat;
-        ~Hlidej() { hlidat = 1; }
+        bool& hlidat;
+        ~Hlidej() { hlidat = true; }
     } hlidej{s_.HlidatLimit};
     switch (v) {
         case DialogVolba::VzitZpet:
@@ -35,31 +35,31 @@ void Hra::provedVolbu(DialogVolba v, int x, int y, const std::string& slovo, boo
 }
 
 bool Hra::Test() {
-    s_.OpravimSam = 0;
-    s_.Opakovat = 1;
+    s_.OpravimSam = false;
+    s_.Opakovat = true;
     spocitejCasVyprsel();
     while (s_.Opakovat && !s_.OpravimSam) {
-        s_.Opakovat = 0;
+        s_.Opakovat = false;
         for (int y = 1; y <= kBoard; ++y)
             for (int x = 1; x <= kBoard; ++x)
                 kontrola_.setSquare(x, y, s_.Pole[x][y].Pevny, s_.Pole[x][y].Novy);
         kontrola_.setRules(s_.MinPismen, s_.CasVyprsel, s_.PrvniTah);
         const auto v = kontrola_.test(ui_);
         if (!v) continue;
-        s_.HlidatLimit = 0;  // the box took over the expired time limit
-        provedVolbu(*v, kontrola_.x(), kontrola_.y(), kontrola_.slovo(), kontrola_.zRadku() == 1);
+        s_.HlidatLimit = false;  // the box took over the expired time limit
+        provedVolbu(*v, kontrola_.x(), kontrola_.y(), kontrola_.slovo(), kontrola_.zRadku());
     }
     return !(s_.Opakovat && s_.OpravimSam);
 }
 
 bool Hra::SlovoExistuje() {
-    s_.OpravimSam = 0;
-    s_.Opakovat = 1;
+    s_.OpravimSam = false;
+    s_.Opakovat = true;
     spocitejCasVyprsel();
     while (s_.Opakovat && !s_.OpravimSam) {
-        s_.Opakovat = 0;
+        s_.Opakovat = false;
         if (existuje()) continue;
-        s_.HlidatLimit = 0;
+        s_.HlidatLimit = false;
         ChybaSlova c;
         c.slovo = s_.ChybneSlovo;
         c.casVyprsel = s_.CasVyprsel;
@@ -67,7 +67,7 @@ bool Hra::SlovoExistuje() {
         c.x = s_.ChybaX;
         c.vodorovne = s_.ChybaVodorovne;
         const DialogVolba v = ui_.ChybaSlovaBox(c);
-        provedVolbu(v, s_.ChybaX, s_.ChybaY, s_.ChybneSlovo, s_.ChybaVodorovne == 1);
+        provedVolbu(v, s_.ChybaX, s_.ChybaY, s_.ChybneSlovo, s_.ChybaVodorovne);
     }
     return !(s_.Opakovat && s_.OpravimSam);
 }
@@ -83,7 +83,7 @@ bool Hra::existuje() {
             s_.ChybneSlovo = slovo;
             s_.ChybaX = b.x;
             s_.ChybaY = b.y;
-            s_.ChybaVodorovne = vodorovne ? 1 : 0;
+            s_.ChybaVodorovne = vodorovne;
             vse = false;
             break;
         }
@@ -91,7 +91,7 @@ bool Hra::existuje() {
 }
 
 void Hra::Oprav(int x, int y, const std::string& slovo, bool vodorovne) {
-    s_.Opakovat = 1;
+    s_.Opakovat = true;
     for (size_t i = 0; i < slovo.size(); ++i) {
         const int cx = vodorovne ? x + static_cast<int>(i) : x;
         const int cy = vodorovne ? y : y + static_cast<int>(i);
@@ -111,12 +111,12 @@ bool Hra::VratZpetPismeno(int x, int y) {
 void Hra::Zarad(const std::string& slovo) {
     slovnik_.SeekNearest(slovo);
     slovnik_.InsertWord(slovo);
-    s_.Opakovat = 1;
+    s_.Opakovat = true;
 }
 
 void Hra::SetOpravimSam() {
-    s_.Opakovat = 1;
-    s_.OpravimSam = 1;
+    s_.Opakovat = true;
+    s_.OpravimSam = true;
 }
 
 }  // namespace tb

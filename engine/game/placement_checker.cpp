@@ -10,7 +10,7 @@ void PlacementChecker::setSquare(int x, int y, int32_t pevny, int32_t novy) {
     Pole2[x][y] = novy;
 }
 
-void PlacementChecker::setRules(int32_t minPismen, uint8_t casVyprsel, uint8_t prvniTah) {
+void PlacementChecker::setRules(int32_t minPismen, bool casVyprsel, bool prvniTah) {
     minPismen_ = minPismen;
     casVyprsel_ = casVyprsel;
     prvniTah_ = prvniTah;
@@ -81,16 +81,16 @@ void PlacementChecker::findColumnWords() {
 
 bool PlacementChecker::hasFault() {
     kod_ = Zadna;
-    zRadku_ = 0;
+    zRadku_ = false;
     findRowWords();
     int32_t kodRadku = Zadna;
     if (kod_ != Zadna) {
-        zRadku_ = 1;
+        zRadku_ = true;
         kodRadku = kod_;
         kod_ = Zadna;
     }
     findColumnWords();
-    if (kod_ != Zadna) zRadku_ = 0;
+    if (kod_ != Zadna) zRadku_ = false;
     if (zRadku_) kod_ = kodRadku;
     return kod_ != Zadna;
 }

@@ -17,7 +17,7 @@ class PlacementChecker {
     enum Kod : int32_t { Zadna = 0, Samotne = 1, Kratke = 2, Nenavazuje = 3, Stred = 4 };
 
     void setSquare(int x, int y, int32_t pevny, int32_t novy);
-    void setRules(int32_t minPismen, uint8_t casVyprsel, uint8_t prvniTah);
+    void setRules(int32_t minPismen, bool casVyprsel, bool prvniTah);
     // Marks every empty cell beside a fixed tile.
     void markNeighbours();
     void findRowWords();     // rows
@@ -33,7 +33,7 @@ class PlacementChecker {
     const std::string& slovo() const { return slovo_; }
     int32_t x() const { return x_; }
     int32_t y() const { return y_; }
-    uint8_t zRadku() const { return zRadku_; }
+    bool zRadku() const { return zRadku_; }
 
   private:
     void najdi(bool vodorovne);
@@ -44,14 +44,14 @@ class PlacementChecker {
     Arr1<Arr1<int32_t, kBoard>, kBoard> Pole2{};  // tiles of this move
     Arr1<Arr1<int32_t, kBoard>, kBoard> Pole3{};  // empty cells beside a fixed tile
     int32_t minPismen_ = 2;
-    uint8_t casVyprsel_ = 0;
-    uint8_t prvniTah_ = 0;
+    bool casVyprsel_ = false;
+    bool prvniTah_ = false;
 
     int32_t kod_ = Zadna;
     std::string slovo_;
     int32_t x_ = 0;
     int32_t y_ = 0;
-    uint8_t zRadku_ = 0;
+    bool zRadku_ = false;
 };
 
 }  // namespace tb

@@ -66,20 +66,19 @@ void Hra::NastavCasovac(bool zapnut, int interval) {
 void Hra::MainInit() {
     rnd_.Randomize();
     for (auto& sloupec : s_.Pole) sloupec.fill(Policko{});
-    s_.CisloTahu = 1 - s_.PocetHracu;
-    s_.PrvniTah = 1;
-    s_.HlidatLimit = 1;
+    s_.CisloTahu = 0;  // record 1 is the deal
+    s_.PrvniTah = true;
+    s_.HlidatLimit = true;
     s_.ZbyvaCasu = s_.LimitTahu;
     s_.SekundHry = s_.SekundTahu = 0;
     s_.VRuce = {};
-    s_.Prohlizeni = 0;
     rnd_.Randomize();
     s_.NaTahu = rnd_.random(s_.PocetHracu) + 1;
     s_.Vytazeno = 0;
     s_.AktSlot = 1;
-    s_.PocetVzdani = -s_.PocetHracu;
-    s_.RezimVymeny = 0;
-    s_.HrajePC = 0;
+    s_.PocetVzdani = 0;
+    s_.RezimVymeny = false;
+    s_.HrajePC = false;
     InitBodovanePole(s_);
     for (int p = 1; p <= s_.PocetHracu; ++p) {
         s_.Hraci[p].BodyTah = s_.Hraci[p].BodyCelkem = s_.Hraci[p].JePC = 0;
@@ -88,10 +87,13 @@ void Hra::MainInit() {
     // previous game left, so the shuffle and the initial deal always work.
     s_.Pytel.fill(0);
     for (auto& stojan : s_.Zasobnik) stojan.fill(0);
-    for (auto& k : s_.Kameny) k.Vlastnik = k.Aktivni = 0;
+    for (auto& k : s_.Kameny) {
+        k.Vlastnik = 0;
+        k.Aktivni = false;
+    }
     s_.Rozpis.clear();
     michej(s_, rnd_);
-    s_.Rozdano = 0;
+    s_.Rozdano = false;
 
     ui_.UkazHrace(s_.PocetHracu);
     for (int p = 1; p <= s_.PocetHracu; ++p) {
@@ -101,6 +103,41 @@ void Hra::MainInit() {
     ui_.ZapniJmeno(s_.NaTahu);
     for (int p = 1; p <= kSeats; ++p)
         if (s_.VolbaPC[p]) s_.Hraci[p].JePC = 1;
+}
+
+void Hra::rozdej() {
+    s_.Rozpis.clear();
+    for (int naplneno = 0; naplneno < s_.PocetHracu; ++naplneno) {
+        // With the last rack the deal is over: the tiles of the seat that
+        // began become active as the move comes back to it.
+        if (naplneno == s_.PocetHracu - 1) s_.Rozdano = true;
+        predej();
+        poPredani();
+    }
+    if (s_.Faze != Phase::NewGame) return;
+    s_.CisloTahu = s_.PosledniTah = 1;
+    zapisuj([&] { zapis_.ZapisTah(s_); });
+}
+
+void Hra::zacni() {
+    const Phase zacatek = s_.Faze;
+    ui_.SystemovyKurzor(false);
+    if (interval_ == 1) NastavCasovac(zapnut_, 1000);
+    if (zacatek == Phase::NewGame) MainInit();
+    rozdej();
+    if (zacatek == Phase::LoadedGame) {
+        ui_.ObnovenaHra();
+        s_.Faze = Phase::Play;
+    } else if (zacatek == Phase::LoadedRecord) {
+        s_.Faze = Phase::Browse;
+        NastavCasovac(false, interval_);
+    } else {
+        s_.Faze = Phase::Play;
+    }
+    s_.AktSlot = 1;
+    ui_.KurzorNaSlot(s_.NaTahu, 1);
+    ui_.prekresli();
+    if (s_.Hraci[s_.NaTahu].JePC == 1) tahPC();
 }
 
 void Hra::ukazBody(int hrac) {
@@ -118,7 +155,7 @@ void Hra::kurzorNaPrvni() {
 }
 
 void Hra::tahPC() {
-    s_.HrajePC = 1;
+    s_.HrajePC = true;
     ui_.NastavTitulek(Titulek::Display, 0, "Hraje PC!");
     if (pc_)
         pc_->JedPC();
@@ -130,24 +167,7 @@ void Hra::tahPC() {
 void Hra::frameTick() {
     if (interval_ == 0 || !zapnut_) return;
     vstup([&] {
-        if (s_.StartHry) {
-            ui_.SystemovyKurzor(false);
-            if (interval_ == 1) NastavCasovac(zapnut_, 1000);
-            if (!s_.NahranaHra) MainInit();
-            for (int i = 1; i < s_.PocetHracu; ++i) next();
-            s_.Rozdano = 1;
-            next();
-            if (s_.NahranaHra && !s_.Prohlizeni) ui_.ObnovenaHra();
-            if (s_.NahranaHra && s_.Prohlizeni) {
-                s_.NahranaHra = 0;
-                NastavCasovac(false, interval_);
-            }
-            s_.AktSlot = 1;
-            ui_.KurzorNaSlot(s_.NaTahu, 1);
-            ui_.prekresli();
-            s_.StartHry = 0;
-            if (s_.Hraci[s_.NaTahu].JePC == 1) tahPC();
-        }
+        if (s_.Faze == Phase::NewGame || nahranaHra(s_)) zacni();
         ++s_.SekundHry;
         ++s_.SekundTahu;
         if (s_.SLimitem) {
@@ -157,7 +177,7 @@ void Hra::frameTick() {
                 ui_.OdpocetCerveny(true);  // the move cannot end while a tile is carried
             } else if (s_.HlidatLimit) {
                 ui_.OdpocetCerveny(false);
-                s_.HlidatLimit = 0;
+                s_.HlidatLimit = false;
                 PrintTime();
                 prehod();
             }
@@ -189,7 +209,7 @@ void Hra::prehodVnitrni() {
             for (int y = 1; y <= kBoard; ++y) {
                 auto& c = s_.Pole[x][y];
                 if (c.Novy == 0) continue;
-                s_.Kameny[c.Novy].Aktivni = 0;
+                s_.Kameny[c.Novy].Aktivni = false;
                 c.Pevny = c.Novy;
                 c.Novy = 0;
             }
@@ -199,21 +219,25 @@ void Hra::prehodVnitrni() {
         if (s_.Hraci[s_.NaTahu].JePC == 1)
             tahPC();
         else
-            s_.HrajePC = 0;
+            s_.HrajePC = false;
     }
     ui_.prekresli();
 }
 
-void Hra::next() {
+void Hra::predej() {
     ui_.SkryjOpanely();
     dalsi(s_, ui_);
     ui_.VypniJmeno(s_.NaTahu);
     s_.NaTahu = s_.NaTahu % s_.PocetHracu + 1;
-    if (!s_.NahranaHra && !s_.Prohlizeni) {
+}
+
+void Hra::next() {
+    predej();
+    if (s_.Faze != Phase::Browse) {
         ++s_.CisloTahu;
         s_.PosledniTah = s_.CisloTahu;
     }
-    if (s_.CisloTahu > 0 && !s_.NahranaHra) zapisuj([&] { zapis_.ZapisTah(s_); });
+    zapisuj([&] { zapis_.ZapisTah(s_); });
     if (s_.Rozpis.empty()) {
         ++s_.PocetVzdani;
     } else {
@@ -227,16 +251,20 @@ void Hra::next() {
         TiskniKonec(0);
     else if (prazdny && !s_.PrvniTah)
         TiskniKonec(q);
+    poPredani();
+}
+
+void Hra::poPredani() {
     ui_.ZapniJmeno(s_.NaTahu);
     s_.SekundTahu = 0;
     if (s_.SLimitem) {
         s_.ZbyvaCasu = s_.LimitTahu;
-        s_.HlidatLimit = 1;
+        s_.HlidatLimit = true;
     }
-    if (s_.PrvniTah && jePevnyKamen(s_)) s_.PrvniTah = 0;
+    if (s_.PrvniTah && jePevnyKamen(s_)) s_.PrvniTah = false;
     if (s_.Rozdano)
         for (int slot = 1; slot <= kRack; ++slot)
-            if (const int t = s_.Zasobnik[s_.NaTahu][slot]; t != 0) s_.Kameny[t].Aktivni = 1;
+            if (const int t = s_.Zasobnik[s_.NaTahu][slot]; t != 0) s_.Kameny[t].Aktivni = true;
     hlidejKameny(s_, "the hand-over");
 }
 
@@ -252,7 +280,7 @@ void Hra::vymena() {
             ui_.ChybaVymenaBox();
             return;
         }
-        s_.RezimVymeny = 1;
+        s_.RezimVymeny = true;
         ui_.SkryjKurzor();
         ui_.UkazKV(true);
         return;
@@ -262,7 +290,7 @@ void Hra::vymena() {
     for (int slot = 1; slot <= kRack; ++slot)
         oznaceno = oznaceno || (ui_.OznacenKVymene(slot) && s_.Zasobnik[s_.NaTahu][slot] != 0);
     if (!oznaceno) {
-        s_.RezimVymeny = 0;
+        s_.RezimVymeny = false;
         ui_.KurzorNaSlot(s_.NaTahu, s_.AktSlot);
         return;
     }
@@ -275,7 +303,7 @@ void Hra::vymena() {
         s_.Rozpis += s_.Kameny[t].Pismeno + ",";
         vymenKamen(s_, rnd_, ui_, slot);
     }
-    s_.RezimVymeny = 0;
+    s_.RezimVymeny = false;
     prehod();
 }
 
@@ -310,9 +338,10 @@ void Hra::TiskniKonec(int vitez) {
     ui_.NastavTitulek(Titulek::Display, 0, "");
     ui_.prekresli();
 
-    if (ui_.KonecHryBox(vysledekHry(s_, casText(s_.SekundHry)))) s_.Prohlizeni = 1;
+    const bool prohlizet = ui_.KonecHryBox(vysledekHry(s_, casText(s_.SekundHry)));
     for (int h = 1; h <= kSeats; ++h) s_.Hraci[h].JePC = 0;
-    if (!s_.Prohlizeni) {
+    s_.Faze = prohlizet ? Phase::Browse : Phase::Menu;
+    if (!prohlizet) {
         NastavCasovac(true, 0);
         ui_.DoMenu();
         ui_.SystemovyKurzor(true);

@@ -56,7 +56,7 @@ std::vector<RadekSeznamu> VypisKonec(const GameState& s, const TZapis& zapis) {
 std::vector<RadekSeznamu> seznamTahu(const GameState& s, const TZapis& zapis) {
     std::vector<RadekSeznamu> out;
     for (int n = 2; n <= s.PosledniTah; ++n) out.push_back(VypisAktTah(s, zapis, n));
-    if (s.Prohlizeni)
+    if (s.Faze == Phase::Browse)
         for (auto& r : VypisKonec(s, zapis)) out.push_back(std::move(r));
     return out;
 }

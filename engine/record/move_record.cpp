@@ -46,7 +46,7 @@ void umistiKameny(GameState& s) {
         for (int slot = 1; slot <= kRack; ++slot)
             if (const int t = s.Zasobnik[p][slot]; t != 0) {
                 s.Kameny[t].Vlastnik = p;
-                s.Kameny[t].Aktivni = p == s.NaTahu ? 1 : 0;
+                s.Kameny[t].Aktivni = p == s.NaTahu;
             }
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y)
@@ -132,7 +132,7 @@ void NastavZaklad(GameState& s) {
     s.ZbyvaCasu = s.LimitTahu;
     for (int n = 1; n <= kTiles; ++n) {
         s.Kameny[n].Vlastnik = 0;
-        s.Kameny[n].Aktivni = 0;
+        s.Kameny[n].Aktivni = false;
     }
 }
 

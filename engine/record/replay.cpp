@@ -29,10 +29,10 @@ int krokTahu(const GameState& s, GameUi& ui, bool hlasit, int r,
 // A position without a fixed tile waits for the first word, whichever
 // record it is (a game may begin with passes).
 void nastavPrvniTah(GameState& s) {
-    s.PrvniTah = 1;
+    s.PrvniTah = true;
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y)
-            if (s.Pole[x][y].Pevny != 0) s.PrvniTah = 0;
+            if (s.Pole[x][y].Pevny != 0) s.PrvniTah = false;
 }
 
 // Shows the position CisloTahu now names; on a bad record the counter goes
@@ -57,7 +57,7 @@ void PrehodTah(GameState& s, GameUi& ui, const TZapis& zapis) {
     for (int t = 1; t <= kTiles; ++t) ui.UkazKamen(t, false);
     for (int p = 1; p <= kSeats; ++p)
         for (int slot = 1; slot <= kRack; ++slot)
-            if (const int t = s.Zasobnik[p][slot]; t != 0 && !s.NahranaHra)
+            if (const int t = s.Zasobnik[p][slot]; t != 0 && !nahranaHra(s))
                 ui.ukazVeSlotu(p, slot, t);
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y)
@@ -69,7 +69,7 @@ void PrehodTah(GameState& s, GameUi& ui, const TZapis& zapis) {
     s.AktSlot = 1;
     ui.KurzorNaSlot(s.NaTahu, 1);
     ui.ZapniJmeno(s.NaTahu);
-    if (!s.NahranaHra) ui.prekresli();
+    if (!nahranaHra(s)) ui.prekresli();
 }
 
 int PrehodHraceVpred(const GameState& s, int hrac) {

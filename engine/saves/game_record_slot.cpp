@@ -85,15 +85,13 @@ void LoadPr(GameState& s, const FileRoot& user, int n) {
 
 void applyRecordSlot(GameState& s, const RecordSlot& z) {
     MainInitMenu(s);
-    s.Prohlizeni = 1;
     s.PosledniTah = z.PosledniTah;
     s.PocetHracu = z.PocetHracu;
     for (int p = 1; p <= z.PocetHracu; ++p) s.Hraci[p].Jmeno = z.Jmena[p];
     s.CisloTahu = 1;
-    s.NahranaHra = 1;
     // No computer moves while a record is viewed.
     for (int p = 1; p <= kSeats; ++p) s.Hraci[p].JePC = 0;
-    s.StartHry = 1;
+    s.Faze = Phase::LoadedRecord;
 }
 
 }  // namespace tb

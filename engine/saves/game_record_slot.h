@@ -30,7 +30,7 @@ RecordSlot parseRecordSlot(const std::vector<std::string>& lines, const std::str
 void SavePr(const GameState& s, const FileRoot& user, int n, std::string_view datum,
             std::string_view casCelkem);
 // Loads record slot n for viewing: the file is checked whole and
-// Data/main.dat rewritten before the state is reset and set up (Prohlizeni,
+// Data/main.dat rewritten before the state is reset and set up (phase LoadedRecord,
 // PosledniTah, seats and names, CisloTahu 1, no computer seats). The screen
 // then shows move 1 (checked to load) and switches into the viewer. Throws FileError and
 // changes nothing when the slot is missing, free or bad.

@@ -81,7 +81,7 @@ SavedGame parseSavedGame(const std::vector<std::string>& lines, const std::strin
     SavedGame g;
     if (lines.empty() || lines[0].empty()) r.fail("the slot is free");
     r.skip();  // the date
-    g.PrvniTah = r.text() == "0" ? 0 : 1;
+    g.PrvniTah = r.text() != "0";
     g.PosledniTah = r.number(0, kMax - 1) + 1;
     g.SekundHry = r.number(0, kMax);
     g.LimitTahu = r.number(0, kMax);
@@ -175,26 +175,22 @@ void applySavedGame(GameState& s, const SavedGame& g) {
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y) s.Pole[x][y] = Policko{g.Pevny[x][y], 0};
 
-    // Resume where the record ends: the first tick's hand-overs count no
-    // moves while NahranaHra is set.
+    // Resume where the record ends: the first tick lays the racks out and
+    // counts neither moves nor passes.
     s.CisloTahu = s.PosledniTah;
-    s.SLimitem = s.LimitTahu != 0 ? 1 : 0;
+    s.SLimitem = s.LimitTahu != 0;
     s.ZbyvaCasu = s.LimitTahu;
     s.SekundTahu = 0;
-    s.HlidatLimit = 1;
-    s.Prohlizeni = 0;
+    s.HlidatLimit = true;
     s.VRuce = {};
     s.AktSlot = 1;
-    // The first tick's hand-overs each count a pass; they lead to the pass
-    // count of the saved position.
-    s.PocetVzdani = vzdaniDoZaznamu(g.zapis, g.PosledniTah) - s.PocetHracu;
+    s.PocetVzdani = vzdaniDoZaznamu(g.zapis, g.PosledniTah);
     s.Rozpis.clear();
-    s.RezimVymeny = 0;
-    s.HrajePC = 0;
+    s.RezimVymeny = false;
+    s.HrajePC = false;
     InitBodovanePole(s);
-    s.Rozdano = 0;
-    s.NahranaHra = 1;
-    s.StartHry = 1;
+    s.Rozdano = false;
+    s.Faze = Phase::LoadedGame;
 }
 
 std::vector<OdhalenyKamen> LoadZobrazPole(GameState& s) {
@@ -204,7 +200,7 @@ std::vector<OdhalenyKamen> LoadZobrazPole(GameState& s) {
             const int t = s.Pole[x][y].Pevny;
             if (t < 1 || t > kTiles) continue;
             s.Kameny[t].Vlastnik = kNaBoard;
-            s.Kameny[t].Aktivni = 0;
+            s.Kameny[t].Aktivni = false;
             kameny.push_back({t, x, y});
         }
     return kameny;

@@ -14,7 +14,7 @@ namespace tb {
 
 // What a saved-game slot holds, checked.
 struct SavedGame {
-    uint8_t PrvniTah = 1;
+    bool PrvniTah = true;
     int32_t PosledniTah = 0;
     int32_t SekundHry = 0;
     int32_t LimitTahu = 0;
@@ -63,7 +63,7 @@ void applySavedGame(GameState& s, const SavedGame& g);
 // The state side of the board reveal on the first tick of a loaded game:
 // every fixed tile is marked as lying on the board. Returns the tiles in
 // reveal order (rows from the top, each from the left); the screen fades
-// them in and then clears NahranaHra.
+// them in, and play goes on.
 struct OdhalenyKamen {
     int tile, x, y;
 };

@@ -27,11 +27,11 @@ void readSeat(LineReader& r, std::string& jmeno, int32_t& pc) {
 }  // namespace
 
 void parseUserData(std::string_view bytes, const std::string& name, UserSettings& nast,
-                   uint8_t& zvukyZap) {
+                   bool& zvukyZap) {
     LineReader r(splitLines(bytes), name);
     UserSettings n = nast;
     n.HlasitostHudby = r.number(0, 255);
-    const uint8_t zvuky = r.number(kMin, kMax) != 0;
+    const bool zvuky = r.number(kMin, kMax) != 0;
     n.PocetPisni = r.number(0, 20);
     n.NastHracu = r.number(2, kSeats);
     for (int p = 1; p <= kSeats; ++p) readSeat(r, n.MJmeno[p], n.NastPC[p]);
@@ -43,7 +43,7 @@ void parseUserData(std::string_view bytes, const std::string& name, UserSettings
     zvukyZap = zvuky;
 }
 
-std::string formatUserData(const UserSettings& nast, uint8_t zvukyZap) {
+std::string formatUserData(const UserSettings& nast, bool zvukyZap) {
     std::vector<std::string> lines = {
         std::to_string(nast.HlasitostHudby),
         zvukyZap ? "1" : "0",

@@ -20,7 +20,7 @@ struct UserSettings {
     int32_t NastLimit = 0;               // 0..300 seconds in steps of 30, 0 = none
     Arr1<int32_t, kSeats> NastPC{};      // 1 = the computer plays the seat
     Arr1<std::string, kSeats> MJmeno{};  // texts of the four name boxes
-    uint8_t NastaveniZeHry = 0;          // settings screen opened from a game
+    bool NastaveniZeHry = false;         // settings screen opened from a game
     // Data/User.dat could be neither read nor set aside: it must not be overwritten.
     bool souborNecitelny = false;
 
@@ -49,8 +49,8 @@ void SaveUserData(const UserSettings& nast, const GameState& s, const FileRoot& 
 
 // The file's text for these settings, and the other way round (throws
 // FileError naming `name` for a bad text).
-std::string formatUserData(const UserSettings& nast, uint8_t zvukyZap);
+std::string formatUserData(const UserSettings& nast, bool zvukyZap);
 void parseUserData(std::string_view bytes, const std::string& name, UserSettings& nast,
-                   uint8_t& zvukyZap);
+                   bool& zvukyZap);
 
 }  // namespace tb

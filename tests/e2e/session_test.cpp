@@ -50,12 +50,12 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
 
     // The intro plays until Esc; the main menu lights the button under the pointer.
     t.cekej(300);
-    t.potom([&] { EXPECT_EQ(t.s().HudbaVypnuta, 1) << "the intro is still playing"; });
+    t.potom([&] { EXPECT_EQ(t.s().Faze, Phase::Intro) << "the intro is still playing"; });
     t.klavesa(27);
     t.potom([&] { t.events.move(420, 200); });
     t.cekej(100);
     t.potom([&] {
-        EXPECT_EQ(t.s().HudbaVypnuta, 0);
+        EXPECT_EQ(t.s().Faze, Phase::Menu);
         EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
         EXPECT_TRUE(t.naObrazovce(t.obrazky("DXMenu")[2], 412, 130, 100, 20)) << "New is lit";
         EXPECT_TRUE(t.naObrazovce(t.obrazky("DXMenu")[4], 287, 220, 100, 40)) << "Load is not";
@@ -76,7 +76,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     bool hodiny = false;
     t.potom([&] {
         t.app().afterFlip = [&] {
-            if (hodiny || !t.s().StartHry || t.hra().hra().interval() != 1000) return;
+            if (hodiny || t.s().Faze != Phase::NewGame || t.hra().hra().interval() != 1000) return;
             const Picture& pod = t.hra().screen().painter().DXImageList1()[6];
             hodiny = t.form().CasCelkem->caption == "0:00:00" &&
                      t.psano({936, 695, 60, 17}, pod, 829, 688) &&
@@ -367,7 +367,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         const GameState& s = t.s();
         EXPECT_EQ(pozice(s), ulozena);
         EXPECT_EQ(s.Hraci[1].Jmeno, "Eva");
-        EXPECT_EQ(s.NahranaHra, 0) << "the board has been revealed";
+        EXPECT_EQ(s.Faze, Phase::Play) << "the board has been revealed";
         EXPECT_EQ(t.hra().hra().interval(), 1000);
         for (int x = 1; x <= kBoard; ++x)
             for (int y = 1; y <= kBoard; ++y)
@@ -444,7 +444,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.potom([&] {
         const GameState& s = t.s();
         EXPECT_EQ(t.okno().name, "GameForm");
-        EXPECT_TRUE(s.Prohlizeni);
+        EXPECT_EQ(s.Faze, Phase::Browse);
         EXPECT_EQ(s.CisloTahu, 1);
         EXPECT_EQ(pevnych(s), 0);
         EXPECT_FALSE(t.app().timer().Enabled());
@@ -480,7 +480,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuUlozPrubeh); });
     t.naPozici(3);
     t.potom([&] {
-        EXPECT_TRUE(t.s().Prohlizeni);
+        EXPECT_EQ(t.s().Faze, Phase::Browse);
         EXPECT_FALSE(t.app().timer().Enabled());
         EXPECT_TRUE(t.tvar(3 * kMenu)) << "not lit with the pointer elsewhere";
         const RecordSlot z =
@@ -498,7 +498,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.slot(1);
     t.tlacitko(kFF);
     t.potom([&] {
-        EXPECT_TRUE(t.s().Prohlizeni);
+        EXPECT_EQ(t.s().Faze, Phase::Browse);
         EXPECT_FALSE(t.app().timer().Enabled());
         EXPECT_FALSE(t.s().VRuce.drzi());
         EXPECT_EQ(t.s().CisloTahu, 4);
@@ -509,7 +509,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.cekej(100);
     t.potom([&] {
         EXPECT_EQ(t.menu().MenuObrazovka, kMenuHlavni);
-        EXPECT_FALSE(t.s().Prohlizeni);
+        EXPECT_NE(t.s().Faze, Phase::Browse);
     });
     t.klavesa(27);
     EXPECT_EQ(t.spust({"--new-game"}), 0);
@@ -523,7 +523,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.cekej(200);
     t.potom([&] {
         const GameState& s = t.s();
-        EXPECT_TRUE(s.Prohlizeni);
+        EXPECT_EQ(s.Faze, Phase::Browse);
         EXPECT_EQ(s.CisloTahu, 1);
         EXPECT_EQ(s.PosledniTah, posledni);
         EXPECT_EQ(s.Hraci[2].JePC, 0) << "no computer moves while viewing";

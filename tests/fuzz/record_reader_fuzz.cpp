@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::require(s.NaTahu >= 1 && s.NaTahu <= s.PocetHracu, "player on move not in play");
     }
     s.PosledniTah = records;
-    s.Prohlizeni = 1;
+    s.Faze = Phase::Browse;
     try {
         seznamTahu(s, zapis);
     } catch (const FileError&) {

@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
     UserSettings nast;
-    uint8_t zvuky = 0;
+    bool zvuky = false;
     try {
         parseUserData(std::string_view(reinterpret_cast<const char*>(data), size), "User.dat", nast,
                       zvuky);
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::require(nast.NastMinPismen >= 2 && nast.NastMinPismen <= 5, "letters out of range");
     const std::string once = formatUserData(nast, zvuky);
     UserSettings back;
-    uint8_t zvukyBack = 0;
+    bool zvukyBack = false;
     try {
         parseUserData(once, "written User.dat", back, zvukyBack);
     } catch (const FileError&) {

@@ -18,7 +18,7 @@ using test::FakeBackend;
 
 struct Rig {
     FakeBackend lib;
-    uint8_t zvukyZap = 1;
+    bool zvukyZap = true;
     std::ostringstream err;
     Sound sound{lib, FileRoot("/nowhere"), zvukyZap, err};
 };
@@ -153,7 +153,7 @@ TEST(MixerBackend, PlaysEffectsOnTheDummyDeviceAndReportsAMissingTrack) {
          {"klik", "Vzit", "Poloz", "PisIN", "Intro1a", "Intro2", "Tavik", "Borun"})
         writeWav(dir.path() / "sound" / (std::string(name) + ".wav"));
     MixerBackend mixer;
-    uint8_t zvukyZap = 1;
+    bool zvukyZap = true;
     std::ostringstream err;
     Sound sound(mixer, FileRoot(dir.path()), zvukyZap, err);
     sound.start(0, 255);
@@ -169,7 +169,7 @@ TEST(MixerBackend, PlaysEffectsOnTheDummyDeviceAndReportsAMissingTrack) {
 TEST(MixerBackend, NoAudioDeviceMeansAReportAndSilence) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     MixerBackend mixer;
-    uint8_t zvukyZap = 1;
+    bool zvukyZap = true;
     std::ostringstream err;
     Sound sound(mixer, FileRoot("/nowhere"), zvukyZap, err);
     sound.start(3, 255);

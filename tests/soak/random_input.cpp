@@ -146,13 +146,13 @@ Bod NahodnyVstup::kamKliknout(HerniAplikace& hra) {
     Application& app = hra.ctx().app;
     Window* top = app.top();
     if (top && top != &hra.screen().form()) return vOkne(*top);
-    if (hra.stav().HudbaVypnuta) return {nahoda(kSirka), nahoda(kVyska)};
+    if (hra.stav().Faze == Phase::Intro) return {nahoda(kSirka), nahoda(kVyska)};
     if (app.timer().Interval() == 0) return vMenu(hra);
     return veHre(hra);
 }
 
 void NahodnyVstup::klavesa(HerniAplikace& hra) {
-    const bool intro = hra.stav().HudbaVypnuta;
+    const bool intro = hra.stav().Faze == Phase::Intro;
     const bool hlavniMenu = hra.ctx().app.top() == &hra.screen().form() &&
                             hra.ctx().app.timer().Interval() == 0 &&
                             hra.menu().MenuObrazovka == kMenuHlavni;
@@ -187,8 +187,9 @@ void NahodnyVstup::klavesa(HerniAplikace& hra) {
 bool NahodnyVstup::polozRadu(HerniAplikace& hra) {
     const GameState& s = hra.stav();
     Application& app = hra.ctx().app;
-    if (app.top() != &hra.screen().form() || app.timer().Interval() != 1000 || s.Prohlizeni ||
-        s.VRuce.drzi() || s.RezimVymeny || s.NaTahu < 1 || s.NaTahu > kSeats)
+    if (app.top() != &hra.screen().form() || app.timer().Interval() != 1000 ||
+        s.Faze == Phase::Browse || s.VRuce.drzi() || s.RezimVymeny || s.NaTahu < 1 ||
+        s.NaTahu > kSeats)
         return false;
     std::vector<int> sloty;
     for (int slot = 1; slot <= kRack; ++slot)

@@ -124,10 +124,10 @@ class Pohon : public EventSource, public Ticks {
     static std::string kdeJsme(HerniAplikace& hra) {
         const Window* top = hra.ctx().app.top();
         if (top && top != &hra.screen().form()) return top->name;
-        if (hra.stav().HudbaVypnuta) return "intro";
+        if (hra.stav().Faze == Phase::Intro) return "intro";
         if (hra.ctx().app.timer().Interval() == 0)
             return "menu " + std::to_string(hra.menu().MenuObrazovka);
-        return hra.stav().Prohlizeni ? "viewer" : "game";
+        return hra.stav().Faze == Phase::Browse ? "viewer" : "game";
     }
 
     // At rest: the windows and screens shown, the games, and the tiles.
@@ -142,7 +142,7 @@ class Pohon : public EventSource, public Ticks {
             if (top->name == "TZprava") chybovyBox(*top);
         }
         const GameState& s = hra.stav();
-        if (hlavni && hra.ctx().app.timer().Interval() == 0 && !s.HudbaVypnuta &&
+        if (hlavni && hra.ctx().app.timer().Interval() == 0 && s.Faze != Phase::Intro &&
             hra.menu().MenuObrazovka != obrazovka_) {
             obrazovka_ = hra.menu().MenuObrazovka;
             ++v_.obrazovky[obrazovka_];
@@ -151,7 +151,7 @@ class Pohon : public EventSource, public Ticks {
             return;  // no game dealt yet
         const std::string c = checkTiles(s);
         if (!c.empty()) nalez("tiles: " + c);
-        if (!s.Prohlizeni && s.Rozdano) {
+        if (s.Faze != Phase::Browse && s.Rozdano) {
             // A new shuffle (or a loaded game) moves most of the bag; an
             // exchange or a step back only a few tiles.
             int jinde = 0;

@@ -29,7 +29,7 @@ struct HerniStul {
     }
     // The menu's hand-over: the next tick starts the game.
     void start() {
-        s.StartHry = 1;
+        s.Faze = Phase::NewGame;
         hra.NastavCasovac(true, 1);
         hra.frameTick();
     }

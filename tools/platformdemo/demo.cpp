@@ -56,7 +56,7 @@ int run(int argc, char** argv) {
     SdlTicks ticks;
     Application app(display, events, ticks);
     MixerBackend mixer;
-    uint8_t zvukyZap = 1;
+    bool zvukyZap = true;
     Sound sound(mixer, install, zvukyZap, std::cerr);
     sound.start(countMusicTracks(install), 200);
     sound.PlayPisen();

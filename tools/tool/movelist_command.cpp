@@ -38,7 +38,8 @@ int movelistCommand(ToolEnv& env) {
     }
     if (zaznamu == 0) throw UsageError(soubor + ": no move record in it");
     s.PosledniTah = static_cast<int32_t>(zaznamu);
-    s.Prohlizeni = radky.size() > size_t(zaznamu) * kRadkuZaznamu;  // a closing section follows
+    // A closing section follows the records of a finished game, as viewed.
+    s.Faze = radky.size() > size_t(zaznamu) * kRadkuZaznamu ? Phase::Browse : Phase::Play;
     writeRecordFile(env.user(), radky);
     TZapis zapis(env.user());
 

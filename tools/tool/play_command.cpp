@@ -97,7 +97,6 @@ int playCommand(ToolEnv& env) {
     hra.NastavCasovac(true, 1);
     hra.frameTick();  // resumes the game as its first tick does
     LoadZobrazPole(s);
-    s.NahranaHra = 0;
 
     for (size_t i = 1; i < env.args().size(); ++i) poloz(s, rozeber(env.args()[i]), env.args()[i]);
     const int hrac = s.NaTahu, tah = s.CisloTahu;

@@ -108,7 +108,7 @@ std::string hra(ToolEnv& env, const Nastaveni& n, int i, uint64_t seed, std::vec
         s.VolbaPC[p] = p <= n.hracu;
         s.Hraci[p].Jmeno = "PC" + std::to_string(p);
     }
-    s.StartHry = 1;
+    s.Faze = Phase::NewGame;
     h.NastavCasovac(true, 1);
     h.frameTick();
     if (!ui.konec) throw Porusena{"game " + std::to_string(i) + " did not end"};

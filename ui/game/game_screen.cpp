@@ -77,7 +77,6 @@ void GameScreen::FormActivate() {
     dejVsechnaPismena(ctx_.s);
     painter_.nactiPismena();
     pismenaNactena_ = true;
-    ctx_.s.StartHry = 1;
 }
 
 void GameScreen::novaHra() {

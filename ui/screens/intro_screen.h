@@ -15,7 +15,7 @@ namespace tb {
 
 class TIntroF {
   public:
-    // `konec` clears HudbaVypnuta and starts the music.
+    // `konec` ends the intro: the menu takes over and the music starts.
     TIntroF(UiContext& ctx, std::function<void()> konec);
 
     // One frame of the intro.

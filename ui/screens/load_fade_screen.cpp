@@ -34,7 +34,6 @@ void LoadFadeInPismena(UiContext& ctx, GameUi& ui, const std::function<void()>& 
         ui.Pockej(10);
     }
     for (const OdhalenyKamen& k : kameny) ui.UkazKamen(k.tile, true);
-    ctx.s.NahranaHra = 0;
     ui.prekresli();
 }
 

@@ -10,7 +10,7 @@
 namespace tb {
 
 // `pozadi` draws the game screen without a flip (background and the tiles
-// already shown). Clears NahranaHra at the end.
+// already shown). The game goes on when it returns.
 void LoadFadeInPismena(UiContext& ctx, GameUi& ui, const std::function<void()>& pozadi);
 
 }  // namespace tb

@@ -80,10 +80,7 @@ TMainMenu::TMainMenu(MenuHost host) : h_(std::move(host)) {
     DBListBox1_->itemHeight = 19;
     DBListBox1_->color = Rgb{0, 0, 0};
     DBListBox1_->visible = false;
-    intro_ = std::make_unique<TIntroF>(h_.ctx, [this] {
-        h_.ctx.s.HudbaVypnuta = 0;
-        if (h_.spustHudbu) h_.spustHudbu();
-    });
+    intro_ = std::make_unique<TIntroF>(h_.ctx, [this] { konecIntra(); });
 
     ZnackaX = Recty()[17].x - 3;
     ZnackaY = Recty()[17].y - 3;
@@ -91,7 +88,6 @@ TMainMenu::TMainMenu(MenuHost host) : h_(std::move(host)) {
         MJmeno_[p]->text = h_.nast.MJmeno[p];
         MJmeno_[p]->enabled = !h_.nast.jmenoZamceno(p);
     }
-    h_.ctx.s.NahranaHra = 0;
 }
 
 TMainMenu::~TMainMenu() = default;
@@ -156,7 +152,7 @@ bool TMainMenu::vMenu() const {
 
 void TMainMenu::frameTick() {
     GameState& s = h_.ctx.s;
-    if (s.HudbaVypnuta) {
+    if (s.Faze == Phase::Intro) {
         intro_->PrintIntro();
         return;
     }
@@ -167,8 +163,7 @@ void TMainMenu::frameTick() {
     const bool slotu =
         o == kMenuNacti || o == kMenuNactiPrubeh || o == kMenuUloz || o == kMenuUlozPrubeh;
     if (std::exchange(obrazovkaSnimku_, o) != o && slotu)
-        hlavicka_ =
-            NactiSaveData(h_.ctx.user, VybranaPozice, o == kMenuNactiPrubeh || s.Prohlizeni);
+        hlavicka_ = NactiSaveData(h_.ctx.user, VybranaPozice, slotyZaznamu());
     switch (MenuObrazovka) {
         case kMenuHlavni:
             MainPrint();
@@ -176,11 +171,8 @@ void TMainMenu::frameTick() {
         case kMenuNova:
             PrintNew();
             break;
-        case kMenuNactiPrubeh:
-            s.Prohlizeni = 1;
-            SaveLoadPrint();
-            break;
         case kMenuNacti:
+        case kMenuNactiPrubeh:
         case kMenuUloz:
         case kMenuUlozPrubeh:
             SaveLoadPrint();
@@ -232,7 +224,7 @@ void TMainMenu::DXDraw1MouseDown(int x, int y) {
     Hlaska.clear();
     // The press is handled before the next frame on every screen, so a click
     // quicker than a frame (both events waiting in one batch) still counts.
-    if (!h_.ctx.s.HudbaVypnuta && vMenu()) frameTick();
+    if (h_.ctx.s.Faze != Phase::Intro && vMenu()) frameTick();
     Klik = false;
 }
 
@@ -250,21 +242,17 @@ void TMainMenu::DXDraw1MouseMove(int, int) {
 
 void TMainMenu::FormKeyPress(char key) {
     if (key != 27) return;
-    GameState& s = h_.ctx.s;
-    if (s.HudbaVypnuta) {
-        s.HudbaVypnuta = 0;
-        if (h_.spustHudbu) h_.spustHudbu();
+    if (h_.ctx.s.Faze == Phase::Intro) {
+        konecIntra();
         return;
     }
     switch (MenuObrazovka) {
         case kMenuHlavni:
             h_.form.close();
             break;
-        case kMenuNactiPrubeh:
-            s.Prohlizeni = 0;
-            [[fallthrough]];
         case kMenuNova:
         case kMenuNacti:
+        case kMenuNactiPrubeh:
             MenuObrazovka = MenuVolba = kMenuHlavni;
             break;
         case kMenuUloz:
@@ -308,13 +296,19 @@ void TMainMenu::DoMenu() {
     naVrch();
 }
 
+void TMainMenu::konecIntra() {
+    h_.ctx.s.Faze = Phase::Menu;
+    if (h_.spustHudbu) h_.spustHudbu();
+}
+
+bool TMainMenu::slotyZaznamu() const {
+    return MenuObrazovka == kMenuNactiPrubeh || MenuObrazovka == kMenuUlozPrubeh;
+}
+
 void TMainMenu::ZeHry(int obrazovka) {
-    GameState& s = h_.ctx.s;
-    if (obrazovka == kMenuHlavni) {
-        s.Prohlizeni = 0;
-        s.StartHry = 1;
-    }
-    if (obrazovka == kMenuNastaveni) h_.nast.NastaveniZeHry = 1;
+    // The game is abandoned; the other screens keep it waiting behind them.
+    if (obrazovka == kMenuHlavni) h_.ctx.s.Faze = Phase::Menu;
+    if (obrazovka == kMenuNastaveni) h_.nast.NastaveniZeHry = true;
     MenuObrazovka = MenuVolba = obrazovka;
     Hlaska.clear();
     Stisk = Klik = false;

@@ -76,6 +76,9 @@ class TMainMenu {
     // The in-game menu opens a menu screen (4 settings, 7 save, 8 save record,
     // 0 the game is abandoned).
     void ZeHry(int obrazovka);
+    // The intro is over (at its end, by Esc, or skipped): the menu takes over
+    // and the music starts.
+    void konecIntra();
 
     // The drawing surface's mouse (screen coordinates).
     void DXDraw1MouseDown(int x, int y);
@@ -120,6 +123,8 @@ class TMainMenu {
     bool uvnitr(int rect) const;
     // Still in menu mode (no screen action handed over to the game).
     bool vMenu() const;
+    // The screen's slots are game records (load or save a record), not games.
+    bool slotyZaznamu() const;
     // What every way back to the game does.
     void predejHre();
     // The surface and its boxes over whatever the game laid on its screen

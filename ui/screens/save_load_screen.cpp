@@ -71,7 +71,7 @@ void TMainMenu::SavePozice() {
         ZnackaX = r.x - 3;
         ZnackaY = r.y - 3;
         VybranaPozice = n;
-        hlavicka_ = NactiSaveData(h_.ctx.user, n, h_.ctx.s.Prohlizeni);
+        hlavicka_ = NactiSaveData(h_.ctx.user, n, slotyZaznamu());
         Klik = false;
         h_.ctx.HrajZvuk(1);
     }
@@ -85,10 +85,7 @@ void TMainMenu::SaveTlacitka() {
     const bool stornoDrzen = storno >= kDrzeno;
     GameState& s = h_.ctx.s;
     const int o = MenuObrazovka;
-    if (stornoDrzen && o == kMenuNacti) {
-        MenuVolba = kMenuHlavni;
-    } else if (stornoDrzen && o == kMenuNactiPrubeh) {
-        s.Prohlizeni = 0;
+    if (stornoDrzen && (o == kMenuNacti || o == kMenuNactiPrubeh)) {
         MenuVolba = kMenuHlavni;
     } else if (okDrzen && (o == kMenuUloz || o == kMenuUlozPrubeh) && !prepsatNecitelnou()) {
         Stisk = Klik = false;

@@ -39,7 +39,7 @@ void TMainMenu::NastaveniPrint() {
     if (Rect{640, 300, 40, 40}.contains(MysX, MysY) && Klik) {
         // One click is heard whichever way the switch goes.
         h_.ctx.HrajZvuk(1);
-        s.ZvukyZap = s.ZvukyZap ? 0 : 1;
+        s.ZvukyZap = !s.ZvukyZap;
         Klik = false;
         h_.ctx.HrajZvuk(1);
     }
@@ -87,9 +87,9 @@ void TMainMenu::NastaveniOk() {
         MenuVolba = kMenuHlavni;
         return;
     }
-    h_.nast.NastaveniZeHry = 0;
+    h_.nast.NastaveniZeHry = false;
     // A viewed record keeps its clocks stopped: nothing may play on in it.
-    zpetDoHry(!h_.ctx.s.Prohlizeni);
+    zpetDoHry(h_.ctx.s.Faze != Phase::Browse);
 }
 
 }  // namespace tb

@@ -8,7 +8,7 @@ namespace tb {
 VolbaHerniMenu showGameMenu(UiContext& ctx, const HerniMenuAkce& akce) {
     PictureDialog d(ctx, "TGMenu", {378, 209, 250, 350});
     d.background("Pozadi");
-    const bool prohlizeni = ctx.s.Prohlizeni != 0;
+    const bool prohlizeni = ctx.s.Faze == Phase::Browse;
     VolbaHerniMenu volba = VolbaHerniMenu::Navrat;
     auto zvol = [&](VolbaHerniMenu v) {
         return [&, v] {

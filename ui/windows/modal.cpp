@@ -12,7 +12,7 @@ ModalniRezim::ModalniRezim(UiContext& ctx, bool klik)
 ModalniRezim::~ModalniRezim() {
     ctx_.app.showPointer(kurzor_);
     // A viewed game keeps its clocks stopped: the viewer steps, time does not run.
-    if (casovac_ && !ctx_.s.Prohlizeni) ctx_.app.timer().SetEnabled(true);
+    if (casovac_ && ctx_.s.Faze != Phase::Browse) ctx_.app.timer().SetEnabled(true);
     ctx_.poZavreniOkna();
 }
 

@@ -101,7 +101,7 @@ TEST(Bag, RefillInSlotOrderUntilTheBagRunsOut) {
 
 TEST(Bag, RestoredGameDrawsNothing) {
     GameState s = shuffled(4);
-    s.NahranaHra = 1;
+    s.Faze = Phase::LoadedGame;
     s.NaTahu = 2;
     s.Zasobnik[2][3] = 40;
     RecordingUi ui;

@@ -33,7 +33,7 @@ TEST(TahovyCyklus, FirstTickDealsAndWritesRecordOneExactly) {
     EXPECT_EQ(t.s.PocetVzdani, 0);
     EXPECT_EQ(t.s.Vytazeno, 14);
     EXPECT_EQ(t.hra.interval(), 1000);
-    EXPECT_EQ(t.s.StartHry, 0);
+    EXPECT_EQ(t.s.Faze, Phase::Play);
     EXPECT_EQ(t.ui.titulek(Titulek::CasCelkem), "0:00:01");
     for (int slot = 1; slot <= kRack; ++slot) {
         EXPECT_EQ(t.s.Kameny[t.s.Zasobnik[2][slot]].Aktivni, 1);

@@ -28,7 +28,7 @@ TEST(SeznamTahu, TurnRowsStartAtRecordTwo) {
 TEST(SeznamTahu, ClosingSectionOfAViewedGame) {
     test::HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(22)));
     t.start();
-    t.s.Prohlizeni = 1;
+    t.s.Faze = Phase::Browse;
     t.zapis.ZapisBonus(false, 7, 1);
     t.zapis.ZapisBonus(true, 7, 2);
     t.s.SekundHry = 1715;

@@ -58,7 +58,7 @@ TEST(CelaHra, RecordFileIsExactlyTheExpectedOne) {
     EXPECT_EQ(readFile(ocekavany), skutecny);
 
     // Browsing the finished game: every click is one record, up to the last.
-    EXPECT_EQ(t.s.Prohlizeni, 1);
+    EXPECT_EQ(t.s.Faze, Phase::Browse);
     EXPECT_EQ(t.s.CisloTahu, 1);
     EXPECT_EQ(t.s.Vytazeno, 14);
     int kliku = 0;

@@ -58,9 +58,7 @@ TEST_F(RecordSlotTest, SaveAndLoadForViewing) {
     LoadPr(s, user, 7);
     EXPECT_EQ(readSlotLines(user, 7, true)->size(), head.size() + zapis().size());
     EXPECT_EQ(splitLines(readFile(user.resolve(kMainDat))), zapis());
-    EXPECT_EQ(s.Prohlizeni, 1);
-    EXPECT_EQ(s.NahranaHra, 1);
-    EXPECT_EQ(s.StartHry, 1);
+    EXPECT_EQ(s.Faze, Phase::LoadedRecord);
     EXPECT_EQ(s.PosledniTah, 12);
     EXPECT_EQ(s.CisloTahu, 1);
     EXPECT_EQ(s.PocetHracu, 2);

@@ -19,14 +19,14 @@ UserSettings volby(int hracu, Arr1<int32_t, kSeats> pc, int limit) {
 
 TEST(MenuReset, MainInitEmptiesRacksBagAndCounters) {
     GameState s = test::rozehranaHra(4);
-    s.Prohlizeni = 1;
+    s.Faze = Phase::Browse;
     s.PocetVzdani = 3;
     MainInitMenu(s);
     for (int n = 1; n <= kTiles; ++n) EXPECT_EQ(s.Kameny[n].Vlastnik, 0);
     EXPECT_EQ(s.Zasobnik[3], (Arr1<int32_t, kRack>{}));
     EXPECT_EQ(s.Pytel, (Arr1<int32_t, kTiles>{}));
-    EXPECT_EQ(s.CisloTahu + s.PosledniTah + s.PocetVzdani + s.Prohlizeni, 0);
-    EXPECT_EQ(s.StartHry, 1);
+    EXPECT_EQ(s.CisloTahu + s.PosledniTah + s.PocetVzdani, 0);
+    EXPECT_EQ(s.Faze, Phase::Menu);
 }
 
 TEST(MenuReset, PriradHodnotyNeedsAPersonInPlay) {
@@ -42,11 +42,9 @@ TEST(MenuReset, PriradHodnotyNeedsAPersonInPlay) {
     };
     for (const auto& c : cases) {
         GameState s;
-        s.StartHry = 0;
-        s.NahranaHra = 1;
+        s.Faze = Phase::Menu;
         EXPECT_EQ(PriradHodnoty(s, volby(c.hracu, c.pc, 0)), c.starts);
-        EXPECT_EQ(s.StartHry, c.starts ? 1 : 0);
-        EXPECT_EQ(s.NahranaHra, c.starts ? 0 : 1);
+        EXPECT_EQ(s.Faze, c.starts ? Phase::NewGame : Phase::Menu);
         EXPECT_EQ(s.PocetHracu, c.hracu);
         EXPECT_EQ(s.VolbaPC[2], 1);
     }

@@ -90,9 +90,9 @@ inline std::string snapshot(const GameState& s) {
                       s.SekundHry, s.SekundTahu, s.ZbyvaCasu, s.MinPismen, s.LimitTahu,
                       s.VRuce.kamen, s.AktSlot})
         put(v);
-    for (uint8_t v : {s.PrvniTah, s.HlidatLimit, s.SLimitem, s.StartHry, s.Rozdano, s.RezimVymeny,
-                      s.HrajePC, s.NahranaHra, s.Prohlizeni})
+    for (bool v : {s.PrvniTah, s.HlidatLimit, s.SLimitem, s.Rozdano, s.RezimVymeny, s.HrajePC})
         put(v);
+    put(static_cast<int>(s.Faze));
     return o + s.Rozpis;
 }
 

@@ -76,13 +76,11 @@ TEST_F(SavedGameTest, LoadRestoresTheGameAndItsRecord) {
     EXPECT_EQ(s.SLimitem, 1);
     EXPECT_EQ(s.ZbyvaCasu, 90);
     EXPECT_EQ(s.PrvniTah, 0);
-    // Ready for the first tick to resume: the N hand-overs count no moves.
+    // Ready for the first tick to resume: it counts no moves and no passes.
     EXPECT_EQ(s.CisloTahu, 12);
     EXPECT_EQ(s.PosledniTah, 12);
-    EXPECT_EQ(s.PocetVzdani, -3);
-    EXPECT_EQ(s.NahranaHra, 1);
-    EXPECT_EQ(s.StartHry, 1);
-    EXPECT_EQ(s.Prohlizeni, 0);
+    EXPECT_EQ(s.PocetVzdani, 0);
+    EXPECT_EQ(s.Faze, Phase::LoadedGame);
     EXPECT_EQ(s.Rozdano, 0);
     EXPECT_EQ(s.HlidatLimit, 1);
     EXPECT_EQ(s.Rozpis, "");

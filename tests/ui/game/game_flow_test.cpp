@@ -73,7 +73,7 @@ TEST(GameFlow, TheEndOfAGameShowsTheResultsAndBrowsingStepsOneRecordPerClick) {
     t.slovo({1, 2, 3}, 8, 8).hraj();
     for (int i = 0; i < 4; ++i) t.tlacitko(kNext).hraj();
     EXPECT_EQ(t.okna.vysledky, 1);
-    EXPECT_TRUE(t.s().Prohlizeni);
+    EXPECT_EQ(t.s().Faze, Phase::Browse);
     EXPECT_EQ(t.s().CisloTahu, 1);
     EXPECT_EQ(t.s().PosledniTah, 6);
     ASSERT_NE(t.form().find("Prohliz1"), nullptr);

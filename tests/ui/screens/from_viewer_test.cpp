@@ -24,7 +24,7 @@ TEST(MenusFromTheViewer, TakeTheMouseAndKeepTheClocksStopped) {
     };
     for (const Pripad& p : pripady) {
         MenuStul t;
-        t.s.Prohlizeni = 1;
+        t.s.Faze = Phase::Browse;
         ZapniProhlizeniPanely(t.form, {});
         t.pak([&] {
              t.hra.NastavCasovac(false, 1000);

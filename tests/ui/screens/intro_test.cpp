@@ -28,7 +28,7 @@ uint32_t prehraj(MenuStul& t, uint32_t krok) {
     const char* shots = std::getenv("TB_MENU_SHOTS");
     int posledni = -1;
     bool mala = false;
-    for (int i = 0; i < 100000 && t.s.HudbaVypnuta; ++i) {
+    for (int i = 0; i < 100000 && t.s.Faze == Phase::Intro; ++i) {
         t.menu->frameTick();
         t.clock.now += krok;
         const int etapa = t.menu->intro().stage();
@@ -49,7 +49,7 @@ uint32_t prehraj(MenuStul& t, uint32_t krok) {
 TEST(Intro, RunsAbout18SecondsThroughItsStagesAndStartsTheMusic) {
     for (uint32_t krok : {7u, 16u}) {
         MenuStul t;
-        t.s.HudbaVypnuta = 1;
+        t.s.Faze = Phase::Intro;
         const uint32_t delka = prehraj(t, krok);
         // Each of the 24 stages may overrun by one frame.
         EXPECT_GE(delka, static_cast<uint32_t>(TIntroF::kDelka)) << krok;
@@ -66,15 +66,15 @@ TEST(Intro, RunsAbout18SecondsThroughItsStagesAndStartsTheMusic) {
 
 TEST(Intro, EscSkipsItAndTheNextFrameIsTheMenu) {
     MenuStul t;
-    t.s.HudbaVypnuta = 1;
+    t.s.Faze = Phase::Intro;
     for (int i = 0; i < 300; ++i) {
         t.menu->frameTick();
         t.clock.now += 10;
     }
-    ASSERT_EQ(t.s.HudbaVypnuta, 1);
+    ASSERT_EQ(t.s.Faze, Phase::Intro);
     const int etapa = t.menu->intro().stage();
     t.menu->FormKeyPress(27);
-    EXPECT_EQ(t.s.HudbaVypnuta, 0);
+    EXPECT_EQ(t.s.Faze, Phase::Menu);
     EXPECT_EQ(t.hudba, 1);
     t.menu->frameTick();
     EXPECT_EQ(t.menu->intro().stage(), etapa);

@@ -85,7 +85,7 @@ struct MenuStul {
                 hra.frameTick();
         };
         hra.NastavCasovac(true, 0);
-        s.HudbaVypnuta = 0;  // the intro has its own tests
+        s.Faze = Phase::Menu;  // the intro has its own tests
     }
     // A test that expects an error box takes it out of `chyby`.
     ~MenuStul() { EXPECT_TRUE(chyby.empty()) << chyby.front(); }

@@ -136,7 +136,7 @@ TEST(SaveLoad, ARecordSavedWhileViewingLoadsIntoTheViewer) {
     // The viewer's total-time clock shows the finished game's length.
     t.form.add<Label>("CasCelkem", Rect{936, 695, 60, 18}).caption = "0:07:35";
     t.pak([&] {
-        t.s.Prohlizeni = 1;
+        t.s.Faze = Phase::Browse;
         t.s.SekundHry = 59;
         t.menu->ZeHry(kMenuUlozPrubeh);
     });
@@ -146,17 +146,13 @@ TEST(SaveLoad, ARecordSavedWhileViewingLoadsIntoTheViewer) {
         ASSERT_TRUE(std::filesystem::exists(slot));
         EXPECT_NE(readFile(slot).find("\r\n455\r\n\r\n"), std::string::npos);
         EXPECT_FALSE(t.hra.casovacZapnut());
-        t.s.Prohlizeni = 0;
         t.menu->ZeHry(kMenuHlavni);
     });
     t.snimky(1).klikRect(3).snimky(2);
-    t.pak([&] {
-        EXPECT_EQ(t.menu->MenuObrazovka, kMenuNactiPrubeh);
-        EXPECT_EQ(t.s.Prohlizeni, 1);
-    });
+    t.pak([&] { EXPECT_EQ(t.menu->MenuObrazovka, kMenuNactiPrubeh); });
     t.klikRect(15).snimky(3);
     t.spust();
-    EXPECT_EQ(t.s.Prohlizeni, 1);
+    EXPECT_EQ(t.s.Faze, Phase::Browse);
     EXPECT_EQ(t.s.PocetHracu, 3);
     for (int p = 1; p <= kSeats; ++p) EXPECT_EQ(t.s.Hraci[p].JePC, 0);
     // The first tick hands over to the viewer and stops the clock.

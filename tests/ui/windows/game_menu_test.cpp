@@ -35,7 +35,7 @@ TEST(GameMenu, EachRowHandsOverAfterTheMenuHasClosed) {
     };
     for (const Case& k : cases) {
         MenuFixture f;
-        f.s.Prohlizeni = k.prohlizeni;
+        f.s.Faze = k.prohlizeni ? Phase::Browse : Phase::Play;
         const std::string radek = k.radek;
         f.potom([&] {
             EXPECT_EQ(f.okno().bounds, (Rect{378, 209, 250, 350}));
