@@ -1,23 +1,12 @@
 #include "engine/ai/computer_turn.h"
 
+#include "engine/game/move.h"
+
 namespace tb {
 
-bool PocitacovyHrac::noveKameny() const {
-    const GameState& s = hra_.stav();
-    for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y)
-            if (s.Pole[x][y].Novy != 0) return true;
-    return false;
-}
-
 void PocitacovyHrac::vratNoveKameny() {
-    GameState& s = hra_.stav();
     for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y)
-            if (const int t = s.Pole[x][y].Novy) {
-                s.Pole[x][y].Novy = 0;
-                hra_.VratZpetPismeno(t);
-            }
+        for (int y = 1; y <= kBoard; ++y) hra_.VratZpetPismeno(x, y);
 }
 
 void PocitacovyHrac::JedPC() {
@@ -27,7 +16,7 @@ void PocitacovyHrac::JedPC() {
     // The candidates are built to pass both checks. Should one ever be
     // refused, its tiles must not stay on the board with no one to move
     // them: they go back to the rack and the seat passes.
-    if (noveKameny()) {
+    if (jeNovyKamen(hra_.stav())) {
         vratNoveKameny();
         hra_.prehod();
     }
@@ -38,9 +27,9 @@ void PocitacovyHrac::TipClick(const std::function<int(const TAI&)>& tipDialog) {
     GameUi& ui = hra_.ui();
     // A tile in the hand, or tiles being chosen for an exchange: a turn is a
     // word or an exchange, never both.
-    if (s.NaTahu == kNese || s.RezimVymeny) return;
+    if (s.VRuce.drzi() || s.RezimVymeny) return;
     ui.HrajZvuk(1);
-    if (noveKameny()) {
+    if (jeNovyKamen(s)) {
         ui.ChybaVymenaBox();
         return;
     }

@@ -32,7 +32,6 @@ class PocitacovyHrac : public ComputerPlayer {
     virtual void hledej() { ai_.findCandidates(hra_.stav()); }
 
   private:
-    bool noveKameny() const;
     void vratNoveKameny();
 
     Hra& hra_;

@@ -8,7 +8,7 @@
 namespace tb {
 
 void TAI::NactiPismena(const GameState& s) {
-    const int hrac = s.NaTahu == kNese ? s.UlozenyHrac : s.NaTahu;
+    const int hrac = s.NaTahu;
     for (int i = 1; i <= kRack; ++i) {
         const int t = hrac >= 1 && hrac <= kSeats ? s.Zasobnik[hrac][i] : 0;
         // An empty slot can never be part of a dictionary word.

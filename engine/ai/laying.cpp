@@ -3,6 +3,7 @@
 
 #include "engine/ai/computer_player.h"
 #include "engine/game/game_ui.h"
+#include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
 
 namespace tb {
@@ -14,21 +15,19 @@ constexpr int kDobaLetu = 1500;  // ms of one tile's flight
 void TAI::PolozSlovo(GameState& s, GameUi& ui) const {
     if (PocetKandidatu < 1 || s.NaTahu < 1 || s.NaTahu > kSeats) return;
     const Kandidat& k = Kandidati[1];
-    auto& stojan = s.Zasobnik[s.NaTahu];
     int x = k.X, y = k.Y;
     for (char pismeno : k.Slovo) {
         if (x < 1 || x > kBoard || y < 1 || y > kBoard) break;
         if (s.Pole[x][y].Pevny == 0) {
             for (int slot = 1; slot <= kRack; ++slot) {
-                const int t = stojan[slot];
-                if (t == 0 || s.Kameny[t].Pismeno != std::string(1, pismeno)) continue;
-                s.Pole[x][y].Novy = t;
-                s.Kameny[t].Vlastnik = kNaBoard;
+                const int t = s.Zasobnik[s.NaTahu][slot];
+                if (t == 0 || s.Kameny[t].Pismeno != std::string(1, pismeno) ||
+                    !polozZeSlotu(s, slot, x, y))
+                    continue;
                 ui.HrajZvuk(2);
                 const Bod z = polohaNaStojanu(s.NaTahu, slot), c = polohaNaDesce(x, y);
                 ui.PresunPismeno(t, z.x, z.y, c.x, c.y, kDobaLetu);
                 ui.KamenNaPole(t, x, y);
-                stojan[slot] = 0;
                 break;
             }
         }

@@ -15,7 +15,6 @@ constexpr int kBoard = 15;    // board is 15x15, (x, y) both 1..15
 constexpr int kRack = 7;      // rack slots 1..7
 constexpr int kSeats = 4;     // seats 1..4
 constexpr int kNaBoard = 6;   // Vlastnik of a tile laid on the board
-constexpr int kNese = 5;      // NaTahu while a person carries a tile
 
 // What the program is doing. The menus opened from a game (settings, save)
 // keep the game's phase: the game waits behind them.
@@ -58,6 +57,15 @@ struct Hrac {
     std::string Jmeno;
 };
 
+// The person's hand: the tile the mouse carries, picked up from the rack of
+// the seat on move or from the tiles it laid this move. Its Vlastnik still
+// says where it came from until it is put down.
+struct Ruka {
+    int32_t kamen = 0;  // 0: the hand is empty
+    bool drzi() const { return kamen != 0; }
+    bool operator==(const Ruka&) const = default;
+};
+
 template <typename T, int N>
 using Arr1 = std::array<T, N + 1>;  // 1-based array of N elements
 
@@ -78,9 +86,8 @@ struct GameState {
     Arr1<bool, kSeats> VolbaPC{};
 
     // Whose turn, and the tile in the hand.
-    int32_t NaTahu = 1;
-    int32_t UlozenyHrac = 0;
-    int32_t DrzenyKamen = 0;
+    int32_t NaTahu = 1;  // the seat on move, also while it carries a tile
+    Ruka VRuce;
     int32_t AktSlot = 1;
     int32_t CilX = 0;
     int32_t CilY = 0;
@@ -109,7 +116,6 @@ struct GameState {
     bool Rozdano = false;
     bool RezimVymeny = false;
     bool HrajePC = false;
-    uint8_t Nese = 0;
 
     // Word check state.
     std::string ChybneSlovo;

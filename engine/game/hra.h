@@ -61,8 +61,9 @@ class Hra {
     bool existuje();
     // Takes the new tiles of a word back to the rack and asks for a new check.
     void Oprav(int x, int y, const std::string& slovo, bool vodorovne);
-    // Into the first empty slot of NaTahu's rack; false when there is none.
-    bool VratZpetPismeno(int tile);
+    // The tile of this move on (x, y) into the first empty slot of NaTahu's
+    // rack; false when there is none (or no such tile).
+    bool VratZpetPismeno(int x, int y);
     // Adds the word to the dictionary for good and asks for a new check.
     void Zarad(const std::string& slovo);
     void SetOpravimSam();

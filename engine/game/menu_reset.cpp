@@ -13,6 +13,9 @@ void MainInitMenu(GameState& s) {
     s.Faze = Phase::Menu;
     for (auto& stojan : s.Zasobnik) stojan.fill(0);
     s.Pytel.fill(0);
+    // Nothing of the move a game was left in: no tile in the hand or on the board.
+    s.VRuce = {};
+    for (auto& sloupec : s.Pole) sloupec.fill(Policko{});
 }
 
 bool hrajeClovek(const UserSettings& nast) {

@@ -7,9 +7,9 @@
 
 namespace tb {
 
-// The state part of MainInit of the main menu: every tile off the racks and
-// the board, racks and bag emptied, the counters cleared, the phase Menu. The
-// screen hides the tile images and resets its captions itself.
+// The state part of MainInit of the main menu: every tile off the racks, the
+// board and the hand, racks and bag emptied, the counters cleared, the phase
+// Menu. The screen hides the tile images and resets its captions itself.
 void MainInitMenu(GameState& s);
 
 // A person takes at least one of the seats in play.

@@ -2,6 +2,7 @@
 // runs as a loop of check and correction through the error dialogs.
 #include "engine/game/board_runs.h"
 #include "engine/game/hra.h"
+#include "engine/game/move.h"
 
 namespace tb {
 
@@ -95,21 +96,16 @@ void Hra::Oprav(int x, int y, const std::string& slovo, bool vodorovne) {
         const int cx = vodorovne ? x + static_cast<int>(i) : x;
         const int cy = vodorovne ? y : y + static_cast<int>(i);
         if (cx > kBoard || cy > kBoard) break;
-        auto& c = s_.Pole[cx][cy];
-        if (c.Novy != 0 && VratZpetPismeno(c.Novy)) c.Novy = 0;
+        VratZpetPismeno(cx, cy);
     }
 }
 
-bool Hra::VratZpetPismeno(int tile) {
-    auto& rack = s_.Zasobnik[s_.NaTahu];
-    for (int slot = 1; slot <= kRack; ++slot) {
-        if (rack[slot] != 0) continue;
-        rack[slot] = tile;
-        s_.Kameny[tile].Vlastnik = s_.NaTahu;
-        ui_.KamenDoSlotu(s_.NaTahu, slot, tile);
-        return true;
-    }
-    return false;  // no free slot: the tile stays on the board rather than vanish
+bool Hra::VratZpetPismeno(int x, int y) {
+    const int tile = s_.Pole[x][y].Novy;
+    // With no free slot the tile stays on the board rather than vanish.
+    const int slot = vratNaStojan(s_, x, y);
+    if (slot != 0) ui_.KamenDoSlotu(s_.NaTahu, slot, tile);
+    return slot != 0;
 }
 
 void Hra::Zarad(const std::string& slovo) {

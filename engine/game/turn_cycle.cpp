@@ -5,6 +5,7 @@
 #include "engine/game/bag.h"
 #include "engine/game/clock_text.h"
 #include "engine/game/hra.h"
+#include "engine/game/move.h"
 #include "engine/game/scoring.h"
 #include "engine/game/tiles.h"
 #include "engine/record/replay.h"
@@ -13,13 +14,6 @@
 
 namespace tb {
 namespace {
-
-bool jeNovyKamen(const GameState& s) {
-    for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y)
-            if (s.Pole[x][y].Novy != 0) return true;
-    return false;
-}
 
 bool jePevnyKamen(const GameState& s) {
     for (int x = 1; x <= kBoard; ++x)
@@ -77,8 +71,7 @@ void Hra::MainInit() {
     s_.HlidatLimit = true;
     s_.ZbyvaCasu = s_.LimitTahu;
     s_.SekundHry = s_.SekundTahu = 0;
-    s_.Nese = 0;
-    s_.DrzenyKamen = 0;
+    s_.VRuce = {};
     rnd_.Randomize();
     s_.NaTahu = rnd_.random(s_.PocetHracu) + 1;
     s_.Vytazeno = 0;
@@ -180,7 +173,7 @@ void Hra::frameTick() {
         if (s_.SLimitem) {
             if (s_.ZbyvaCasu > 0) {
                 --s_.ZbyvaCasu;
-            } else if (s_.NaTahu == kNese || s_.RezimVymeny) {
+            } else if (s_.VRuce.drzi() || s_.RezimVymeny) {
                 ui_.OdpocetCerveny(true);  // the move cannot end while a tile is carried
             } else if (s_.HlidatLimit) {
                 ui_.OdpocetCerveny(false);
@@ -201,7 +194,7 @@ void Hra::PrintTime() {
 
 void Hra::PrehazujClick() {
     ui_.HrajZvuk(1);
-    if (s_.NaTahu != kNese) prehod();
+    if (!s_.VRuce.drzi()) prehod();
 }
 
 void Hra::prehod() {
@@ -272,6 +265,7 @@ void Hra::poPredani() {
     if (s_.Rozdano)
         for (int slot = 1; slot <= kRack; ++slot)
             if (const int t = s_.Zasobnik[s_.NaTahu][slot]; t != 0) s_.Kameny[t].Aktivni = true;
+    hlidejKameny(s_, "the hand-over");
 }
 
 void Hra::VymenitClick() {
@@ -279,7 +273,7 @@ void Hra::VymenitClick() {
 }
 
 void Hra::vymena() {
-    if (s_.NaTahu == kNese || s_.Vytazeno == kTiles) return;
+    if (s_.VRuce.drzi() || s_.Vytazeno == kTiles) return;
     ui_.HrajZvuk(1);
     if (!s_.RezimVymeny) {
         if (jeNovyKamen(s_)) {

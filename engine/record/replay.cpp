@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/game/move.h"
+
 namespace tb {
 namespace {
 
@@ -16,8 +18,8 @@ int krokCez(const GameState& s, int r, int (*soused)(const GameState&, int)) {
 
 int krokTahu(const GameState& s, GameUi& ui, bool hlasit, int r,
              int (*soused)(const GameState&, int)) {
-    if (s.NaTahu == kNese) return 0;  // a tile in the hand belongs to the position on screen
-    if (!MuzuMenitTah(s)) {
+    if (s.VRuce.drzi()) return 0;  // a tile in the hand belongs to the position on screen
+    if (jeNovyKamen(s)) {
         if (hlasit) ui.ChybaVymenaBox();
         return 0;
     }
@@ -68,13 +70,6 @@ void PrehodTah(GameState& s, GameUi& ui, const TZapis& zapis) {
     ui.KurzorNaSlot(s.NaTahu, 1);
     ui.ZapniJmeno(s.NaTahu);
     if (!nahranaHra(s)) ui.prekresli();
-}
-
-bool MuzuMenitTah(const GameState& s) {
-    for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y)
-            if (s.Pole[x][y].Novy != 0) return false;
-    return true;
 }
 
 int PrehodHraceVpred(const GameState& s, int hrac) {

@@ -12,8 +12,6 @@ namespace tb {
 // Shows record CisloTahu: loads it and puts every tile where it says.
 // PrvniTah follows the board: set while no tile is fixed on it.
 void PrehodTah(GameState& s, GameUi& ui, const TZapis& zapis);
-// True when no tile of the current move lies on the board.
-bool MuzuMenitTah(const GameState& s);
 int PrehodHraceVpred(const GameState& s, int hrac);
 int PrehodHraceVzad(const GameState& s, int hrac);
 // Records to step (0..4); 0 with tiles of the move on the board, then the

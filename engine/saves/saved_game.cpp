@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/game/menu_reset.h"
+#include "engine/game/move.h"
 #include "engine/game/tiles.h"
 #include "engine/record/move_record.h"
 #include "engine/saves/record_part.h"
@@ -17,40 +18,18 @@ namespace {
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-int hracNaTahu(const GameState& s) {
-    return s.NaTahu == kNese ? s.UlozenyHrac : s.NaTahu;
-}
-
-bool vratDoStojanu(GameState& s, int hrac, int tile) {
-    for (int slot = 1; slot <= kRack; ++slot) {
-        if (s.Zasobnik[hrac][slot] != 0) continue;
-        s.Zasobnik[hrac][slot] = tile;
-        s.Kameny[tile].Vlastnik = hrac;
-        return true;
-    }
-    return false;
-}
-
 // The tiles that have left the bag, Pytel[1..Vytazeno], are exactly the
 // tiles on the racks and the board, each in one place.
 void checkTiles(LineReader& r, const SavedGame& g) {
-    std::array<int, kTiles + 1> place{};  // 0 in the bag, 1 drawn, 2 drawn and seen
-    for (int i = 1; i <= g.Vytazeno; ++i) place[g.Pytel[i]] = 1;
-    int count = 0;
-    auto see = [&](int t) {
-        if (t == 0) return;
-        if (place[t] == 2) r.fail("tile " + std::to_string(t) + " lies in two places");
-        if (place[t] == 0) r.fail("tile " + std::to_string(t) + " is in play and in the bag");
-        place[t] = 2;
-        ++count;
-    };
-    for (int p = 1; p <= g.PocetHracu; ++p)
-        for (int k = 1; k <= kRack; ++k) see(g.Zasobnik[p][k]);
+    GameState s;
+    s.PocetHracu = g.PocetHracu;
+    s.NaTahu = g.NaTahu;
+    s.Vytazeno = g.Vytazeno;
+    s.Pytel = g.Pytel;
+    s.Zasobnik = g.Zasobnik;
     for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y) see(g.Pevny[x][y]);
-    if (count != g.Vytazeno)
-        r.fail(std::to_string(count) + " tiles in play but " + std::to_string(g.Vytazeno) +
-               " drawn from the bag");
+        for (int y = 1; y <= kBoard; ++y) s.Pole[x][y].Pevny = g.Pevny[x][y];
+    if (const std::string chyba = tb::checkTiles(s); !chyba.empty()) r.fail(chyba);
 }
 
 void readBag(LineReader& r, SavedGame& g) {
@@ -67,31 +46,18 @@ void readBag(LineReader& r, SavedGame& g) {
 
 std::vector<int> vratNoveKameny(GameState& s) {
     std::vector<int> vracene;
-    const int hrac = hracNaTahu(s);
-    if (hrac < 1 || hrac > kSeats) return vracene;
-    if (s.Nese && s.DrzenyKamen >= 1 && s.DrzenyKamen <= kTiles &&
-        vratDoStojanu(s, hrac, s.DrzenyKamen)) {
-        vracene.push_back(s.DrzenyKamen);
-        s.Nese = 0;
-        s.DrzenyKamen = 0;
-        s.NaTahu = hrac;
-    }
-    for (int y = 1; y <= kBoard; ++y)
-        for (int x = 1; x <= kBoard; ++x) {
-            const int t = s.Pole[x][y].Novy;
-            if (t < 1 || t > kTiles || !vratDoStojanu(s, hrac, t)) continue;
-            s.Pole[x][y].Novy = 0;
-            vracene.push_back(t);
-        }
+    if (const int t = s.VRuce.kamen; polozDoSlotu(s, volnySlot(s))) vracene.push_back(t);
+    for (const NovyKamen& k : noveKameny(s))
+        if (vratNaStojan(s, k.x, k.y)) vracene.push_back(k.kamen);
     return vracene;
 }
 
 std::string formatSavedGame(const GameState& s, std::string_view datum,
                             const std::vector<std::string>& zapis) {
     std::vector<std::string> lines = {
-        std::string(datum),          s.PrvniTah ? "1" : "0",        std::to_string(s.CisloTahu - 1),
-        std::to_string(s.SekundHry), std::to_string(s.LimitTahu),   std::to_string(s.MinPismen),
-        std::to_string(s.Vytazeno),  std::to_string(hracNaTahu(s)), std::to_string(s.PocetHracu),
+        std::string(datum),          s.PrvniTah ? "1" : "0",      std::to_string(s.CisloTahu - 1),
+        std::to_string(s.SekundHry), std::to_string(s.LimitTahu), std::to_string(s.MinPismen),
+        std::to_string(s.Vytazeno),  std::to_string(s.NaTahu),    std::to_string(s.PocetHracu),
     };
     for (int p = 1; p <= s.PocetHracu; ++p) {
         lines.push_back(oneLine(s.Hraci[p].Jmeno));
@@ -162,7 +128,7 @@ std::vector<std::string> zaznamPozice(const GameState& s, const FileRoot& user) 
     } catch (const FileError& e) {
         odmitni(std::string("is damaged (") + e.what() + ")");
     }
-    bool shoda = z.NaTahu == hracNaTahu(s) && z.Vytazeno == s.Vytazeno;
+    bool shoda = z.NaTahu == s.NaTahu && z.Vytazeno == s.Vytazeno;
     for (int p = 1; p <= s.PocetHracu; ++p) {
         auto a = s.Zasobnik[p], b = z.Zasobnik[p];  // the order of a rack may differ
         std::sort(a.begin(), a.end());
@@ -216,8 +182,7 @@ void applySavedGame(GameState& s, const SavedGame& g) {
     s.ZbyvaCasu = s.LimitTahu;
     s.SekundTahu = 0;
     s.HlidatLimit = true;
-    s.Nese = 0;
-    s.DrzenyKamen = 0;
+    s.VRuce = {};
     s.AktSlot = 1;
     s.PocetVzdani = vzdaniDoZaznamu(g.zapis, g.PosledniTah);
     s.Rozpis.clear();

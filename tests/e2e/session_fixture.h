@@ -17,6 +17,7 @@
 
 #include "app/app_main.h"
 #include "app/game_app.h"
+#include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
 #include "files/text.h"
 #include "store/memory_word_store.h"
@@ -25,7 +26,6 @@
 #include "support/game_driver.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"
-#include "support/tile_invariants.h"
 #include "support/window_script.h"
 #include "ui/screens/main_menu_screen.h"
 
@@ -116,10 +116,10 @@ struct Sezeni : OknaSkript {
     void klavesa(int k) {
         potom([this, k] { events.key(k); });
     }
-    // A tile of the rack of the seat on move (or of the one carrying).
+    // A tile of the rack of the seat on move.
     void slot(int n) {
         potom([this, n] {
-            const int hrac = s().NaTahu == kNese ? s().UlozenyHrac : s().NaTahu;
+            const int hrac = s().NaTahu;
             const Bod b = polohaNaStojanu(hrac, n);
             events.click(b.x + 16, b.y + 16);
         });

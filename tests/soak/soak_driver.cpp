@@ -9,10 +9,10 @@
 
 #include "app/app_main.h"
 #include "app/game_app.h"
+#include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
 #include "files/text.h"
 #include "support/dummy_drivers.h"
-#include "support/tile_invariants.h"
 
 namespace tb::test {
 namespace {
@@ -102,7 +102,7 @@ class NahodnyVstup {
         const int volba = podleVah([&](int n) { return nahoda(n); }, {28, 27, 20, 5, 5, 15});
         switch (volba) {
             case 0: {
-                const int hrac = s.NaTahu == kNese ? s.UlozenyHrac : s.NaTahu;
+                const int hrac = s.NaTahu;
                 if (hrac >= 1 && hrac <= kSeats)
                     return kolem(polohaNaStojanu(hrac, mezi(1, kRack)));
                 break;
@@ -187,7 +187,8 @@ class NahodnyVstup {
         const GameState& s = hra.stav();
         Application& app = hra.ctx().app;
         if (app.top() != &hra.screen().form() || app.timer().Interval() != 1000 ||
-            s.Faze == Phase::Browse || s.Nese || s.RezimVymeny || s.NaTahu < 1 || s.NaTahu > kSeats)
+            s.Faze == Phase::Browse || s.VRuce.drzi() || s.RezimVymeny || s.NaTahu < 1 ||
+            s.NaTahu > kSeats)
             return false;
         std::vector<int> sloty;
         for (int slot = 1; slot <= kRack; ++slot)
@@ -402,8 +403,7 @@ class Pohon : public EventSource, public Ticks {
         const GameState& s = hra.stav();
         if (std::all_of(s.Pytel.begin() + 1, s.Pytel.end(), [](int t) { return t == 0; }))
             return;  // no game dealt yet
-        const std::string c =
-            chybaKamenu(s, s.Faze == Phase::Browse ? Pytel::JenPocet : Pytel::Poradi);
+        const std::string c = checkTiles(s);
         if (!c.empty()) nalez("tiles: " + c);
         if (s.Faze != Phase::Browse && s.Rozdano) {
             // A new shuffle (or a loaded game) moves most of the bag; an

@@ -3,7 +3,6 @@
 // script and records what it was told, a chosen bag order, and a player that
 // lays its tiles along a fixed path over the board.
 
-#include <algorithm>
 #include <array>
 #include <deque>
 #include <map>
@@ -14,6 +13,7 @@
 
 #include "engine/game/game_state.h"
 #include "engine/game/hra.h"
+#include "engine/game/move.h"
 #include "engine/game/tiles.h"
 #include "support/fakes.h"
 
@@ -119,8 +119,8 @@ inline std::vector<std::pair<int, int>> cestaHrace() {
 }
 
 // Lays up to `kolik` tiles of the rack of NaTahu, in slot order, on the
-// next free cells of the path (as the mouse would: Novy, Vlastnik 6). A move
-// stays in one row, so each of its runs touches the tiles already fixed.
+// next free cells of the path. A move stays in one row, so each of its runs
+// touches the tiles already fixed.
 inline int polozPoCeste(GameState& s, int kolik) {
     int polozeno = 0, radek = 0;
     for (auto [x, y] : cestaHrace()) {
@@ -128,25 +128,11 @@ inline int polozPoCeste(GameState& s, int kolik) {
         if (s.Pole[x][y].Pevny != 0 || s.Pole[x][y].Novy != 0) continue;
         radek = y;
         int slot = 1;
-        while (slot <= kRack && s.Zasobnik[s.NaTahu][slot] == 0) ++slot;
+        while (slot <= kRack && !polozZeSlotu(s, slot, x, y)) ++slot;
         if (slot > kRack) break;
-        const int t = s.Zasobnik[s.NaTahu][slot];
-        s.Zasobnik[s.NaTahu][slot] = 0;
-        s.Pole[x][y].Novy = t;
-        s.Kameny[t].Vlastnik = kNaBoard;
         ++polozeno;
     }
     return polozeno;
-}
-
-// Every tile 1..97 on the board or a rack exactly once.
-inline bool kazdyKamenJednou(const GameState& s) {
-    std::array<int, kTiles + 1> n{};
-    for (int p = 1; p <= s.PocetHracu; ++p)
-        for (int slot = 1; slot <= kRack; ++slot) ++n[s.Zasobnik[p][slot]];
-    for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y) ++n[s.Pole[x][y].Pevny];
-    return std::all_of(n.begin() + 1, n.end(), [](int k) { return k == 1; });
 }
 
 // Tiles fixed on the board.

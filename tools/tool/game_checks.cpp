@@ -8,10 +8,6 @@
 namespace tb::tool {
 namespace {
 
-std::string tile(int t) {
-    return "tile " + std::to_string(t);
-}
-
 // Points of one move description: the number after each ':' of a word entry
 // ("pes(5,8) :12,"); an exchange ("Výměna:a,ř,") and a pass score nothing.
 int bodyRozpisu(const std::string& rozpis) {
@@ -34,28 +30,6 @@ int cislo(const std::string& radek) {
 }
 
 }  // namespace
-
-std::string kontrolaKamenu(const GameState& s) {
-    std::array<int, kTiles + 1> vPytli{}, mist{};
-    for (int i = 1; i <= kTiles; ++i) {
-        const int t = s.Pytel[i];
-        if (t < 1 || t > kTiles)
-            return "Pytel[" + std::to_string(i) + "] holds " + std::to_string(t);
-        if (++vPytli[t] > 1) return "Pytel holds " + tile(t) + " twice";
-        if (i > s.Vytazeno) ++mist[t];
-    }
-    for (int p = 1; p <= s.PocetHracu; ++p)
-        for (int slot = 1; slot <= kRack; ++slot)
-            if (const int t = s.Zasobnik[p][slot]) ++mist[t];
-    for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y) {
-            if (const int t = s.Pole[x][y].Pevny) ++mist[t];
-            if (const int t = s.Pole[x][y].Novy) ++mist[t];
-        }
-    for (int t = 1; t <= kTiles; ++t)
-        if (mist[t] != 1) return tile(t) + " lies in " + std::to_string(mist[t]) + " places";
-    return {};
-}
 
 std::string kontrolaBodu(const GameState& s, const std::vector<std::string>& radky) {
     std::array<int, kSeats + 1> soucet{};

@@ -1,6 +1,7 @@
 #pragma once
 // Invariants of a game in progress, checked after every move of a self-play
-// game. Each returns an empty text when it holds, else what is broken.
+// game (with the tiles' own check, checkTiles). Each returns an empty text
+// when it holds, else what is broken.
 
 #include <string>
 #include <vector>
@@ -10,9 +11,6 @@
 
 namespace tb::tool {
 
-// Every tile 1..97 lies in exactly one place: the undealt part of Pytel, one
-// rack slot of a seat in play, or one board square; Pytel is a permutation.
-std::string kontrolaKamenu(const GameState& s);
 // Each seat's total equals the points of its recorded moves, plus the
 // penalties and bonus of the closing section once the game is over.
 std::string kontrolaBodu(const GameState& s, const std::vector<std::string>& radky);

@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "engine/game/hra.h"
+#include "engine/game/move.h"
 #include "engine/game/tiles.h"
 #include "engine/record/move_record.h"
 #include "engine/saves/slot_files.h"
@@ -64,14 +65,10 @@ Polozeni rozeber(const std::string& arg) {
 void poloz(GameState& s, const Polozeni& p, const std::string& arg) {
     if (s.Pole[p.x][p.y].Pevny || s.Pole[p.x][p.y].Novy)
         throw UsageError("the square is occupied: " + arg);
-    auto& stojan = s.Zasobnik[s.NaTahu];
     for (int slot = 1; slot <= kRack; ++slot) {
-        const int t = stojan[slot];
-        if (t == 0 || s.Kameny[t].Pismeno[0] != p.pismeno) continue;
-        stojan[slot] = 0;
-        s.Pole[p.x][p.y].Novy = t;
-        s.Kameny[t].Vlastnik = kNaBoard;
-        return;
+        const int t = s.Zasobnik[s.NaTahu][slot];
+        if (t != 0 && s.Kameny[t].Pismeno[0] == p.pismeno && polozZeSlotu(s, slot, p.x, p.y))
+            return;
     }
     throw UsageError("the letter is not on the rack of the seat on move: " + arg);
 }

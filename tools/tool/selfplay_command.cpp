@@ -11,6 +11,7 @@
 
 #include "engine/ai/computer_turn.h"
 #include "engine/game/hra.h"
+#include "engine/game/move.h"
 #include "engine/game/tiles.h"
 #include "engine/record/move_record.h"
 #include "tools/tool/commands.h"
@@ -47,7 +48,7 @@ class MerenyHrac : public PocitacovyHrac {
   protected:
     void hledej() override {
         const GameState& s = hra_.stav();
-        over(kontrolaKamenu(s));
+        over(checkTiles(s));
         over(kontrolaBodu(s, zapis_.radky()));
         over(kontrolaZaznamu(s, zapis_));
         // All seats are computers: a game where no one can ever lay the
@@ -111,7 +112,7 @@ std::string hra(ToolEnv& env, const Nastaveni& n, int i, uint64_t seed, std::vec
     h.NastavCasovac(true, 1);
     h.frameTick();
     if (!ui.konec) throw Porusena{"game " + std::to_string(i) + " did not end"};
-    over(kontrolaKamenu(s));
+    over(checkTiles(s));
     over(kontrolaBodu(s, zapis.radky()));
     if (n.zaznamy)
         std::filesystem::copy_file(zapis.mainDat(),

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
 #include "ui/game/game_screen.h"
 
@@ -12,13 +13,6 @@ namespace {
 
 constexpr double kRozestup = 37.714285;  // drawing pitch of the board cells
 constexpr int kZasah = 38;               // hit-testing pitch
-
-int slotKamene(const GameState& s, int hrac, int tile) {
-    if (hrac < 1 || hrac > kSeats) return 0;
-    for (int i = 1; i <= kRack; ++i)
-        if (s.Zasobnik[hrac][i] == tile) return i;
-    return 0;
-}
 
 }  // namespace
 
@@ -31,13 +25,13 @@ void GameScreen::nesenyKamen() {
 void GameScreen::ImageMouseMove(Control& c, int, int) {
     GameState& s = ctx_.s;
     const int n = form_.kamenOf(c);
-    if (s.Nese) {
+    if (s.VRuce.drzi()) {
         form_.KurzorAno->visible = true;
         nesenyKamen();
         return;
     }
     if (n != 0 && s.Kameny[n].Aktivni) {
-        if (const int slot = slotKamene(s, s.NaTahu, n)) s.AktSlot = slot;
+        if (const int slot = slotKamene(s, n)) s.AktSlot = slot;
         Control& ram = s.RezimVymeny ? *form_.KV : *form_.KurzorAno;
         ram.left = c.left - 5;
         ram.top = c.top - 5;
@@ -50,11 +44,11 @@ void GameScreen::ImageMouseMove(Control& c, int, int) {
 void GameScreen::ImageClick(Control& c) {
     GameState& s = ctx_.s;
     const int n = form_.kamenOf(c);
-    if (n == 0 || s.NaTahu == kNese || !s.Kameny[n].Aktivni) return;
+    if (n == 0 || s.VRuce.drzi() || !s.Kameny[n].Aktivni) return;
+    // The slot is found from the tile itself: a stale AktSlot must never
+    // empty another slot.
+    const int slot = s.Kameny[n].Vlastnik != kNaBoard ? slotKamene(s, n) : 0;
     if (s.Kameny[n].Vlastnik != kNaBoard) {
-        // The slot is found from the tile itself: a stale AktSlot must never
-        // empty another slot.
-        const int slot = slotKamene(s, s.NaTahu, n);
         if (slot == 0) return;
         s.AktSlot = slot;
         if (s.RezimVymeny) {
@@ -67,26 +61,18 @@ void GameScreen::ImageClick(Control& c) {
             painter_.kurzor();
             return;
         }
-        HrajZvuk(2);
-        s.Zasobnik[s.NaTahu][slot] = 0;
+    }
+    if (!vezmi(s, n)) return;
+    HrajZvuk(2);
+    if (slot != 0) {
         Control& marker = *form_.Opanel[slot];
         marker.left = c.left;
         marker.top = c.top;
         marker.visible = true;
-        form_.KurzorAno->visible = true;
-    } else {
-        for (auto& sloupec : s.Pole)
-            for (Policko& p : sloupec)
-                if (p.Novy == n) p.Novy = 0;
-        HrajZvuk(2);
-        form_.KurzorAno->visible = false;
     }
-    s.UlozenyHrac = s.NaTahu;
-    s.NaTahu = kNese;
-    s.DrzenyKamen = n;
+    form_.KurzorAno->visible = slot != 0;
     form_.LeftPovrch->enabled = true;
     c.visible = false;
-    s.Nese = 1;
     s.CilX = s.CilY = 0;
     nesenyKamen();
 }
@@ -94,7 +80,7 @@ void GameScreen::ImageClick(Control& c) {
 void GameScreen::HraciPlochaMouseMove(int x, int y) {
     VypniMenu();
     GameState& s = ctx_.s;
-    if (!s.Nese) {
+    if (!s.VRuce.drzi()) {
         painter_.PrintPozadi();
         painter_.kurzor();
         return;
@@ -112,41 +98,35 @@ void GameScreen::HraciPlochaMouseMove(int x, int y) {
     nesenyKamen();
 }
 
-// The tile in the hand is put down: the hand is empty and the player on move again.
+// The tile in the hand has been put down: the mouse carries nothing.
 void GameScreen::polozDrzeny() {
-    GameState& s = ctx_.s;
     HrajZvuk(3);
-    s.Nese = 0;
     form_.myska->visible = false;
-    s.NaTahu = s.UlozenyHrac;
     form_.LeftPovrch->enabled = false;
 }
 
 void GameScreen::HraciPlochaClick() {
     GameState& s = ctx_.s;
-    if (!s.Nese || s.CilX < 1 || s.CilX > kBoard || s.CilY < 1 || s.CilY > kBoard) return;
-    Policko& p = s.Pole[s.CilX][s.CilY];
-    if (p.Pevny != 0 || p.Novy != 0) return;
+    const int t = s.VRuce.kamen;
+    if (!polozNaPole(s, s.CilX, s.CilY)) return;
     polozDrzeny();
     const Bod b = polohaNaDesce(s.CilX, s.CilY);
-    form_.umisti(s.DrzenyKamen, b.x, b.y, true);
+    form_.umisti(t, b.x, b.y, true);
     form_.KurzorAno->left = b.x - 5;
     form_.KurzorAno->top = b.y - 5;
     form_.KurzorAno->visible = true;
-    s.Kameny[s.DrzenyKamen].Vlastnik = kNaBoard;
-    p.Novy = s.DrzenyKamen;
     painter_.PrintPozadi();
     painter_.kurzor();
 }
 
 void GameScreen::OpanelMouseMove(Control& c, int, int) {
     GameState& s = ctx_.s;
-    if (!s.Nese) {
+    if (!s.VRuce.drzi()) {
         painter_.PrintPozadi();
         painter_.kurzor();
         return;
     }
-    s.CilX = s.UlozenyHrac + 20;  // names no board square
+    s.CilX = s.NaTahu + 20;  // names no board square
     s.CilY = GameForm::slotOf(c);
     form_.KurzorAno->left = c.left - 5;
     form_.KurzorAno->top = c.top - 5;
@@ -156,13 +136,11 @@ void GameScreen::OpanelMouseMove(Control& c, int, int) {
 
 void GameScreen::OpanelClick(Control& c) {
     GameState& s = ctx_.s;
-    const int slot = GameForm::slotOf(c);
-    if (!s.Nese || slot < 1 || slot > kRack || s.Zasobnik[s.UlozenyHrac][slot] != 0) return;
+    const int t = s.VRuce.kamen;
+    if (!polozDoSlotu(s, GameForm::slotOf(c))) return;
     polozDrzeny();
-    form_.umisti(s.DrzenyKamen, c.left, c.top, true);
+    form_.umisti(t, c.left, c.top, true);
     form_.KurzorAno->visible = false;
-    s.Kameny[s.DrzenyKamen].Vlastnik = s.NaTahu;
-    s.Zasobnik[s.NaTahu][slot] = s.DrzenyKamen;
     painter_.PrintPozadi();
     painter_.kurzor();
 }
@@ -184,7 +162,7 @@ void GameScreen::KVMouseMove(Control& c) {
 
 void GameScreen::FormMouseMove() {
     VypniMenu();
-    if (ctx_.s.Nese)
+    if (ctx_.s.VRuce.drzi())
         nesenyKamen();
     else {
         painter_.PrintPozadi();

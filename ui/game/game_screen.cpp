@@ -112,7 +112,7 @@ void GameScreen::podleUkazatele() {
 // game's own pointer, but none while a button that opens a window is held
 // (the window shows the system pointer; a painted one would stay frozen).
 void GameScreen::obnovUkazatel() {
-    if (ctx_.s.Nese) {
+    if (ctx_.s.VRuce.drzi()) {
         painter_.PrintMyska(ctx_.app.mouseX() - 16, ctx_.app.mouseY() - 16);
         return;
     }

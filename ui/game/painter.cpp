@@ -82,8 +82,8 @@ void GamePainter::PrintMyska(int x, int y) {
     PrintPismena();
     if (f_.KurzorAno->visible)
         pozadi_[kKurzorA].draw(surface(), f_.KurzorAno->left, f_.KurzorAno->top);
-    if (s_.DrzenyKamen >= 1 && s_.DrzenyKamen <= pismena_.count())
-        pismena_[s_.DrzenyKamen - 1].draw(surface(), x, y);
+    if (const int t = s_.VRuce.kamen; t >= 1 && t <= pismena_.count())
+        pismena_[t - 1].draw(surface(), x, y);
     app_.flip();
 }
 

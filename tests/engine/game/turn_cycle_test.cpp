@@ -38,6 +38,12 @@ TEST(TahovyCyklus, GoingOutChargesTheRacksAndCreditsTheWinner) {
     t.s.Zasobnik[1] = {0, 0, 0, 0, 0, 0, 0, 1};    // slot 7: "a"
     t.s.Zasobnik[2] = {0, 2, 9, 11, 49, 0, 0, 0};  // a, b, c, n: 1 + 2 + 3 + 1
     t.s.Pole[7][8].Pevny = 60;                     // "p" to lay against
+    // The other 91 tiles lie on the board away from the move: rows 15..10, then 1.
+    for (int k = 1, i = 0; k <= kTiles; ++k)
+        if (k != 1 && k != 2 && k != 9 && k != 11 && k != 49 && k != 60) {
+            t.s.Pole[i % kBoard + 1][i < 90 ? kBoard - i / kBoard : 1].Pevny = k;
+            ++i;
+        }
     t.s.PrvniTah = 0;
     t.s.Hraci[1].BodyCelkem = 30;
     t.s.Hraci[2].BodyCelkem = 40;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <vector>
 
 #include "support/game_fixture.h"
@@ -14,7 +15,7 @@ struct Kroky {
     const char* nazev;
     int hracu;
     std::array<int, 5> pc;
-    int naTahu, cislo, posledni;
+    int naTahu, cislo, posledni;  // naTahu < 0: that seat carries a tile
     int zpet, vpred;
 };
 
@@ -28,14 +29,15 @@ TEST(Prehravani, StepSizesPassOverComputerSeats) {
         {"all people", 4, {0, 0, 0, 0, 0}, 3, 5, 6, 1, 1},
         {"people around one computer", 3, {0, 0, 1, 0}, 1, 5, 9, 1, 2},
         {"at the first record", 2, {0, 0, 0}, 1, 1, 1, 0, 0},
-        {"a tile in the hand", 2, {0, 0, 0}, kNese, 3, 5, 0, 0},
+        {"a tile in the hand", 2, {0, 0, 0}, -1, 3, 5, 0, 0},
     };
     for (const Kroky& k : pripady) {
         SCOPED_TRACE(k.nazev);
         GameState s;
         s.PocetHracu = k.hracu;
         for (int p = 1; p <= kSeats; ++p) s.Hraci[p].JePC = k.pc[p];
-        s.NaTahu = k.naTahu;
+        s.NaTahu = std::abs(k.naTahu);
+        s.VRuce.kamen = k.naTahu < 0 ? 1 : 0;
         s.CisloTahu = k.cislo;
         s.PosledniTah = k.posledni;
         test::HerniUi ui;

@@ -88,12 +88,11 @@ inline std::string snapshot(const GameState& s) {
         for (int y = 1; y <= kBoard; ++y) put(s.Pole[x][y].Pevny), put(s.Pole[x][y].Novy);
     for (int32_t v : {s.Vytazeno, s.PocetHracu, s.NaTahu, s.CisloTahu, s.PosledniTah, s.PocetVzdani,
                       s.SekundHry, s.SekundTahu, s.ZbyvaCasu, s.MinPismen, s.LimitTahu,
-                      s.DrzenyKamen, s.AktSlot})
+                      s.VRuce.kamen, s.AktSlot})
         put(v);
     for (bool v : {s.PrvniTah, s.HlidatLimit, s.SLimitem, s.Rozdano, s.RezimVymeny, s.HrajePC})
         put(v);
     put(static_cast<int>(s.Faze));
-    put(s.Nese);
     return o + s.Rozpis;
 }
 
