@@ -206,7 +206,9 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.tlacitko(kChange);
     t.slot(1);
     t.slot(2);
+    t.tlacitko(kTip);  // no hint while tiles are chosen for an exchange
     t.potom([&] {
+        EXPECT_EQ(t.okno().name, "GameForm");
         EXPECT_TRUE(t.s().RezimVymeny);
         EXPECT_TRUE(t.form().KVs[1]->visible && t.form().KVs[2]->visible);
         EXPECT_FALSE(t.form().KVs[3]->visible);
