@@ -466,6 +466,23 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.potom([&] { EXPECT_FALSE(t.app().timer().Enabled()) << "Storno: back, the clocks stand"; });
     t.tlacitko(kMenu);
     t.dialog("SavePr");
+    // A slot that cannot be written says so in a box; the menu runs on after it.
+    const auto slot3 = t.dir.path() / "Save/Prubeh/3.dat";
+    t.potom([&] {
+        std::filesystem::remove(slot3);
+        std::filesystem::create_directories(slot3 / "x");
+    });
+    t.naPozici(3);
+    for (int box : {1, 2})  // "cannot be read, overwrite?", then the failure
+        t.potom([&, box] {
+            ASSERT_EQ(t.okno().name, "TZprava") << box;
+            t.klikni("Button1");
+        });
+    t.potom([&] {
+        EXPECT_EQ(t.menu().MenuObrazovka, kMenuUlozPrubeh);
+        EXPECT_TRUE(t.app().timer().Enabled());
+        std::filesystem::remove_all(slot3);
+    });
     t.naPozici(3);
     t.potom([&] {
         EXPECT_EQ(NactiSaveData(FileRoot(t.dir.path()), 3, true).HlavCas,

@@ -25,6 +25,7 @@ class ModalniRezim {
     UiContext& ctx_;
     bool kurzor_;
     bool casovac_;
+    bool prohlizel_;
 };
 
 }  // namespace tb
