@@ -1,6 +1,7 @@
 #include "tools/tool/tool.h"
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <ostream>
 
@@ -18,6 +19,18 @@ constexpr const char* kUsage =
     "  play SAVEFILE X,Y=LETTER... [--answer takeback|add|self]\n"
     "  selfplay [--games N] [--seed S] [--players K] [--min-letters M] [--record-dir DIR]\n"
     "  movelist RECORDFILE --names A,B[,C[,D]]\n"
+    "  shell           a game driven by commands on standard input, one a line;\n"
+    "                  each answer ends with ok or error: MESSAGE:\n"
+    "    new SEATS... [seed=S] [min=M] [limit=SECONDS]  seats P (a person) or C\n"
+    "    show             the move, seats, racks and the board\n"
+    "    lay X,Y=L ...    rack letters onto squares as tiles of this move\n"
+    "    lift X,Y         a tile of this move back to the rack\n"
+    "    next [self|takeback|add]  ends the move, answering every error dialog\n"
+    "    hint             the candidates of the computer player for the seat on move\n"
+    "    hint-lay N       lays candidate N and ends the move, printed as next\n"
+    "    tick SECONDS     the game clock that many seconds on\n"
+    "    check            the tile and score checks of selfplay\n"
+    "    quit             ends the shell, as the end of input does\n"
     "options:\n"
     "  --dict PATH     the dictionary to ask instead of the installed one\n"
     "  --user-dir DIR  the player's directory, with his own dictionary words\n"
@@ -27,7 +40,7 @@ constexpr const char* kUsage =
 const std::map<std::string, std::function<int(ToolEnv&)>>& commands() {
     static const std::map<std::string, std::function<int(ToolEnv&)>> all = {
         {"lookup", lookupCommand}, {"selfplay", selfplayCommand}, {"hint", hintCommand},
-        {"play", playCommand},     {"movelist", movelistCommand},
+        {"play", playCommand},     {"movelist", movelistCommand}, {"shell", shellCommand},
     };
     return all;
 }
@@ -35,7 +48,7 @@ const std::map<std::string, std::function<int(ToolEnv&)>>& commands() {
 }  // namespace
 
 int runTool(const std::vector<std::string>& args, const std::filesystem::path& executable,
-            std::ostream& out, std::ostream& err) {
+            std::ostream& out, std::ostream& err, std::istream* in) {
     try {
         std::vector<std::string> rest;
         std::optional<std::filesystem::path> dict, userDir;
@@ -60,7 +73,7 @@ int runTool(const std::vector<std::string>& args, const std::filesystem::path& e
         }
         const auto command = commands().at(rest.front());
         rest.erase(rest.begin());
-        ToolEnv env(std::move(rest), dict, userDir, executable, out, err);
+        ToolEnv env(std::move(rest), dict, userDir, executable, in ? *in : std::cin, out, err);
         return command(env);
     } catch (const std::exception& e) {
         err << "tavik-borun-tool: " << e.what() << "\n";

@@ -1,0 +1,326 @@
+// shell: a whole game driven by text, one command a line on standard input,
+// through the turn cycle, move checks, record and computer player of the
+// window, with seeded chance and a clock that moves only when told.
+
+#include <functional>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include "engine/ai/computer_turn.h"
+#include "engine/game/hra.h"
+#include "engine/game/move.h"
+#include "engine/game/tiles.h"
+#include "files/text.h"
+#include "tools/tool/commands.h"
+#include "tools/tool/game_checks.h"
+#include "tools/tool/move_input.h"
+
+namespace tb::tool {
+namespace {
+
+// The error dialogs answered as `next` asks; the end of the game noted.
+class ShellUi : public OdpovidajiciUi {
+  public:
+    ShellUi(std::ostream& out, const GameState& s)
+        : OdpovidajiciUi(out, DialogVolba::OpravimSam), s_(s) {}
+
+    bool KonecHryBox(const Vysledek&) override {
+        // The seat before the one on move went out, unless the passes ended it.
+        const int q = s_.NaTahu == 1 ? s_.PocetHracu : s_.NaTahu - 1;
+        vitez = s_.PocetVzdani == 2 * s_.PocetHracu ? 0 : q;
+        konec = true;
+        return false;
+    }
+    bool konec = false;
+    int vitez = 0;
+
+  private:
+    const GameState& s_;
+};
+
+// One game with everything the turn cycle reaches.
+struct Partie {
+    Partie(ToolEnv& env, uint64_t seed)
+        : ui(env.out, s),
+          rnd(seed),
+          zapis(env.user()),
+          kurzorHry(env.store().openCursor()),
+          kurzorPC(env.store().openCursor()),
+          hra(s, ui, rnd, *kurzorHry, zapis),
+          pc(hra, *kurzorPC) {
+        hra.setComputerPlayer(&pc);
+    }
+    GameState s;
+    ShellUi ui;
+    Nahoda rnd;
+    TZapis zapis;
+    std::unique_ptr<WordCursor> kurzorHry, kurzorPC;
+    Hra hra;
+    PocitacovyHrac pc;
+};
+
+// A Czech letter (code page 1250) in upper case, as UTF-8.
+std::string velke(char c) {
+    std::u32string u = utf8ToU32(cp1250ToUtf8(std::string(1, c)));
+    for (char32_t& z : u) {
+        if ((z >= U'a' && z <= U'z') || (z >= 0xE0 && z <= 0xFE && z != 0xF7))
+            z -= 0x20;
+        else if (z >= 0x100 && z <= 0x17F && z % 2 == 1)
+            z -= 1;
+    }
+    return u32ToUtf8(u);
+}
+
+std::string pismeno(const GameState& s, int kamen) {
+    return kamen == 0 ? "." : cp1250ToUtf8(s.Kameny[kamen].Pismeno);
+}
+
+class Shell {
+  public:
+    explicit Shell(ToolEnv& env) : env_(env), out_(env.out) {}
+
+    // Runs one command line; false when the shell ends.
+    bool prikaz(const std::string& radek) {
+        std::istringstream in(radek);
+        std::vector<std::string> slova;
+        for (std::string w; in >> w;) slova.push_back(w);
+        if (slova.empty()) return true;
+        const std::string jmeno = slova.front();
+        slova.erase(slova.begin());
+        if (jmeno == "quit") return false;
+        std::optional<GameState> zaloha;
+        if (p_) zaloha = p_->s;
+        try {
+            if (p_) p_->ui.konec = false;
+            if (jmeno == "new")
+                novaHra(slova);
+            else if (jmeno == "show")
+                ukaz();
+            else if (jmeno == "lay")
+                poloz(slova);
+            else if (jmeno == "lift")
+                zvedni(slova);
+            else if (jmeno == "next")
+                dalsi(slova);
+            else if (jmeno == "hint")
+                napoveda(slova, false);
+            else if (jmeno == "hint-lay")
+                napoveda(slova, true);
+            else if (jmeno == "tick")
+                tikej(slova);
+            else if (jmeno == "check")
+                zkontroluj(slova);
+            else
+                throw UsageError("unknown command: " + jmeno);
+            out_ << "ok\n";
+        } catch (const std::exception& e) {
+            // Moves of tiles are taken back; a move once ended stays ended.
+            if (zaloha && (jmeno == "lay" || jmeno == "lift")) p_->s = *zaloha;
+            out_ << "error: " << e.what() << '\n';
+        }
+        out_.flush();
+        return true;
+    }
+
+    // The first tile out of its one place, empty when every tile is in one.
+    std::string porucha() const { return p_ ? checkTiles(p_->s) : std::string(); }
+
+  private:
+    Partie& hrajici() {
+        if (!p_) throw UsageError("no game: start one with new");
+        if (p_->s.Faze != Phase::Play) throw UsageError("the game is over");
+        return *p_;
+    }
+
+    static int cislo(const std::string& co, const std::string& text, int od, int po) {
+        size_t konec = 0;
+        int n = 0;
+        try {
+            n = std::stoi(text, &konec);
+        } catch (const std::exception&) {
+            konec = 0;
+        }
+        if (konec == 0 || konec != text.size() || n < od || n > po)
+            throw UsageError(co + " must be " + std::to_string(od) + ".." + std::to_string(po));
+        return n;
+    }
+
+    void novaHra(const std::vector<std::string>& slova) {
+        std::string mista;
+        int seed = 1, min = 2, limit = 0;
+        for (const auto& w : slova) {
+            if (w == "P" || w == "C")
+                mista += w;
+            else if (w.starts_with("seed="))
+                seed = cislo("seed", w.substr(5), 0, 1'000'000'000);
+            else if (w.starts_with("min="))
+                min = cislo("min", w.substr(4), 1, kBoard);
+            else if (w.starts_with("limit="))
+                limit = cislo("limit", w.substr(6), 0, 24 * 3600);
+            else
+                throw UsageError("new: not a seat or option: " + w);
+        }
+        if (mista.size() < 2 || mista.size() > static_cast<size_t>(kSeats))
+            throw UsageError("new needs 2 to 4 seats, P or C");
+        p_.reset();  // one game at a time writes the record
+        p_ = std::make_unique<Partie>(env_, static_cast<uint64_t>(seed));
+        GameState& s = p_->s;
+        dejVsechnaPismena(s);
+        s.PocetHracu = static_cast<int>(mista.size());
+        s.MinPismen = min;
+        s.SLimitem = limit > 0;
+        s.LimitTahu = limit;
+        for (int p = 1; p <= s.PocetHracu; ++p) {
+            s.VolbaPC[p] = mista[static_cast<size_t>(p - 1)] == 'C';
+            s.Hraci[p].Jmeno = mista.substr(static_cast<size_t>(p - 1), 1) + std::to_string(p);
+        }
+        s.Faze = Phase::NewGame;
+        p_->hra.NastavCasovac(true, 1);
+        p_->hra.frameTick();
+        tahyPocitace(1);
+    }
+
+    // The computer moves of records `od`.. and the end of the game.
+    void tahyPocitace(int od) {
+        const GameState& s = p_->s;
+        const auto radky = p_->zapis.radky();
+        for (int z = od; z < s.CisloTahu; ++z) {
+            const size_t r = static_cast<size_t>(z) * kRadkuZaznamu;
+            if (r + kRadkuZaznamu > radky.size()) break;
+            const std::string rozpis = cp1250ToUtf8(radky[r + 1]);
+            out_ << "computer\t" << radky[r - kRadkuZaznamu + 4] << '\t' << rozpis << '\t'
+                 << bodyRozpisu(rozpis) << '\n';
+        }
+        if (p_->ui.konec) out_ << "over\t" << p_->ui.vitez << '\n';
+    }
+
+    void ukaz() {
+        if (!p_) throw UsageError("no game: start one with new");
+        const GameState& s = p_->s;
+        out_ << "move " << s.CisloTahu << "\nto-move " << s.NaTahu << "\nbag "
+             << kTiles - s.Vytazeno << "\npasses " << s.PocetVzdani << "\nphase "
+             << (s.Faze == Phase::Play     ? "play"
+                 : s.Faze == Phase::Browse ? "browse"
+                                           : "over")
+             << "\nexchange " << (s.RezimVymeny ? "on" : "off") << '\n';
+        for (int p = 1; p <= s.PocetHracu; ++p) {
+            out_ << "seat " << p << ' ' << s.Hraci[p].Jmeno << ' ' << s.Hraci[p].BodyCelkem << ' '
+                 << s.Hraci[p].BodyTah << ' ';
+            for (int slot = 1; slot <= kRack; ++slot) out_ << pismeno(s, s.Zasobnik[p][slot]);
+            out_ << '\n';
+        }
+        for (int y = 1; y <= kBoard; ++y) {
+            for (int x = 1; x <= kBoard; ++x) {
+                const Policko& c = s.Pole[x][y];
+                out_ << (c.Novy ? velke(s.Kameny[c.Novy].Pismeno[0]) : pismeno(s, c.Pevny));
+            }
+            out_ << '\n';
+        }
+    }
+
+    void poloz(const std::vector<std::string>& slova) {
+        GameState& s = hrajici().s;
+        if (slova.empty()) throw UsageError("lay needs X,Y=LETTER");
+        for (const auto& w : slova) tool::poloz(s, rozeber(w), w);
+    }
+
+    void zvedni(const std::vector<std::string>& slova) {
+        GameState& s = hrajici().s;
+        int x = 0, y = 0;
+        char carka = 0;
+        std::istringstream in(slova.size() == 1 ? slova[0] : "");
+        if (!(in >> x >> carka >> y) || carka != ',' || !in.eof() || x < 1 || x > kBoard || y < 1 ||
+            y > kBoard)
+            throw UsageError("lift needs X,Y");
+        if (vratNaStojan(s, x, y) == 0) throw UsageError("no tile of this move on " + slova[0]);
+    }
+
+    void dalsi(const std::vector<std::string>& slova) {
+        Partie& p = hrajici();
+        if (slova.size() > 1) throw UsageError("next takes one answer");
+        p.ui.odpovidej(tlacitko(slova.empty() ? "self" : slova[0]));
+        ukonciTah([&] { p.hra.PrehazujClick(); });
+    }
+
+    // Ends the move by `konec` and prints how it ended and what followed.
+    void ukonciTah(const std::function<void()>& konec) {
+        Partie& p = *p_;
+        GameState& s = p.s;
+        const int tah = s.CisloTahu;
+        const bool pas = noveKameny(s).empty();
+        konec();
+        if (s.CisloTahu == tah && !p.ui.konec) {
+            out_ << "refused\n";
+            return;
+        }
+        const std::string rozpis = rozpisTahu(p.zapis, tah);
+        if (pas)
+            out_ << "passed\n";
+        else
+            out_ << "accepted\t" << rozpis << '\t' << bodyRozpisu(rozpis) << '\n';
+        tahyPocitace(tah + 1);
+    }
+
+    // The hint button: lists the candidates, or lays candidate N and ends the move.
+    void napoveda(const std::vector<std::string>& slova, bool poloz) {
+        Partie& p = hrajici();
+        if (slova.size() != (poloz ? 1U : 0U))
+            throw UsageError(poloz ? "hint-lay needs N" : "hint takes nothing");
+        if (jeNovyKamen(p.s)) throw UsageError("tiles of this move lie on the board");
+        if (!poloz) {
+            p.pc.TipClick([&](const TAI& ai) {
+                vypisKandidaty(out_, ai);
+                return 0;
+            });
+            return;
+        }
+        const int n = cislo("N", slova[0], 1, TAI::kMaxKandidatu);
+        TAI hledani(*p.kurzorPC);
+        hledani.findCandidates(p.s);
+        if (n > hledani.PocetKandidatu) throw UsageError("no candidate " + slova[0]);
+        p.ui.odpovidej(DialogVolba::OpravimSam);
+        ukonciTah([&] { p.pc.TipClick([n](const TAI&) { return n; }); });
+    }
+
+    void tikej(const std::vector<std::string>& slova) {
+        Partie& p = hrajici();
+        if (slova.size() != 1) throw UsageError("tick needs SECONDS");
+        const int sekund = cislo("SECONDS", slova[0], 0, 24 * 3600);
+        const int tah = p.s.CisloTahu;
+        for (int i = 0; i < sekund && p.s.Faze == Phase::Play; ++i) p.hra.frameTick();
+        tahyPocitace(tah + 1);
+    }
+
+    void zkontroluj(const std::vector<std::string>& slova) {
+        if (!p_) throw UsageError("no game: start one with new");
+        if (!slova.empty()) throw UsageError("check takes nothing");
+        for (const std::string& chyba : {checkTiles(p_->s), kontrolaBodu(p_->s, p_->zapis.radky())})
+            if (!chyba.empty()) throw UsageError(chyba);
+    }
+
+    ToolEnv& env_;
+    std::ostream& out_;
+    std::unique_ptr<Partie> p_;
+};
+
+}  // namespace
+
+int shellCommand(ToolEnv& env) {
+    if (!env.args().empty()) throw UsageError("shell: unexpected " + env.args().front());
+    env.store();  // a missing dictionary ends the shell before the first command
+    Shell shell(env);
+    for (std::string radek; std::getline(env.in, radek);) {
+        if (!radek.empty() && radek.back() == '\r') radek.pop_back();
+        const bool dal = shell.prikaz(radek);
+        if (const std::string chyba = shell.porucha(); !chyba.empty()) {
+            env.out << "invariant broken: " << chyba << std::endl;
+            return 1;
+        }
+        if (!dal) break;
+    }
+    return 0;
+}
+
+}  // namespace tb::tool
