@@ -12,6 +12,8 @@
 #include "engine/game/hra.h"
 #include "engine/game/move.h"
 #include "engine/game/tiles.h"
+#include "engine/saves/saved_game.h"
+#include "engine/saves/slot_files.h"
 #include "files/text.h"
 #include "tools/tool/commands.h"
 #include "tools/tool/game_checks.h"
@@ -20,10 +22,11 @@
 namespace tb::tool {
 namespace {
 
-// The error dialogs answered as `next` asks; the end of the game noted.
+// The error dialogs answered as `next` asks, the rack slots marked for an
+// exchange, the board of a loaded game revealed, the end of the game noted.
 class ShellUi : public OdpovidajiciUi {
   public:
-    ShellUi(std::ostream& out, const GameState& s)
+    ShellUi(std::ostream& out, GameState& s)
         : OdpovidajiciUi(out, DialogVolba::OpravimSam), s_(s) {}
 
     bool KonecHryBox(const Vysledek&) override {
@@ -33,11 +36,16 @@ class ShellUi : public OdpovidajiciUi {
         konec = true;
         return false;
     }
+    bool OznacenKVymene(int slot) override { return znacky[static_cast<size_t>(slot)]; }
+    void ZrusOznaceni(int slot) override { znacky[static_cast<size_t>(slot)] = false; }
+    void ObnovenaHra() override { LoadZobrazPole(s_); }
+
     bool konec = false;
     int vitez = 0;
+    Arr1<bool, kRack> znacky{};
 
   private:
-    const GameState& s_;
+    GameState& s_;
 };
 
 // One game with everything the turn cycle reaches.
@@ -110,6 +118,12 @@ class Shell {
                 napoveda(slova, true);
             else if (jmeno == "tick")
                 tikej(slova);
+            else if (jmeno == "exchange")
+                vymen(slova);
+            else if (jmeno == "save")
+                uloz(slova);
+            else if (jmeno == "load")
+                nahraj(slova);
             else if (jmeno == "check")
                 zkontroluj(slova);
             else
@@ -182,7 +196,8 @@ class Shell {
         tahyPocitace(1);
     }
 
-    // The computer moves of records `od`.. and the end of the game.
+    // The moves of records `od`.. (a computer's, or a person's ended by the
+    // clock) and the end of the game.
     void tahyPocitace(int od) {
         const GameState& s = p_->s;
         const auto radky = p_->zapis.radky();
@@ -190,8 +205,9 @@ class Shell {
             const size_t r = static_cast<size_t>(z) * kRadkuZaznamu;
             if (r + kRadkuZaznamu > radky.size()) break;
             const std::string rozpis = cp1250ToUtf8(radky[r + 1]);
-            out_ << "computer\t" << radky[r - kRadkuZaznamu + 4] << '\t' << rozpis << '\t'
-                 << bodyRozpisu(rozpis) << '\n';
+            const std::string& hrac = radky[r - kRadkuZaznamu + 4];
+            out_ << (s.VolbaPC[std::stoi(hrac)] ? "computer\t" : "timeout\t") << hrac << '\t'
+                 << rozpis << '\t' << bodyRozpisu(rozpis) << '\n';
         }
         if (p_->ui.konec) out_ << "over\t" << p_->ui.vitez << '\n';
     }
@@ -245,18 +261,19 @@ class Shell {
     }
 
     // Ends the move by `konec` and prints how it ended and what followed.
-    void ukonciTah(const std::function<void()>& konec) {
+    void ukonciTah(const std::function<void()>& konec, bool vymena = false) {
         Partie& p = *p_;
         GameState& s = p.s;
         const int tah = s.CisloTahu;
-        const bool pas = noveKameny(s).empty();
         konec();
         if (s.CisloTahu == tah && !p.ui.konec) {
             out_ << "refused\n";
             return;
         }
         const std::string rozpis = rozpisTahu(p.zapis, tah);
-        if (pas)
+        if (vymena)
+            out_ << "exchanged\n";
+        else if (rozpis.empty())
             out_ << "passed\n";
         else
             out_ << "accepted\t" << rozpis << '\t' << bodyRozpisu(rozpis) << '\n';
@@ -284,13 +301,73 @@ class Shell {
         ukonciTah([&] { p.pc.TipClick([n](const TAI&) { return n; }); });
     }
 
+    // Marks the letters on the rack and clicks the exchange button twice.
+    void vymen(const std::vector<std::string>& slova) {
+        Partie& p = hrajici();
+        const GameState& s = p.s;
+        std::string pismena;
+        for (const auto& w : slova) pismena += lowerAZ(utf8ToCp1250(w));
+        if (pismena.empty()) throw UsageError("exchange needs letters");
+        Arr1<bool, kRack> znacky{};
+        for (const char c : pismena) {
+            int slot = 1;
+            while (slot <= kRack &&
+                   (znacky[static_cast<size_t>(slot)] || s.Zasobnik[s.NaTahu][slot] == 0 ||
+                    s.Kameny[s.Zasobnik[s.NaTahu][slot]].Pismeno[0] != c))
+                ++slot;
+            if (slot > kRack)
+                throw UsageError("the letter is not on the rack of the seat on move: " +
+                                 cp1250ToUtf8(std::string(1, c)));
+            znacky[static_cast<size_t>(slot)] = true;
+        }
+        if (jeNovyKamen(s)) {
+            out_ << "refused\ttiles on the board\n";
+            return;
+        }
+        if (s.Vytazeno == kTiles) {
+            out_ << "refused\tbag too small\n";
+            return;
+        }
+        p.hra.VymenitClick();
+        p.ui.znacky = znacky;
+        ukonciTah([&] { p.hra.VymenitClick(); }, true);
+        p.ui.znacky = {};
+    }
+
+    static int slotHry(const std::vector<std::string>& slova) {
+        if (slova.size() != 1) throw UsageError("a slot 1..10 is needed");
+        return cislo("the slot", slova[0], 1, 10);
+    }
+
+    // The save of the in-game menu: the tiles of this move go back to the rack.
+    void uloz(const std::vector<std::string>& slova) {
+        Partie& p = hrajici();
+        const int n = slotHry(slova);
+        vratNoveKameny(p.s);
+        SaveAndExit(p.s, env_.user(), n, dnesniDatum());
+    }
+
+    // The load screen: the slot replaces the game, which resumes.
+    void nahraj(const std::vector<std::string>& slova) {
+        const int n = slotHry(slova);
+        std::unique_ptr<Partie> nova;
+        if (!p_) nova = std::make_unique<Partie>(env_, 1);
+        Partie& p = p_ ? *p_ : *nova;
+        LoadGame(p.s, env_.user(), n);
+        if (nova) p_ = std::move(nova);
+        p.hra.NastavCasovac(true, 1);
+        const int tah = p.s.CisloTahu;
+        p.hra.frameTick();
+        tahyPocitace(tah);
+    }
+
     void tikej(const std::vector<std::string>& slova) {
         Partie& p = hrajici();
         if (slova.size() != 1) throw UsageError("tick needs SECONDS");
         const int sekund = cislo("SECONDS", slova[0], 0, 24 * 3600);
         const int tah = p.s.CisloTahu;
         for (int i = 0; i < sekund && p.s.Faze == Phase::Play; ++i) p.hra.frameTick();
-        tahyPocitace(tah + 1);
+        tahyPocitace(tah);
     }
 
     void zkontroluj(const std::vector<std::string>& slova) {
