@@ -12,6 +12,7 @@
 #include "engine/game/hra.h"
 #include "engine/game/move.h"
 #include "engine/game/tiles.h"
+#include "engine/record/replay.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
 #include "files/text.h"
@@ -124,6 +125,8 @@ class Shell {
                 uloz(slova);
             else if (jmeno == "load")
                 nahraj(slova);
+            else if (jmeno == "back" || jmeno == "forward")
+                krok(slova, jmeno == "back");
             else if (jmeno == "check")
                 zkontroluj(slova);
             else
@@ -359,6 +362,19 @@ class Shell {
         const int tah = p.s.CisloTahu;
         p.hra.frameTick();
         tahyPocitace(tah);
+    }
+
+    // One step through the record; refused where the button is dark.
+    void krok(const std::vector<std::string>& slova, bool zpet) {
+        if (!p_ || (p_->s.Faze != Phase::Play && p_->s.Faze != Phase::Browse))
+            throw UsageError("no game to step through");
+        if (!slova.empty()) throw UsageError("back and forward take nothing");
+        Partie& p = *p_;
+        if ((zpet ? TestZmenaTahuVzad : TestZmenaTahuVpred)(p.s, p.ui, false) == 0) {
+            out_ << "refused\n";
+            return;
+        }
+        (zpet ? ZpetClick : VpredClick)(p.s, p.ui, p.zapis);
     }
 
     void tikej(const std::vector<std::string>& slova) {

@@ -28,6 +28,7 @@ constexpr const char* kUsage =
     "    next [self|takeback|add]  ends the move, answering every error dialog\n"
     "    exchange L...    marks those rack letters and exchanges them\n"
     "    save N, load N   saved-game slot N (1..10) of the user folder\n"
+    "    back, forward    one step through the record, refused where the button is dark\n"
     "    hint             the candidates of the computer player for the seat on move\n"
     "    hint-lay N       lays candidate N and ends the move, printed as next\n"
     "    tick SECONDS     the game clock that many seconds on\n"
