@@ -40,6 +40,14 @@ std::filesystem::path ulozHru(const std::filesystem::path& dir) {
 
 const std::vector<std::string> kSlova = {"pe", "es", "pes", "sep", "eps"};
 
+// Two-letter words enough for computer seats to play whole games.
+std::vector<std::string> dvojice() {
+    std::vector<std::string> slova;
+    for (char a : std::string("aeoistkp"))
+        for (char b = 'a'; b <= 'z'; ++b) slova.push_back({a, b}), slova.push_back({b, a});
+    return slova;
+}
+
 // Hint lists the candidates of the seat on move in list order; play answers
 // the dialogs and says the outcome.
 TEST(Tool, HintAndPlayOnASavedGame) {
@@ -130,10 +138,7 @@ TEST(ToolMovelist, TurnsOfARecordAfterAMove) {
 // Selfplay on two-letter words: whole games, reproducible from the
 // seed, and their records listed with the closing section.
 TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
-    std::vector<std::string> slova;
-    for (char a : std::string("aeoistkp"))
-        for (char b = 'a'; b <= 'z'; ++b) slova.push_back({a, b}), slova.push_back({b, a});
-    ToolFixture t(slova);
+    ToolFixture t(dvojice());
     const auto dir = t.dir.path() / "zaznamy";
     const auto hraj = [&] {
         const ToolRun r = t.run({"selfplay", "--games", "2", "--seed", "7", "--players", "3",
@@ -153,6 +158,31 @@ TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(r.out.ends_with("Celkový čas hry:\t0:00:00\n")) << r.out;
     EXPECT_NE(r.out.find("\n\nA\t"), std::string::npos) << r.out;
+}
+
+// A scripted game through the shell (empty board rows left out): an error
+// changes nothing, a word taken back ends the move as a pass, a word the
+// player corrects himself stays, an exchange waits for an empty board, and
+// computer seats play a game to its end.
+TEST(ToolShell, ScriptedGame) {
+    ToolFixture t(dvojice());
+    const ToolRun r = t.run({"shell"},
+                            "lay 8,8=a\nnew P C seed=2\nlay 9,8=t 9,8=a\nlay 6,8=k\nshow\nnext "
+                            "takeback\nlay 7,9=t\nnext\nexchange š\nnew C C seed=2\ncheck\nnext\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    std::string out;
+    std::istringstream in(r.out);
+    for (std::string radek; std::getline(in, radek);)
+        if (radek.find_first_not_of('.') != std::string::npos) out += radek + "\n";
+    EXPECT_TRUE(out.starts_with(
+        "error: no game: start one with new\ncomputer\t2\ted(7,8) :3,\t3\nok\n"
+        "error: the square is occupied: 9,8=a\nok\nmove 2\nto-move 1\nbag 81\npasses 0\n"
+        "phase play\nexchange off\nseat 1 P1 0 0 š.átiča\nseat 2 C2 3 3 řyáulkn\n"
+        ".....Ked.......\nok\nword-error\tked\t6\t8\tH\npassed\n"
+        "computer\t2\tue(7,7):5,\t5\nok\nok\nword-error\tuet\t7\t7\tV\nrefused\nok\n"
+        "refused\ttiles on the board\nok\ncomputer\t2\ted(7,8) :3,\t3\n"))
+        << out;
+    EXPECT_TRUE(out.ends_with("over\t0\nok\nok\nerror: the game is over\n")) << out;
 }
 
 }  // namespace

@@ -27,11 +27,13 @@ class ToolFixture {
     }
     std::filesystem::path dict() const { return dir.path() / "slovnik.db"; }
 
-    ToolRun run(std::vector<std::string> args) const {
+    // `in` is the standard input of the shell.
+    ToolRun run(std::vector<std::string> args, const std::string& in = "") const {
         args.insert(args.begin(),
                     {"--dict", dict().string(), "--user-dir", (dir.path() / "user").string()});
         std::ostringstream out, err;
-        const int code = tool::runTool(args, dir.path() / "tavik-borun-tool", out, err);
+        std::istringstream input(in);
+        const int code = tool::runTool(args, dir.path() / "tavik-borun-tool", out, err, &input);
         return {code, out.str(), err.str()};
     }
 
