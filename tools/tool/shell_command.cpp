@@ -2,6 +2,7 @@
 // through the turn cycle, move checks, record and computer player of the
 // window, with seeded chance and a clock that moves only when told.
 
+#include <algorithm>
 #include <functional>
 #include <istream>
 #include <memory>
@@ -389,7 +390,12 @@ class Shell {
     void zkontroluj(const std::vector<std::string>& slova) {
         if (!p_) throw UsageError("no game: start one with new");
         if (!slova.empty()) throw UsageError("check takes nothing");
-        for (const std::string& chyba : {checkTiles(p_->s), kontrolaBodu(p_->s, p_->zapis.radky())})
+        const GameState& s = p_->s;
+        auto radky = p_->zapis.radky();
+        // Stepped back, the scores are those of the records up to the position shown.
+        if (s.CisloTahu < s.PosledniTah)
+            radky.resize(std::min(radky.size(), static_cast<size_t>(s.CisloTahu) * kRadkuZaznamu));
+        for (const std::string& chyba : {checkTiles(s), kontrolaBodu(s, radky)})
             if (!chyba.empty()) throw UsageError(chyba);
     }
 
