@@ -100,8 +100,6 @@ class Shell {
         const std::string jmeno = slova.front();
         slova.erase(slova.begin());
         if (jmeno == "quit") return false;
-        std::optional<GameState> zaloha;
-        if (p_) zaloha = p_->s;
         try {
             if (p_) p_->ui.konec = false;
             if (jmeno == "new")
@@ -134,8 +132,6 @@ class Shell {
                 throw UsageError("unknown command: " + jmeno);
             out_ << "ok\n";
         } catch (const std::exception& e) {
-            // Moves of tiles are taken back; a move once ended stays ended.
-            if (zaloha && (jmeno == "lay" || jmeno == "lift")) p_->s = *zaloha;
             out_ << "error: " << e.what() << '\n';
         }
         out_.flush();
@@ -243,7 +239,13 @@ class Shell {
     void poloz(const std::vector<std::string>& slova) {
         GameState& s = hrajici().s;
         if (slova.empty()) throw UsageError("lay needs X,Y=LETTER");
-        for (const auto& w : slova) tool::poloz(s, rozeber(w), w);
+        const GameState pred = s;
+        try {
+            for (const auto& w : slova) tool::poloz(s, rozeber(w), w);
+        } catch (const std::exception&) {
+            s = pred;  // the tiles laid before the faulty one go back
+            throw;
+        }
     }
 
     void zvedni(const std::vector<std::string>& slova) {
