@@ -33,10 +33,7 @@ std::vector<NovyKamen> noveKameny(const GameState& s) {
 }
 
 bool jeNovyKamen(const GameState& s) {
-    for (int x = 1; x <= kBoard; ++x)
-        for (int y = 1; y <= kBoard; ++y)
-            if (s.Pole[x][y].Novy != 0) return true;
-    return false;
+    return !noveKameny(s).empty();
 }
 
 int slotKamene(const GameState& s, int kamen) {
