@@ -71,4 +71,46 @@ std::string rozpisTahu(const TZapis& zapis, int zaznam) {
     return cp1250ToUtf8(zapis.radky().at(static_cast<size_t>(zaznam) * kRadkuZaznamu + 1));
 }
 
+namespace {
+
+// A Czech letter (code page 1250) in upper case, as UTF-8.
+std::string velke(char c) {
+    std::u32string u = utf8ToU32(cp1250ToUtf8(std::string(1, c)));
+    for (char32_t& z : u) {
+        if ((z >= U'a' && z <= U'z') || (z >= 0xE0 && z <= 0xFE && z != 0xF7))
+            z -= 0x20;
+        else if (z >= 0x100 && z <= 0x17F && z % 2 == 1)
+            z -= 1;
+    }
+    return u32ToUtf8(u);
+}
+
+std::string pismeno(const GameState& s, int kamen) {
+    return kamen == 0 ? "." : cp1250ToUtf8(s.Kameny[kamen].Pismeno);
+}
+
+}  // namespace
+
+void ukazHru(std::ostream& out, const GameState& s) {
+    out << "move " << s.CisloTahu << "\nto-move " << s.NaTahu << "\nbag " << kTiles - s.Vytazeno
+        << "\npasses " << s.PocetVzdani << "\nphase "
+        << (s.Faze == Phase::Play     ? "play"
+            : s.Faze == Phase::Browse ? "browse"
+                                      : "over")
+        << "\nexchange " << (s.RezimVymeny ? "on" : "off") << '\n';
+    for (int p = 1; p <= s.PocetHracu; ++p) {
+        out << "seat " << p << ' ' << s.Hraci[p].Jmeno << ' ' << s.Hraci[p].BodyCelkem << ' '
+            << s.Hraci[p].BodyTah << ' ';
+        for (int slot = 1; slot <= kRack; ++slot) out << pismeno(s, s.Zasobnik[p][slot]);
+        out << '\n';
+    }
+    for (int y = 1; y <= kBoard; ++y) {
+        for (int x = 1; x <= kBoard; ++x) {
+            const Policko& c = s.Pole[x][y];
+            out << (c.Novy ? velke(s.Kameny[c.Novy].Pismeno[0]) : pismeno(s, c.Pevny));
+        }
+        out << '\n';
+    }
+}
+
 }  // namespace tb::tool

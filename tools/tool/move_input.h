@@ -52,6 +52,10 @@ void poloz(GameState& s, const Polozeni& p, const std::string& arg);
 // The sorted candidates of a search, one line each (word, points, x, y, H|V).
 void vypisKandidaty(std::ostream& out, const TAI& ai);
 
+// The shell's `show`: the move, the seats with their racks, and the board
+// (lower case fixed tiles, upper case tiles of this move, `.` empty).
+void ukazHru(std::ostream& out, const GameState& s);
+
 // Description (UTF-8) of the move that record `zaznam` (0-based) ends.
 std::string rozpisTahu(const TZapis& zapis, int zaznam);
 

@@ -16,6 +16,7 @@
 #include "engine/record/replay.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
+#include "engine/saves/user_settings.h"
 #include "files/text.h"
 #include "tools/tool/commands.h"
 #include "tools/tool/game_checks.h"
@@ -71,22 +72,6 @@ struct Partie {
     PocitacovyHrac pc;
 };
 
-// A Czech letter (code page 1250) in upper case, as UTF-8.
-std::string velke(char c) {
-    std::u32string u = utf8ToU32(cp1250ToUtf8(std::string(1, c)));
-    for (char32_t& z : u) {
-        if ((z >= U'a' && z <= U'z') || (z >= 0xE0 && z <= 0xFE && z != 0xF7))
-            z -= 0x20;
-        else if (z >= 0x100 && z <= 0x17F && z % 2 == 1)
-            z -= 1;
-    }
-    return u32ToUtf8(u);
-}
-
-std::string pismeno(const GameState& s, int kamen) {
-    return kamen == 0 ? "." : cp1250ToUtf8(s.Kameny[kamen].Pismeno);
-}
-
 class Shell {
   public:
     explicit Shell(ToolEnv& env) : env_(env), out_(env.out) {}
@@ -126,6 +111,8 @@ class Shell {
                 nahraj(slova);
             else if (jmeno == "back" || jmeno == "forward")
                 krok(slova, jmeno == "back");
+            else if (jmeno == "browse")
+                prohlizej(slova);
             else if (jmeno == "check")
                 zkontroluj(slova);
             else
@@ -188,7 +175,7 @@ class Shell {
         s.LimitTahu = limit;
         for (int p = 1; p <= s.PocetHracu; ++p) {
             s.VolbaPC[p] = mista[static_cast<size_t>(p - 1)] == 'C';
-            s.Hraci[p].Jmeno = mista.substr(static_cast<size_t>(p - 1), 1) + std::to_string(p);
+            s.Hraci[p].Jmeno = vychoziJmeno(p, s.VolbaPC[p]);
         }
         s.Faze = Phase::NewGame;
         p_->hra.NastavCasovac(true, 1);
@@ -214,26 +201,7 @@ class Shell {
 
     void ukaz() {
         if (!p_) throw UsageError("no game: start one with new");
-        const GameState& s = p_->s;
-        out_ << "move " << s.CisloTahu << "\nto-move " << s.NaTahu << "\nbag "
-             << kTiles - s.Vytazeno << "\npasses " << s.PocetVzdani << "\nphase "
-             << (s.Faze == Phase::Play     ? "play"
-                 : s.Faze == Phase::Browse ? "browse"
-                                           : "over")
-             << "\nexchange " << (s.RezimVymeny ? "on" : "off") << '\n';
-        for (int p = 1; p <= s.PocetHracu; ++p) {
-            out_ << "seat " << p << ' ' << s.Hraci[p].Jmeno << ' ' << s.Hraci[p].BodyCelkem << ' '
-                 << s.Hraci[p].BodyTah << ' ';
-            for (int slot = 1; slot <= kRack; ++slot) out_ << pismeno(s, s.Zasobnik[p][slot]);
-            out_ << '\n';
-        }
-        for (int y = 1; y <= kBoard; ++y) {
-            for (int x = 1; x <= kBoard; ++x) {
-                const Policko& c = s.Pole[x][y];
-                out_ << (c.Novy ? velke(s.Kameny[c.Novy].Pismeno[0]) : pismeno(s, c.Pevny));
-            }
-            out_ << '\n';
-        }
+        ukazHru(out_, p_->s);
     }
 
     void poloz(const std::vector<std::string>& slova) {
@@ -378,6 +346,13 @@ class Shell {
             return;
         }
         (zpet ? ZpetClick : VpredClick)(p.s, p.ui, p.zapis);
+    }
+
+    // The results box's other choice, made later: the finished game from its first move.
+    void prohlizej(const std::vector<std::string>& slova) {
+        if (!p_ || p_->s.Faze != Phase::Menu) throw UsageError("no finished game to browse");
+        if (!slova.empty()) throw UsageError("browse takes nothing");
+        p_->hra.prohlizej();
     }
 
     void tikej(const std::vector<std::string>& slova) {
