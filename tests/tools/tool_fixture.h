@@ -22,8 +22,10 @@ class ToolFixture {
     explicit ToolFixture(const std::vector<std::string>& words) {
         SqliteDb db(dict(), SqliteDb::Mode::ReadWriteCreate);
         db.exec("CREATE TABLE Slovnik(Cesky TEXT PRIMARY KEY) WITHOUT ROWID");
+        db.exec("BEGIN");
         auto insert = db.prepare("INSERT OR IGNORE INTO Slovnik VALUES (?1)");
         for (const auto& w : words) insert.bind(1, w).run();
+        db.exec("COMMIT");
     }
     std::filesystem::path dict() const { return dir.path() / "slovnik.db"; }
 

@@ -14,19 +14,20 @@ namespace tb::tool {
 DialogVolba OdpovidajiciUi::ChybaPravidlaBox(const ChybaPravidla& c) {
     out_ << "rule-error\t" << c.kod << '\t' << cp1250ToUtf8(c.slovo) << '\t' << c.x << '\t' << c.y
          << '\t' << int{c.zRadku} << '\n';
-    return odpovez();
+    return odpovez(c.casVyprsel);
 }
 
 DialogVolba OdpovidajiciUi::ChybaSlovaBox(const ChybaSlova& c) {
     out_ << "word-error\t" << cp1250ToUtf8(c.slovo) << '\t' << c.x << '\t' << c.y << '\t'
          << (c.vodorovne ? 'H' : 'V') << '\n';
-    return odpovez();
+    return odpovez(c.casVyprsel);
 }
 
-DialogVolba OdpovidajiciUi::odpovez() {
+DialogVolba OdpovidajiciUi::odpovez(bool casVyprsel) {
     // An answer that never settles the move must not loop for ever.
     if (++dialogu_ > 100) throw UsageError("the move is not settled by the answers given");
-    return odpoved_;
+    // When the time is up the dialogs have no "correct it myself": the word goes back.
+    return casVyprsel && odpoved_ == DialogVolba::OpravimSam ? DialogVolba::VzitZpet : odpoved_;
 }
 
 DialogVolba tlacitko(const std::string& jmeno) {

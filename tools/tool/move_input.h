@@ -27,7 +27,7 @@ class OdpovidajiciUi : public GameUi {
     }
 
   private:
-    DialogVolba odpovez();
+    DialogVolba odpovez(bool casVyprsel);
     std::ostream& out_;
     DialogVolba odpoved_;
     int dialogu_ = 0;
