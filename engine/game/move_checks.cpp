@@ -3,6 +3,7 @@
 #include "engine/game/board_runs.h"
 #include "engine/game/hra.h"
 #include "engine/game/move.h"
+#include "engine/game/move_preview.h"
 
 namespace tb {
 
@@ -40,10 +41,7 @@ bool Hra::Test() {
     spocitejCasVyprsel();
     while (s_.Opakovat && !s_.OpravimSam) {
         s_.Opakovat = false;
-        for (int y = 1; y <= kBoard; ++y)
-            for (int x = 1; x <= kBoard; ++x)
-                kontrola_.setSquare(x, y, s_.Pole[x][y].Pevny, s_.Pole[x][y].Novy);
-        kontrola_.setRules(s_.MinPismen, s_.CasVyprsel, s_.PrvniTah);
+        kontrola_.nactiTah(s_);
         const auto v = kontrola_.test(ui_);
         if (!v) continue;
         s_.HlidatLimit = false;  // the box took over the expired time limit
@@ -73,21 +71,13 @@ bool Hra::SlovoExistuje() {
 }
 
 bool Hra::existuje() {
-    bool vse = true;
-    // Both directions are scanned, so a missing column word is the one reported.
-    for (bool vodorovne : {true, false})
-        for (const Beh& b : behyTahu(s_, vodorovne)) {
-            if (b.delka < 2) continue;  // a single letter is no word
-            const std::string slovo = pismenaBehu(s_, b);
-            if (slovnik_.Lookup(slovo)) continue;
-            s_.ChybneSlovo = slovo;
-            s_.ChybaX = b.x;
-            s_.ChybaY = b.y;
-            s_.ChybaVodorovne = vodorovne;
-            vse = false;
-            break;
-        }
-    return vse;
+    const std::optional<Beh> b = prvniNezname(s_, slovnik_);
+    if (!b) return true;
+    s_.ChybneSlovo = pismenaBehu(s_, *b);
+    s_.ChybaX = b->x;
+    s_.ChybaY = b->y;
+    s_.ChybaVodorovne = b->vodorovne;
+    return false;
 }
 
 void Hra::Oprav(int x, int y, const std::string& slovo, bool vodorovne) {

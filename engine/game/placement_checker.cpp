@@ -16,6 +16,12 @@ void PlacementChecker::setRules(int32_t minPismen, bool casVyprsel, bool prvniTa
     prvniTah_ = prvniTah;
 }
 
+void PlacementChecker::nactiTah(const GameState& s) {
+    for (int y = 1; y <= kBoard; ++y)
+        for (int x = 1; x <= kBoard; ++x) setSquare(x, y, s.Pole[x][y].Pevny, s.Pole[x][y].Novy);
+    setRules(s.MinPismen, s.CasVyprsel, s.PrvniTah);
+}
+
 void PlacementChecker::markNeighbours() {
     Pole3 = {};
     auto oznac = [&](int x, int y) {

@@ -18,6 +18,8 @@ class PlacementChecker {
 
     void setSquare(int x, int y, int32_t pevny, int32_t novy);
     void setRules(int32_t minPismen, bool casVyprsel, bool prvniTah);
+    // Every square of the board, then the rules of the game.
+    void nactiTah(const GameState& s);
     // Marks every empty cell beside a fixed tile.
     void markNeighbours();
     void findRowWords();     // rows

@@ -17,16 +17,26 @@ int bodyBehu(const GameState& s, const Beh& b) {
     return soucet * nasobek;
 }
 
+std::vector<SlovoTahu> slovaTahu(const GameState& s) {
+    std::vector<SlovoTahu> slova;
+    for (bool vodorovne : {true, false})
+        for (const Beh& b : behyTahu(s, vodorovne))
+            if (b.delka >= 2)  // a single letter is no word
+                slova.push_back({b, pismenaBehu(s, b), bodyBehu(s, b)});
+    return slova;
+}
+
+std::string zapisSlova(const SlovoTahu& w) {
+    return w.text + "(" + std::to_string(w.beh.x) + "," + std::to_string(w.beh.y) +
+           (w.beh.vodorovne ? ") :" : "):") + std::to_string(w.body) + ",";
+}
+
 void Oboduj(GameState& s) {
     int celkem = 0;
-    for (bool vodorovne : {true, false})
-        for (const Beh& b : behyTahu(s, vodorovne)) {
-            if (b.delka < 2) continue;  // a single letter is no word
-            const int body = bodyBehu(s, b);
-            celkem += body;
-            s.Rozpis += pismenaBehu(s, b) + "(" + std::to_string(b.x) + "," + std::to_string(b.y) +
-                        (vodorovne ? ") :" : "):") + std::to_string(body) + ",";
-        }
+    for (const SlovoTahu& w : slovaTahu(s)) {
+        celkem += w.body;
+        s.Rozpis += zapisSlova(w);
+    }
     s.Hraci[s.NaTahu].BodyTah = celkem;
     s.Hraci[s.NaTahu].BodyCelkem += celkem;
 }

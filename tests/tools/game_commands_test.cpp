@@ -184,10 +184,12 @@ TEST(ToolShell, ScriptedGame) {
               "browse\nshow\nforward\n");
     EXPECT_TRUE(out.starts_with(
         "error: no game: start one with new\ncomputer\t2\ted(7,8) :3,\t3\nok\n"
-        "error: the square is occupied: 9,8=a\nok\nmove 2\nto-move 1\nbag 81\npasses 0\n"
+        "error: the square is occupied: 9,8=a\npreview\tunknown\tked\nok\nmove 2\nto-move 1\nbag "
+        "81\npasses 0\n"
         "phase play\nexchange off\nseat 1 Hrac1 0 0 š.átiča\nseat 2 PC2 3 3 řyáulkn\n"
         ".....Ked.......\nok\nword-error\tked\t6\t8\tH\npassed\n"
-        "computer\t2\tue(7,7):5,\t5\nok\nok\nword-error\tuet\t7\t7\tV\nrefused\nok\n"
+        "computer\t2\tue(7,7):5,\t5\nok\npreview\tunknown\tuet\nok\nword-"
+        "error\tuet\t7\t7\tV\nrefused\nok\n"
         "refused\ttiles on the board\nok\ncomputer\t2\ted(7,8) :3,\t3\n"))
         << out;
     EXPECT_NE(out.find("over\t0\nok\nok\nerror: the game is over\nok\nmove 1\nto-move "),
@@ -220,7 +222,9 @@ TEST(ToolShell, PassesSavesStepsAndTheTimeLimit) {
          "3\n"
          "show\nhint-lay 1\nnext\nnext\nnext\nexchange mk\nnext\nnext\nnext\nshow\nnext\ncheck\n",
          "ok\npassed\nok\npassed\nok\npassed\nok\npassed\nok\nmove 5\nto-move 1\n" + pozice +
-             "ok\nok\nok\naccepted\tag(7,8) :9,\t9\nok\nok\nmove 5\nto-move 1\n" + pozice +
+             "ok\npreview\trule\t4\tnk\nok\nok\naccepted\tag(7,8) :9,\t9\nok\nok\nmove 5\nto-move "
+             "1\n" +
+             pozice +
              "ok\naccepted\tag(7,8) :9,\t9\nok\npassed\nok\npassed\nok\npassed\nok\nexchanged\nok\n"
              "passed\nok\npassed\nok\npassed\nok\nmove 13\nto-move 1\nbag 81\npasses 3\nphase "
              "play\n"
@@ -235,10 +239,42 @@ TEST(ToolShell, PassesSavesStepsAndTheTimeLimit) {
              "ok\nmove 2\nto-move 1\n" + passes(0) + "passed\nok\nmove 3\nto-move 2\n" + passes(1) +
              "ok\n"},
         {"new P P seed=1 limit=30\nlay 8,8=a\ntick 30\nlay 7,8=f 8,8=a\ntick 31\n",
-         "ok\nok\nrule-error\t1\ta\t8\t8\t0\ntimeout\t1\t\t0\nok\nok\ntimeout\t2\tfa(7,8) "
+         "ok\npreview\trule\t1\ta\nok\nrule-error\t1\ta\t8\t8\t0\ntimeout\t1\t\t0\nok\n"
+         "preview\tok\tfa(7,8) :9,\t9\nok\ntimeout\t2\tfa(7,8) "
          ":9,\t9\nok\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(shell(t, c.script), c.out) << c.script;
+}
+
+// The preview after lay and lift foretells what next then does: the rule it
+// breaks (too short; misses the centre; a lone letter; not connected), the
+// unknown word, or the words and points of the accepted move.
+TEST(ToolShell, PreviewAgreesWithNext) {
+    ToolFixture t(dvojice());
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"new P P seed=1 min=3\nlay 7,8=k 8,8=a\nnext\n", 1},
+        {"new P P seed=1\nlay 1,1=n 1,2=k\nnext\nlift 1,1\nnext\nlift 1,2\nlay 7,8=n 8,8=g\n"
+         "next\nlift 7,8\nlay 7,8=k\nnext\nlay 12,12=a 12,13=b\nnext\n",
+         6},
+    };
+    for (const auto& [script, pocet] : cases) {
+        std::istringstream in(shell(t, script));
+        std::string nahled;
+        int nahledu = 0;
+        for (std::string r; std::getline(in, r);) {
+            std::vector<std::string> p;
+            for (size_t a = 0, b = 0; b != std::string::npos; a = b + 1)
+                p.push_back(r.substr(a, (b = r.find('\t', a)) - a));
+            p.resize(std::max(p.size(), size_t{3}));
+            if (p[0] == "preview") nahled = r, ++nahledu;
+            const std::map<std::string, std::string> predpoved = {
+                {"accepted", "preview\tok" + r.substr(std::min(r.size(), size_t{8}))},
+                {"rule-error", "preview\trule\t" + p[1] + "\t" + p[2]},
+                {"word-error", "preview\tunknown\t" + p[1]}};
+            EXPECT_EQ(nahled, predpoved.contains(p[0]) ? predpoved.at(p[0]) : nahled) << script;
+        }
+        EXPECT_EQ(nahledu, pocet) << script;
+    }
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 //   tb-dictbench [--benchmark_...]   (the list must have been built first)
 // Lookup is what the computer player asks hundreds of thousands of times per
 // move; OpenReady is the start-up cost; IndexMemory the resident size the
-// index adds.
+// index adds; MovePreview what the game screen pays for every tile laid or
+// lifted.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -13,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/game/move_preview.h"
+#include "engine/game/tiles.h"
 #include "files/text.h"
 #include "store/sqlite_db.h"
 #include "store/sqlite_word_store.h"
@@ -62,6 +65,33 @@ std::vector<std::string> queries(int hitPercent) {
     }
     return out;
 }
+
+// "kolo" fixed across the centre; "kos" laid down from its k, and "od" both
+// across and down: three words, scored.
+void MovePreview(benchmark::State& state) {
+    tb::SqliteWordStore store(kInstall, userDir());
+    auto cursor = store.openCursor();
+    cursor->Lookup("a");  // waits for the index
+    tb::GameState s;
+    tb::dejVsechnaPismena(s);
+    tb::InitBodovanePole(s);
+    s.MinPismen = 2;
+    s.PrvniTah = false;
+    std::vector<bool> used(tb::kTiles + 1);
+    auto lay = [&](int x, int y, char letter, bool fixed) {
+        int t = 1;
+        while (used[t] || s.Kameny[t].Pismeno[0] != letter) ++t;
+        used[t] = true;
+        (fixed ? s.Pole[x][y].Pevny : s.Pole[x][y].Novy) = t;
+    };
+    for (int i = 0; i < 4; ++i) lay(6 + i, 8, "kolo"[i], true);
+    lay(6, 9, 'o', false);
+    lay(6, 10, 's', false);
+    lay(7, 9, 'd', false);
+    state.SetLabel(tb::cp1250ToUtf8(tb::nahledTahu(s, *cursor).rozpis));
+    for (auto _ : state) benchmark::DoNotOptimize(tb::nahledTahu(s, *cursor));
+}
+BENCHMARK(MovePreview);
 
 void Lookup(benchmark::State& state) {
     const auto qs = queries(static_cast<int>(state.range(0)));

@@ -12,6 +12,7 @@
 #include "engine/ai/computer_turn.h"
 #include "engine/game/hra.h"
 #include "engine/game/move.h"
+#include "engine/game/move_preview.h"
 #include "engine/game/tiles.h"
 #include "engine/record/replay.h"
 #include "engine/saves/saved_game.h"
@@ -214,6 +215,25 @@ class Shell {
             s = pred;  // the tiles laid before the faulty one go back
             throw;
         }
+        nahled();
+    }
+
+    // What the next-move button would make of the tiles on the board.
+    void nahled() {
+        const NahledTahu n = nahledTahu(p_->s, *p_->kurzorHry);
+        switch (n.druh) {
+            case NahledTahu::Druh::Prazdny:
+                return;
+            case NahledTahu::Druh::Platny:
+                out_ << "preview\tok\t" << cp1250ToUtf8(n.rozpis) << '\t' << n.body << '\n';
+                return;
+            case NahledTahu::Druh::Pravidlo:
+                out_ << "preview\trule\t" << n.kod << '\t' << cp1250ToUtf8(n.slovo) << '\n';
+                return;
+            case NahledTahu::Druh::Nezname:
+                out_ << "preview\tunknown\t" << cp1250ToUtf8(n.slovo) << '\n';
+                return;
+        }
     }
 
     void zvedni(const std::vector<std::string>& slova) {
@@ -225,6 +245,7 @@ class Shell {
             y > kBoard)
             throw UsageError("lift needs X,Y");
         if (vratNaStojan(s, x, y) == 0) throw UsageError("no tile of this move on " + slova[0]);
+        nahled();
     }
 
     void dalsi(const std::vector<std::string>& slova) {
