@@ -37,6 +37,7 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       pc_(hra_, *kurzorPC_),
       tahyPC_(std::make_unique<DokudHraBezi>(pc_, app)),
       sound_(zvuk ? *zvuk : mixer_, install, s_.ZvukyZap, std::cerr) {
+    ctx_.volby = &nast_.volby;
     screen_.pripoj(hra_);
     hra_.setComputerPlayer(tahyPC_.get());
     screen_.TipClick = [this] {
@@ -59,6 +60,7 @@ void HerniAplikace::vytvorMenu() {
         .navratDoHry =
             [this] {
                 screen_.form().tlacitka[kMenu].Down->visible = false;
+                screen_.zapomenNahled();
                 screen_.podleUkazatele();
             },
         .ukazFPS = [this] { return screen_.UkazFPS; },

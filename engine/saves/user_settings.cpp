@@ -24,6 +24,26 @@ void readSeat(LineReader& r, std::string& jmeno, int32_t& pc) {
     pc = flag - '0';
 }
 
+// The options' lines after the ten: name, then the member it sets.
+constexpr std::pair<const char*, bool Volby::*> kVolby[] = {
+    {"Nahled", &Volby::NahledTahu},
+    {"RychleAnimace", &Volby::RychleAnimace},
+    {"SkrytPC", &Volby::SkrytPC},
+    {"SkrytOstatni", &Volby::SkrytOstatni},
+};
+
+// Lines of later versions that this one does not know are passed over.
+Volby readVolby(LineReader& r) {
+    Volby v;
+    while (!r.atEnd()) {
+        const std::string& line = r.text();
+        for (const auto& [jmeno, clen] : kVolby)
+            if (line == std::string(jmeno) + "=0" || line == std::string(jmeno) + "=1")
+                v.*clen = line.back() == '1';
+    }
+    return v;
+}
+
 }  // namespace
 
 void parseUserData(std::string_view bytes, const std::string& name, UserSettings& nast,
@@ -39,6 +59,7 @@ void parseUserData(std::string_view bytes, const std::string& name, UserSettings
     n.NastLimit = r.number(0, 300);
     // The setup steps the limit by 30 and shows it as picture NastLimit / 30.
     if (n.NastLimit % 30 != 0) r.failHere("the time limit goes in steps of 30");
+    n.volby = readVolby(r);
     nast = std::move(n);
     zvukyZap = zvuky;
 }
@@ -54,6 +75,8 @@ std::string formatUserData(const UserSettings& nast, bool zvukyZap) {
         lines.push_back(oneLine(nast.MJmeno[p]) + ";" + std::to_string(nast.NastPC[p]));
     lines.push_back(std::to_string(nast.NastMinPismen));
     lines.push_back(std::to_string(nast.NastLimit));
+    for (const auto& [jmeno, clen] : kVolby)
+        lines.push_back(std::string(jmeno) + (nast.volby.*clen ? "=1" : "=0"));
     return joinLines(lines);
 }
 

@@ -10,6 +10,17 @@
 
 namespace tb {
 
+// The player's options beyond the ten lines of the settings file: each is
+// kept as an appended "Name=0|1" line, and a file without them (an older
+// one) loads with these defaults.
+struct Volby {
+    bool NahledTahu = true;      // the words and points of the tiles laid, at once
+    bool RychleAnimace = false;  // the deal, fades and flights in a quarter of the time
+    bool SkrytPC = false;        // the computer's rack shows the backs of its tiles
+    bool SkrytOstatni = false;   // only the rack of the seat on move, a curtain between turns
+    friend bool operator==(const Volby&, const Volby&) = default;
+};
+
 // The settings that are not part of the game state. ZvukyZap lives in
 // GameState.
 struct UserSettings {
@@ -20,7 +31,8 @@ struct UserSettings {
     int32_t NastLimit = 0;               // 0..300 seconds in steps of 30, 0 = none
     Arr1<int32_t, kSeats> NastPC{};      // 1 = the computer plays the seat
     Arr1<std::string, kSeats> MJmeno{};  // texts of the four name boxes
-    bool NastaveniZeHry = false;         // settings screen opened from a game
+    Volby volby;
+    bool NastaveniZeHry = false;  // settings screen opened from a game
     // Data/User.dat could be neither read nor set aside: it must not be overwritten.
     bool souborNecitelny = false;
 

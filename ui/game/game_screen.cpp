@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "engine/game/clock_text.h"
+#include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
 #include "engine/game/tiles.h"
 #include "ui/screens/load_fade_screen.h"
@@ -14,6 +15,7 @@ namespace tb {
 GameScreen::GameScreen(UiContext& ctx, HerniOkna okna)
     : ctx_(ctx), okna_(std::move(okna)), painter_(ctx.app, ctx.images, form_, ctx.s) {
     napoj();
+    painter_.nahled = [this] { return nahled(); };
     ctx_.poZavreniOkna = [this] {
         // Over the game screen only, not over another window or the menus.
         if (hra_ && hra_->interval() != 0 && ctx_.app.top() == &form_) podleUkazatele();
@@ -58,6 +60,25 @@ void GameScreen::napoj() {
         t.ON->onClick = [this, i](Control&) { chran([&] { OnClick(i); }); };
     }
     form_.onKeyPress = [this](char& k) { chran([&] { FormKeyPress(k); }); };
+}
+
+NahledTahu GameScreen::nahled() {
+    const GameState& s = ctx_.s;
+    if (!ctx_.moznosti().NahledTahu || s.Faze != Phase::Play || s.HrajePC || s.RezimVymeny ||
+        s.Hraci[s.NaTahu].JePC)
+        return {};
+    // Asked at every paint, worked out once per tile laid or lifted.
+    std::vector<NovyKamen> kameny = noveKameny(s);
+    kameny.push_back({s.CisloTahu, s.NaTahu, s.MinPismen});
+    if (kameny != nahledZ_) {
+        nahled_ = nahledTahu(s, ctx_.slovnik);
+        nahledZ_ = std::move(kameny);
+    }
+    return nahled_;
+}
+
+void GameScreen::zapomenNahled() {
+    nahledZ_.clear();
 }
 
 void GameScreen::chran(const std::function<void()>& akce) {

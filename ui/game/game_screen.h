@@ -7,6 +7,7 @@
 
 #include "engine/game/game_ui.h"
 #include "engine/game/hra.h"
+#include "engine/game/move.h"
 #include "ui/game/game_form.h"
 #include "ui/game/painter.h"
 #include "ui/windows/game_windows.h"
@@ -52,6 +53,9 @@ class GameScreen : public GameUi {
     // Back from a window or a menu screen: a button stays lit only with the
     // pointer on it.
     void podleUkazatele();
+    // The dictionary may have changed (the settings screen): the preview is
+    // worked out anew.
+    void zapomenNahled();
 
     // GameUi.
     void HrajZvuk(int n) override;
@@ -92,6 +96,7 @@ class GameScreen : public GameUi {
 
   private:
     void napoj();
+    NahledTahu nahled();
     // Runs a handler; an error is reported in a box and the game goes on.
     void chran(const std::function<void()>& akce);
     void obnovUkazatel();
@@ -129,6 +134,8 @@ class GameScreen : public GameUi {
     GamePainter painter_;
     Hra* hra_ = nullptr;
     bool pismenaNactena_ = false;
+    NahledTahu nahled_;
+    std::vector<NovyKamen> nahledZ_;  // the move it was worked out for
 };
 
 }  // namespace tb

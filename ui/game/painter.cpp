@@ -4,12 +4,29 @@
 
 #include "engine/game/tile_positions.h"
 #include "engine/game/tiles.h"
+#include "files/text.h"
 #include "platform/draw.h"
 
 namespace tb {
 namespace {
-constexpr int kPovrch1 = 0, kKurzorA = 1, kKurzorV = 2, kKV = 3, kMys = 4, kMysStin = 5, kCAS = 6;
+const Rgb kZlata{240, 200, 96}, kSvetla{236, 228, 204}, kChyba{255, 150, 120};
+
+// What the rule of each error code forbids, as the preview names it.
+const char* duvod(int kod) {
+    switch (kod) {
+        case 1:
+            return "Samotné písmeno";
+        case 2:
+            return "Krátké slovo";
+        case 3:
+            return "Slovo nenavazuje";
+        default:
+            return "Neprochází středem";
+    }
 }
+
+constexpr int kPovrch1 = 0, kKurzorA = 1, kKurzorV = 2, kKV = 3, kMys = 4, kMysStin = 5, kCAS = 6;
+}  // namespace
 
 GamePainter::GamePainter(Application& app, ImageLists& obrazky, GameForm& form, const GameState& s)
     : app_(app),
@@ -88,12 +105,19 @@ void GamePainter::PrintMyska(int x, int y) {
 }
 
 void GamePainter::PrintLabel() {
+    const NahledTahu n = nahled ? nahled() : NahledTahu{};
     for (int p = 1; p <= kSeats; ++p) {
         if (!f_.Jmeno[p]->visible) continue;
         CopyLabel(*f_.Jmeno[p], 120);
-        CopyLabel(*f_.bm[p], 40);
+        const Label& bm = *f_.bm[p];
+        if (p == s_.NaTahu && n.druh == NahledTahu::Druh::Platny)
+            napis(bm.left, bm.top, Font{bm.font.family, bm.font.size, true, kZlata},
+                  "+" + std::to_string(n.body), 40);
+        else
+            CopyLabel(bm, 40);
         CopyLabel(*f_.bc[p], 60);
     }
+    if (n.druh != NahledTahu::Druh::Prazdny) PrintNahled(n);
     CopyLabel(*f_.Display, 79);
     pozadi_[kCAS].draw(surface(), 829, 688);
     CopyLabel(*f_.CasCelkem, 60);
@@ -101,11 +125,50 @@ void GamePainter::PrintLabel() {
     if (s_.SLimitem) CopyLabel(*f_.Odpocet, 60);
 }
 
-void GamePainter::CopyLabel(const Label& l, int sirka) {
-    if (l.caption.empty()) return;
+void GamePainter::PrintNahled(const NahledTahu& n) {
+    constexpr int kRadek = 16, kSirka = 150;
+    const int x = 838, y = 85 + 65 * s_.PocetHracu - 4;
+    std::vector<std::pair<std::string, std::string>> radky;
+    Font f{"Verdana", 12, true, kSvetla};
+    switch (n.druh) {
+        case NahledTahu::Druh::Platny:
+            for (size_t i = 0; i < n.slova.size() && i < 3; ++i)
+                radky.emplace_back(n.slova[i].first, std::to_string(n.slova[i].second));
+            if (n.slova.size() > 3) radky.back() = {utf8ToCp1250("… a další"), ""};
+            radky.emplace_back(utf8ToCp1250("Celkem"), std::to_string(n.body));
+            break;
+        case NahledTahu::Druh::Pravidlo:
+            f.color = kChyba;
+            radky = {{utf8ToCp1250(duvod(n.kod)), ""}, {"\"" + n.slovo + "\"", ""}};
+            break;
+        default:
+            f.color = kChyba;
+            radky = {{utf8ToCp1250("Není ve slovníku:"), ""}, {"\"" + n.slovo + "\"", ""}};
+            break;
+    }
+    const int vyska = kRadek * static_cast<int>(radky.size()) + 8;
+    fillRect(surface(), Rect{x - 1, y - 1, kSirka + 2, vyska + 2}, Rgb{150, 118, 58});
+    fillRect(surface(), Rect{x, y, kSirka, vyska}, Rgb{14, 40, 30});
     TextPainter& tp = app_.text();
-    const int w = tp.textWidth(l.font, l.caption);
-    tp.textOut(surface(), TextPainter::centredLeft(l.left, sirka, w), l.top, l.font, l.caption);
+    int ry = y + 4;
+    for (size_t i = 0; i < radky.size(); ++i, ry += kRadek) {
+        Font rf = f;
+        if (n.druh == NahledTahu::Druh::Platny && i + 1 == radky.size()) rf.color = kZlata;
+        tp.textOut(surface(), x + 6, ry, rf, radky[i].first);
+        const int w = tp.textWidth(rf, radky[i].second);
+        if (w > 0) tp.textOut(surface(), x + kSirka - 6 - w, ry, rf, radky[i].second);
+    }
+}
+
+void GamePainter::CopyLabel(const Label& l, int sirka) {
+    napis(l.left, l.top, l.font, l.caption, sirka);
+}
+
+void GamePainter::napis(int left, int top, const Font& f, const std::string& text, int sirka) {
+    if (text.empty()) return;
+    TextPainter& tp = app_.text();
+    const int w = tp.textWidth(f, text);
+    tp.textOut(surface(), TextPainter::centredLeft(left, sirka, w), top, f, text);
 }
 
 void GamePainter::VymazLabel() {

@@ -4,7 +4,10 @@
 // per game into Povrch1; a frame is Povrch1, the visible tiles, the texts and
 // the overlays.
 
+#include <functional>
+
 #include "engine/game/game_state.h"
+#include "engine/game/move_preview.h"
 #include "platform/application.h"
 #include "platform/image_manifest.h"
 #include "ui/game/game_form.h"
@@ -37,8 +40,16 @@ class GamePainter {
     // A button face drawn at its place.
     void tvar(int index);
 
+    // The preview of the move being laid, asked at every paint of the texts.
+    std::function<NahledTahu()> nahled;
+
   private:
     Bitmap& surface() { return app_.surface(); }
+    // Below the seats' boxes: the words and points of the move laid, or why
+    // it cannot be played; its points also in the mover's box.
+    void PrintNahled(const NahledTahu& n);
+    // A text centred in a box of `sirka` from `left`.
+    void napis(int left, int top, const Font& f, const std::string& text, int sirka);
 
     Application& app_;
     ImageLists& obrazky_;

@@ -126,12 +126,16 @@ void TMainMenu::text(int x, int y, int size, const std::string& utf8, bool bold)
 }
 
 void TMainMenu::napisHlasku(int left, int top, int width) {
-    if (Hlaska.empty()) return;
+    if (!Hlaska.empty()) napisText(Hlaska, left, top, width);
+}
+
+void TMainMenu::napisText(const std::string& text, int left, int top, int width, bool vpravo) {
     // The lettering of the screens' own captions: bold, cream, a dark shadow.
     Font f{"Verdana", 17, true, Rgb{20, 40, 30}};
     TextPainter& tp = h_.ctx.app.text();
-    const std::string t = utf8ToCp1250(Hlaska);
-    const int x = TextPainter::centredLeft(left, width, tp.textWidth(f, t));
+    const std::string t = utf8ToCp1250(text);
+    const int w = tp.textWidth(f, t);
+    const int x = vpravo ? left + width - w : TextPainter::centredLeft(left, width, w);
     tp.textOut(plocha(), x + 1, top + 1, f, t);
     f.color = Rgb{246, 233, 200};
     tp.textOut(plocha(), x, top, f, t);

@@ -135,6 +135,11 @@ class TMainMenu {
     void text(int x, int y, int size, const std::string& utf8, bool bold = false);
     // Hlaska centred in the box from `left`, `width` wide, its top at `top`.
     void napisHlasku(int left, int top, int width);
+    // UTF-8 text in the lettering of the screens' captions, centred in a box
+    // of `width` from `left` (ending at `left` + `width` when `vpravo`).
+    void napisText(const std::string& text, int left, int top, int width, bool vpravo = false);
+    // The switches of the player's options, below OK.
+    void NastaveniVolby();
     void bezpecne(const std::function<void()>& akce);
 
     // Main screen.

@@ -50,6 +50,31 @@ void TMainMenu::NastaveniPrint() {
     n[9].draw(plocha(), h_.nast.HlasitostHudby + 464, 237);
     if (s.ZvukyZap) n[8].draw(plocha(), 641, 300);
     napisHlasku(304, 556, 200);
+    NastaveniVolby();
+}
+
+void TMainMenu::NastaveniVolby() {
+    struct Vypinac {
+        const char* text;
+        bool Volby::*volba;
+    };
+    static constexpr Vypinac kVypinace[] = {
+        {"Náhled tahu:", &Volby::NahledTahu},
+    };
+    ImageList& n = obr("DXNastaveni");
+    // Two columns of two rows below OK, each a caption and the effects' box.
+    for (size_t i = 0; i < std::size(kVypinace); ++i) {
+        const int bx = i % 2 == 0 ? 400 : 860, by = i < 2 ? 666 : 716;
+        napisText(kVypinace[i].text, bx - 252, by + 9, 240, true);
+        n[4].draw(plocha(), bx - 3, by - 4);
+        bool& volba = h_.nast.volby.*kVypinace[i].volba;
+        if (vMenu() && Rect{bx, by, 40, 40}.contains(MysX, MysY) && Klik) {
+            h_.ctx.HrajZvuk(1);
+            volba = !volba;
+            Klik = false;
+        }
+        if (volba) n[8].draw(plocha(), bx + 1, by);
+    }
 }
 
 void TMainMenu::NastaveniTlacitka() {

@@ -7,6 +7,7 @@
 
 #include "engine/game/game_state.h"
 #include "engine/game/word_store.h"
+#include "engine/saves/user_settings.h"
 #include "files/files.h"
 #include "platform/application.h"
 #include "platform/image_manifest.h"
@@ -24,6 +25,13 @@ struct UiContext {
     std::function<void(int)> HrajZvuk = [](int) {};
     // A window has closed: the screen under it follows the pointer again.
     std::function<void()> poZavreniOkna = [] {};
+    // The player's options, as the settings screen sets them (the defaults
+    // where no settings are loaded).
+    const Volby* volby = nullptr;
+    const Volby& moznosti() const {
+        static const Volby vychozi;
+        return volby ? *volby : vychozi;
+    }
 };
 
 }  // namespace tb

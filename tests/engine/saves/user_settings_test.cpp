@@ -22,10 +22,13 @@ class UserSettingsTest : public ::testing::Test {
     }
 };
 
-// Any number other than 0 turns the effects on; LF-only lines read too.
+// Any number other than 0 turns the effects on; LF-only lines read too. The
+// ten lines alone (an older file) give the options their defaults.
 TEST_F(UserSettingsTest, ReadsTheTenLines) {
     put("200\n5\n7\n3\nJana;1\nHrac2;0\nA;B;0\n;1\n4\n120\n");
+    nast.volby = {false, true, true, true};
     EXPECT_TRUE(LoadUserData(nast, s, user, 5));
+    EXPECT_EQ(nast.volby, Volby{});
     EXPECT_EQ(s.ZvukyZap, 1);
     EXPECT_EQ(std::tuple(nast.HlasitostHudby, nast.PocetPisni, nast.NastHracu, nast.NastMinPismen,
                          nast.NastLimit),
@@ -42,15 +45,18 @@ TEST_F(UserSettingsTest, WritesWhatItReads) {
     nast.NastLimit = 300;
     nast.MJmeno = {"", "Hrac1", "PC2", "\x8A\xE1rka", "x\r\ny"};  // "Šárka" in cp1250
     nast.NastPC = {0, 0, 1, 0, 1};
+    nast.volby = {false, true, false, true};
     s.ZvukyZap = 0;
     SaveUserData(nast, s, user);
     EXPECT_EQ(readFile(dir.path() / "Data" / "User.dat"),
-              "17\r\n0\r\n3\r\n4\r\nHrac1;0\r\nPC2;1\r\n\x8A\xE1rka;0\r\nxy;1\r\n5\r\n300\r\n");
+              "17\r\n0\r\n3\r\n4\r\nHrac1;0\r\nPC2;1\r\n\x8A\xE1rka;0\r\nxy;1\r\n5\r\n300\r\n"
+              "Nahled=0\r\nRychleAnimace=1\r\nSkrytPC=0\r\nSkrytOstatni=1\r\n");
     UserSettings back;
     GameState t;
     EXPECT_TRUE(LoadUserData(back, t, user, 0));
     EXPECT_EQ(back.MJmeno[3], nast.MJmeno[3]);
     EXPECT_EQ(back.NastPC, nast.NastPC);
+    EXPECT_EQ(back.volby, nast.volby);
     EXPECT_EQ(t.ZvukyZap, 0);
 }
 
