@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tb {
 
@@ -52,11 +53,23 @@ enum class Titulek {
 // The picture of the results screen.
 enum class VysledekObrazek { Remiza, Win, Lost, WinPL };
 
+// One seat in the final table of the results screen.
+struct RadekVysledku {
+    int poradi = 0;  // 1 = best; equal scores share a place
+    int hrac = 0;
+    std::string jmeno;
+    int body = 0;    // the final score, penalty and bonus included
+    int srazka = 0;  // the values of the tiles left on the rack
+    int bonus = 0;   // what the seat that went out was credited
+    friend bool operator==(const RadekVysledku&, const RadekVysledku&) = default;
+};
+
 struct Vysledek {
     VysledekObrazek obrazek = VysledekObrazek::Remiza;
-    int wpl = 0;             // WPL1..WPL4 beside WinPL, 0 = none
-    std::string radekVitez;  // "Jméno vítěze: ..." or empty
-    std::string radekDelka;  // "Délka hry: ..."
+    int wpl = 0;                         // WPL1..WPL4 beside WinPL, 0 = none
+    std::string radekVitez;              // "Jméno vítěze: ..." or empty
+    std::string radekDelka;              // "Délka hry: ..."
+    std::vector<RadekVysledku> tabulka;  // every seat, best first
 };
 
 class GameUi {

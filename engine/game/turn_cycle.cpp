@@ -311,6 +311,7 @@ void Hra::TiskniKonec(int vitez) {
     ui_.NastavTitulek(Titulek::Display, 0, "Konec hry!");
     ui_.prekresli();
     int celkem = 0;
+    Arr1<int, kSeats> srazky{}, bonusy{};
     int p = s_.NaTahu;
     for (int i = 0; i < s_.PocetHracu; ++i) {
         int soucet = 0;
@@ -324,11 +325,13 @@ void Hra::TiskniKonec(int vitez) {
             ui_.prekresli();
         }
         if (soucet != 0) zapisuj([&] { zapis_.ZapisBonus(false, soucet, p); });
+        srazky[p] = soucet;
         celkem += soucet;
         p = p % s_.PocetHracu + 1;
     }
     if (vitez != 0) {
         s_.Hraci[vitez].BodyCelkem += celkem;
+        bonusy[vitez] = celkem;
         ui_.NastavTitulek(Titulek::BodyCelkem, vitez, std::to_string(s_.Hraci[vitez].BodyCelkem));
         zapisuj([&] { zapis_.ZapisBonus(true, celkem, vitez); });
         ui_.prekresli();
@@ -338,7 +341,9 @@ void Hra::TiskniKonec(int vitez) {
     ui_.NastavTitulek(Titulek::Display, 0, "");
     ui_.prekresli();
 
-    const bool prohlizet = ui_.KonecHryBox(vysledekHry(s_, casText(s_.SekundHry)));
+    Vysledek v = vysledekHry(s_, casText(s_.SekundHry));
+    v.tabulka = tabulkaVysledku(s_, srazky, bonusy);
+    const bool prohlizet = ui_.KonecHryBox(v);
     for (int h = 1; h <= kSeats; ++h) s_.Hraci[h].JePC = 0;
     if (prohlizet) {
         prohlizej();

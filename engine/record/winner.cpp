@@ -1,5 +1,7 @@
 #include "engine/record/winner.h"
 
+#include <algorithm>
+
 #include "files/text.h"
 
 namespace tb {
@@ -61,6 +63,19 @@ Vysledek vysledekHry(const GameState& s, const std::string& casCelkem) {
     }
     v.radekDelka = utf8ToCp1250("Délka hry: ") + casCelkem;
     return v;
+}
+
+std::vector<RadekVysledku> tabulkaVysledku(const GameState& s, const Arr1<int, kSeats>& srazky,
+                                           const Arr1<int, kSeats>& bonusy) {
+    std::vector<RadekVysledku> t;
+    for (int p = 1; p <= s.PocetHracu; ++p)
+        t.push_back({0, p, s.Hraci[p].Jmeno, s.Hraci[p].BodyCelkem, srazky[p], bonusy[p]});
+    std::stable_sort(t.begin(), t.end(),
+                     [](const auto& a, const auto& b) { return a.body > b.body; });
+    for (size_t i = 0; i < t.size(); ++i)
+        t[i].poradi =
+            i > 0 && t[i].body == t[i - 1].body ? t[i - 1].poradi : static_cast<int>(i) + 1;
+    return t;
 }
 
 }  // namespace tb

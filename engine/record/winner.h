@@ -14,5 +14,9 @@ int Serad4(int t1, int t2, int t3, int t4);
 // The picture and the two lines of the results screen; `casCelkem` is the
 // game clock caption.
 Vysledek vysledekHry(const GameState& s, const std::string& casCelkem);
+// The final table: every seat with its score, its penalty and bonus, best
+// first (seats of equal score in seat order, sharing the place).
+std::vector<RadekVysledku> tabulkaVysledku(const GameState& s, const Arr1<int, kSeats>& srazky,
+                                           const Arr1<int, kSeats>& bonusy);
 
 }  // namespace tb

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include "engine/record/move_list.h"
 #include "engine/record/replay.h"
@@ -55,6 +56,20 @@ TEST(CelaHra, RecordFileIsExactlyTheExpectedOne) {
     const auto rozdil = std::mismatch(ocek.begin(), ocek.end(), skut.begin(), skut.end()).first;
     EXPECT_EQ(readFile(ocekavany), skutecny)
         << "first different line " << rozdil - ocek.begin() + 1;
+
+    // The results table has the closing section's penalties, bonus and final
+    // scores ("2Nevyužití všech písmen :   -2", the time, the scores), best first.
+    Arr1<int, kSeats> srazka{}, bonus{};
+    auto i = skut.begin() + t.s.PosledniTah * kRadkuZaznamu;
+    for (; i->find(' ') != std::string::npos; i += 2)
+        ((*i)[i->find_last_of("+-")] == '+' ? bonus : srazka)[(*i)[0] - '0'] =
+            std::stoi(i->substr(i->find_last_of("+-") + 1));
+    const auto& tabulka = t.ui.vysledky[0].tabulka;
+    ASSERT_EQ(tabulka.size(), 2u);
+    EXPECT_GT(tabulka[0].body, tabulka[1].body);
+    for (const RadekVysledku& r : tabulka)
+        EXPECT_EQ(std::tuple(r.body, r.srazka, r.bonus),
+                  std::tuple(std::stoi(i[r.hrac]), srazka[r.hrac], bonus[r.hrac]));
 
     // Browsing the finished game up to its last record.
     for (int kliku = 0; t.s.CisloTahu < t.s.PosledniTah && kliku < 300; ++kliku)

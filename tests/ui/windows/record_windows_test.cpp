@@ -105,25 +105,33 @@ TEST(ResultsScreen, ShowsTheWinnerAndTellsWhetherToBrowse) {
         bool prohlizet;
     };
     const Case cases[] = {
-        {{VysledekObrazek::Win, 0, cp("Jméno vítěze: Eva"), cp("Délka hry: 0:28:35")},
+        {{VysledekObrazek::Win,
+          0,
+          cp("Jméno vítěze: Eva"),
+          cp("Délka hry: 0:28:35"),
+          {{1, 1, "Eva", 50, 0, 3}, {2, 2, "Jan", 40, 3, 0}}},
          "Win",
          "Prubeh",
          true},
-        {{VysledekObrazek::Lost, 0, cp("Jméno vítěze: PC"), cp("Délka hry: 1:02:00")},
+        {{VysledekObrazek::Lost, 0, cp("Jméno vítěze: PC"), cp("Délka hry: 1:02:00"), {}},
          "Lost",
          "Konec",
          false},
-        {{VysledekObrazek::WinPL, 3, cp("Jméno vítěze: Olga"), cp("Délka hry: 0:40:00")},
+        {{VysledekObrazek::WinPL, 3, cp("Jméno vítěze: Olga"), cp("Délka hry: 0:40:00"), {}},
          "WPL3",
          "Konec",
          false},
-        {{VysledekObrazek::Remiza, 0, "", cp("Délka hry: 0:10:00")}, "Remiza", "Prubeh", true},
+        {{VysledekObrazek::Remiza, 0, "", cp("Délka hry: 0:10:00"), {}}, "Remiza", "Prubeh", true},
     };
     for (const Case& k : cases) {
         test::WindowsFixture f;
         f.potom([&] {
             EXPECT_EQ(f.text("Label1"), k.v.radekVitez);
             EXPECT_EQ(f.text("Label2"), k.v.radekDelka);
+            // The final table, row 2 the loser's penalty.
+            if (!k.v.tabulka.empty()) {
+                EXPECT_EQ(f.text("T2_3"), "-3");
+            }
             for (const char* p : {"Win", "Lost", "Remiza", "WPL1", "WPL2", "WPL3", "WPL4"})
                 EXPECT_EQ(f.svitiBy(p), std::string(p) == k.videt) << p;
             EXPECT_EQ(f.svitiBy("WinPL"), k.v.obrazek == VysledekObrazek::WinPL);
