@@ -150,7 +150,33 @@ void ListBox::paint(Bitmap& dst, int x, int y, TextPainter& tp) const {
         if (i >= static_cast<int>(items.size())) break;
         const int ry = r * itemHeight;
         if (i == itemIndex) fillRect(box, {0, ry, width, itemHeight}, selectedColor);
-        tp.textOut(box, 2, ry + (itemHeight - th) / 2, font, items[static_cast<size_t>(i)]);
+        const std::string& item = items[static_cast<size_t>(i)];
+        const int ty = ry + (itemHeight - th) / 2;
+        if (tabStops.empty()) {
+            tp.textOut(box, 2, ty, font, item);
+            continue;
+        }
+        size_t a = 0;
+        for (size_t k = 0; a <= item.size(); ++k) {
+            const size_t b = std::min(item.find('\t', a), item.size());
+            const int left = k < tabStops.size() ? tabStops[k] : width;
+            const int right = k + 1 < tabStops.size() ? tabStops[k + 1] - 6 : width - 8;
+            std::string text = item.substr(a, b - a);
+            // "…" is 0x85 in code page 1250.
+            while (!text.empty() && left + 2 + tp.textWidth(font, text) > right)
+                text = text.size() <= 1
+                           ? std::string()
+                           : text.substr(0, text.size() - (text.back() == '\x85' ? 2 : 1)) + '\x85';
+            if (!text.empty() && text != "\x85") tp.textOut(box, left + 2, ty, font, text);
+            a = b + 1;
+        }
+    }
+    // Where the visible lines lie in the whole list: a thin bar at the right.
+    const int n = static_cast<int>(items.size()), rows = visibleRows();
+    if (n > rows && rows > 0) {
+        fillRect(box, {width - 6, 0, 6, height}, Rgb{40, 40, 40});
+        fillRect(box, {width - 6, height * topIndex / n, 6, std::max(8, height * rows / n)},
+                 Rgb{196, 160, 84});
     }
     copyOpaque(dst, x, y, box);
 }

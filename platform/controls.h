@@ -110,6 +110,9 @@ class ListBox : public Control {
     Font font{"Verdana", 16, false, Rgb{255, 255, 255}};
     Rgb color{0, 0, 0};
     Rgb selectedColor{40, 70, 140};
+    // With stops, a line's tab-separated columns start at these x offsets,
+    // each cut short (with "…") before the next column begins.
+    std::vector<int> tabStops;
 
     int visibleRows() const { return itemHeight > 0 ? height / itemHeight : 0; }
     // Chooses line i (clamped) and scrolls it into view.

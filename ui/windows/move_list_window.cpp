@@ -7,51 +7,20 @@ namespace tb {
 namespace {
 
 const Font kListFont{"Verdana", 16, false, Rgb{255, 255, 255}};
-
-// PosunNa: spaces until the text is wider than `stop` pixels.
-void posunNa(TextPainter& tp, const Font& f, std::string& buf, int stop) {
-    while (tp.textWidth(f, buf) <= stop) buf += ' ';
-}
-
-const std::string& sloupec(const RadekSeznamu& r, size_t i) {
-    static const std::string prazdny;
-    return i < r.sloupce.size() ? r.sloupce[i] : prazdny;
-}
+// Where the columns start: number, player, words, points, time.
+const std::vector<int> kSloupce = {0, 30, 116, 352, 396};
 
 }  // namespace
 
-std::vector<std::string> radkySeznamu(TextPainter& tp, const Font& font,
-                                      const std::vector<RadekSeznamu>& rows) {
-    // Column stops of each kind of row: a column, then the stop before the next.
-    struct Stops {
-        int before;  // stop before the first column, or -1
-        std::vector<int> after;
-    };
+std::vector<std::string> radkySeznamu(const std::vector<RadekSeznamu>& rows) {
     std::vector<std::string> out;
     for (const RadekSeznamu& r : rows) {
-        Stops st{-1, {}};
-        switch (r.druh) {
-            case RadekSeznamu::Druh::Tah:
-                st.after = {25, 110, 346, 390};
-                break;
-            case RadekSeznamu::Druh::Bonus:
-                st.after = {25, 110};
-                break;
-            case RadekSeznamu::Druh::Skore:
-                st = {80, {200, 300}};
-                break;
-            case RadekSeznamu::Druh::Prazdny:
-            case RadekSeznamu::Druh::Cas:
-                break;
-        }
-        std::string buf;
-        if (st.before >= 0) posunNa(tp, font, buf, st.before);
-        for (size_t i = 0; i < r.sloupce.size(); ++i) {
-            buf += sloupec(r, i);
-            if (i < st.after.size() && i + 1 < r.sloupce.size())
-                posunNa(tp, font, buf, st.after[i]);
-        }
-        out.push_back(std::move(buf));
+        // The final scores stand in the player and points columns of the turns.
+        std::vector<std::string> sloupce = r.sloupce;
+        if (r.druh == RadekSeznamu::Druh::Skore) sloupce.insert(sloupce.begin(), "");
+        std::string radek;
+        for (size_t i = 0; i < sloupce.size(); ++i) radek += (i ? "\t" : "") + sloupce[i];
+        out.push_back(std::move(radek));
     }
     return out;
 }
@@ -63,8 +32,9 @@ void showMoveList(UiContext& ctx) {
     tabule.font = kListFont;
     tabule.itemHeight = 18;
     tabule.color = Rgb{0, 0, 0};
+    tabule.tabStops = kSloupce;
     const TZapis zapis(ctx.user);
-    tabule.items = radkySeznamu(ctx.app.text(), kListFont, seznamTahu(ctx.s, zapis));
+    tabule.items = radkySeznamu(seznamTahu(ctx.s, zapis));
     d.button("ZrusPr", {450, 11, 30, 30}, "×", false, [&] {
         ctx.HrajZvuk(1);
         d.window.close();

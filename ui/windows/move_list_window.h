@@ -13,10 +13,9 @@ namespace tb {
 
 struct UiContext;
 
-// The list's lines: the columns of each row padded with spaces to their
-// stops, measured in `font`.
-std::vector<std::string> radkySeznamu(TextPainter& tp, const Font& font,
-                                      const std::vector<RadekSeznamu>& rows);
+// The list's lines: the columns of each row joined by tabs, drawn at the
+// list's column stops (the final scores under the player and the points).
+std::vector<std::string> radkySeznamu(const std::vector<RadekSeznamu>& rows);
 
 void showMoveList(UiContext& ctx);
 
