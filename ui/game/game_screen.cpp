@@ -7,6 +7,8 @@
 #include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
 #include "engine/game/tiles.h"
+#include "engine/record/move_list.h"
+#include "files/text.h"
 #include "ui/screens/load_fade_screen.h"
 #include "ui/windows/browse_window.h"
 
@@ -16,6 +18,7 @@ GameScreen::GameScreen(UiContext& ctx, HerniOkna okna)
     : ctx_(ctx), okna_(std::move(okna)), painter_(ctx.app, ctx.images, form_, ctx.s) {
     napoj();
     painter_.nahled = [this] { return nahled(); };
+    painter_.poloha = [this] { return poloha(); };
     ctx_.poZavreniOkna = [this] {
         // Over the game screen only, not over another window or the menus.
         if (hra_ && hra_->interval() != 0 && ctx_.app.top() == &form_) podleUkazatele();
@@ -77,6 +80,28 @@ NahledTahu GameScreen::nahled() {
     return nahled_;
 }
 
+std::vector<std::string> GameScreen::poloha() {
+    const GameState& s = ctx_.s;
+    const bool zpet = s.Faze == Phase::Play && s.CisloTahu < s.PosledniTah;
+    if (!hra_ || (s.Faze != Phase::Browse && !zpet) || s.PosledniTah < 1) return {};
+    // The record is read once per step, not at every paint.
+    const std::pair klic{s.CisloTahu, s.PosledniTah};
+    if (klic != polohaZ_) {
+        polohaZ_ = klic;
+        poloha_ = {utf8ToCp1250("Tah ") + std::to_string(s.CisloTahu - 1) + " / " +
+                   std::to_string(s.PosledniTah - 1)};
+        if (s.CisloTahu >= 2) {
+            const RadekSeznamu r = VypisAktTah(s, hra_->zapis(), s.CisloTahu);
+            poloha_.push_back(r.sloupce[1]);
+            poloha_.push_back(r.sloupce[2].empty() ? utf8ToCp1250("(bez slova)")
+                                                   : r.sloupce[3] + utf8ToCp1250(" b."));
+        } else {
+            poloha_.push_back(utf8ToCp1250("Rozdání"));
+        }
+    }
+    return poloha_;
+}
+
 void GameScreen::zapomenNahled() {
     nahledZ_.clear();
 }
@@ -101,6 +126,7 @@ void GameScreen::FormActivate() {
 }
 
 void GameScreen::novaHra() {
+    polohaZ_ = {-1, -1};  // another game: its record is another one
     for (int n = 1; n <= kTiles; ++n) form_.Image[n]->visible = false;
     for (int i = 1; i <= kRack; ++i) form_.Opanel[i]->visible = form_.KVs[i]->visible = false;
     for (Control* c : {form_.KurzorAno, form_.KV, form_.myska}) c->visible = false;

@@ -97,6 +97,7 @@ class GameScreen : public GameUi {
   private:
     void napoj();
     NahledTahu nahled();
+    std::vector<std::string> poloha();
     // Runs a handler; an error is reported in a box and the game goes on.
     void chran(const std::function<void()>& akce);
     void obnovUkazatel();
@@ -136,6 +137,8 @@ class GameScreen : public GameUi {
     bool pismenaNactena_ = false;
     NahledTahu nahled_;
     std::vector<NovyKamen> nahledZ_;  // the move it was worked out for
+    std::vector<std::string> poloha_;
+    std::pair<int, int> polohaZ_{-1, -1};  // the record shown, the last record
 };
 
 }  // namespace tb

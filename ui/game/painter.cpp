@@ -117,7 +117,13 @@ void GamePainter::PrintLabel() {
             CopyLabel(bm, 40);
         CopyLabel(*f_.bc[p], 60);
     }
-    if (n.druh != NahledTahu::Druh::Prazdny) PrintNahled(n);
+    if (n.druh != NahledTahu::Druh::Prazdny) {
+        PrintNahled(n);
+    } else if (const auto kde = poloha ? poloha() : std::vector<std::string>{}; !kde.empty()) {
+        std::vector<std::pair<std::string, std::string>> radky;
+        for (const std::string& r : kde) radky.emplace_back(r, "");
+        PrintPanel(radky, Font{"Verdana", 12, true, kSvetla}, false);
+    }
     CopyLabel(*f_.Display, 79);
     pozadi_[kCAS].draw(surface(), 829, 688);
     CopyLabel(*f_.CasCelkem, 60);
@@ -126,8 +132,6 @@ void GamePainter::PrintLabel() {
 }
 
 void GamePainter::PrintNahled(const NahledTahu& n) {
-    constexpr int kRadek = 16, kSirka = 150;
-    const int x = 838, y = 85 + 65 * s_.PocetHracu - 4;
     std::vector<std::pair<std::string, std::string>> radky;
     Font f{"Verdana", 12, true, kSvetla};
     switch (n.druh) {
@@ -146,6 +150,13 @@ void GamePainter::PrintNahled(const NahledTahu& n) {
             radky = {{utf8ToCp1250("Není ve slovníku:"), ""}, {"\"" + n.slovo + "\"", ""}};
             break;
     }
+    PrintPanel(radky, f, n.druh == NahledTahu::Druh::Platny);
+}
+
+void GamePainter::PrintPanel(const std::vector<std::pair<std::string, std::string>>& radky,
+                             const Font& f, bool posledniZlaty) {
+    constexpr int kRadek = 16, kSirka = 150;
+    const int x = 838, y = 85 + 65 * s_.PocetHracu - 4;
     const int vyska = kRadek * static_cast<int>(radky.size()) + 8;
     fillRect(surface(), Rect{x - 1, y - 1, kSirka + 2, vyska + 2}, Rgb{150, 118, 58});
     fillRect(surface(), Rect{x, y, kSirka, vyska}, Rgb{14, 40, 30});
@@ -153,7 +164,7 @@ void GamePainter::PrintNahled(const NahledTahu& n) {
     int ry = y + 4;
     for (size_t i = 0; i < radky.size(); ++i, ry += kRadek) {
         Font rf = f;
-        if (n.druh == NahledTahu::Druh::Platny && i + 1 == radky.size()) rf.color = kZlata;
+        if (posledniZlaty && i + 1 == radky.size()) rf.color = kZlata;
         tp.textOut(surface(), x + 6, ry, rf, radky[i].first);
         const int w = tp.textWidth(rf, radky[i].second);
         if (w > 0) tp.textOut(surface(), x + kSirka - 6 - w, ry, rf, radky[i].second);

@@ -42,12 +42,18 @@ class GamePainter {
 
     // The preview of the move being laid, asked at every paint of the texts.
     std::function<NahledTahu()> nahled;
+    // Where a stepped-back game or a viewed record stands ("Tah 12 / 40", who
+    // played it, what it gave); empty in the game's own position.
+    std::function<std::vector<std::string>()> poloha;
 
   private:
     Bitmap& surface() { return app_.surface(); }
     // Below the seats' boxes: the words and points of the move laid, or why
     // it cannot be played; its points also in the mover's box.
     void PrintNahled(const NahledTahu& n);
+    // The panel below the seats: lines of a left and a right text.
+    void PrintPanel(const std::vector<std::pair<std::string, std::string>>& radky, const Font& f,
+                    bool posledniZlaty);
     // A text centred in a box of `sirka` from `left`.
     void napis(int left, int top, const Font& f, const std::string& text, int sirka);
 

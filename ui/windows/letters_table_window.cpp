@@ -16,10 +16,16 @@ void showLettersTable(UiContext& ctx) {
                               {25 + 85 * ((k - 1) / 8), 45 + 30 * ((k - 1) % 8), 80, 20},
                               {"Verdana", 17, false, Rgb{255, 255, 255}});
 
+    // Which of the three views is shown, between its buttons.
+    Label& nazev = d.label("Pohled", {95, 12, 260, 20}, {"Verdana", 15, true, Rgb{240, 200, 96}},
+                           Alignment::Center);
     PohledPaB pohled = PohledPaB::Zbytek;
     auto ukaz = [&] {
         const auto texty = popiskyPaB(ctx.s, pohled);
         for (int k = 1; k <= kLetters; ++k) popisky[k]->caption = texty[k];
+        nazev.caption = cp1250(pohled == PohledPaB::Zbytek ? "Zbývá v pytli"
+                               : pohled == PohledPaB::Body ? "Body za písmeno"
+                                                           : "Celá sada kamenů");
     };
     // Only a change of view plays the click and rebuilds the labels.
     auto prepni = [&](PohledPaB novy) {

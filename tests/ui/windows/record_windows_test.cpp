@@ -65,6 +65,7 @@ TEST(LettersTable, ShowsTheBagTheWholeSetAndThePoints) {
     f.potom([&] {
         EXPECT_EQ(f.text("Label1"), "A .. 1");
         EXPECT_EQ(f.text("Label38"), cp("Ž .. 4"));
+        EXPECT_EQ(f.text("Pohled"), cp("Body za písmeno"));
         // The view on show: no sound, no change.
         f.najed("PBodyOFF");
         f.klikni("PBodyON");
