@@ -73,13 +73,17 @@ bool Application::processEvents() {
     return any;
 }
 
-void Application::pumpIgnoringInput() {
+bool Application::pumpIgnoringInput() {
     pass();
     Event e;
+    bool preskoc = false;
     while (!quit_ && events_.poll(e)) {
         handleGlobal(e);
         if (e.kind == EventKind::MouseMove) movedUnseen_ = true;
+        preskoc = preskoc || e.kind == EventKind::MouseDown ||
+                  (e.kind == EventKind::KeyPress && e.key == 27);
     }
+    return preskoc;
 }
 
 void Application::waitForInput(uint32_t ms) {

@@ -44,8 +44,9 @@ class Application : public Ticks {
     // Handles the events waiting now; false when there were none.
     bool processEvents();
     // For animations that block: keeps the window alive (full screen, shots,
-    // quitting) while the player's input is dropped.
-    void pumpIgnoringInput();
+    // quitting) while the player's input is dropped. True when among it was
+    // Esc or a mouse press (an animation the player may cut short).
+    bool pumpIgnoringInput();
     // The rest between two frames of such an animation.
     void pause(uint32_t ms) { events_.pause(ms); }
     // Shows the back buffer, with the edit and list boxes of the open windows

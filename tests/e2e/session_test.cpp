@@ -955,6 +955,47 @@ TEST(Session, AQuitDuringTheDealEndsTheGameWithinHalfASecond) {
     EXPECT_EQ(splitLines(t.obsah("Data/main.dat")).size() % kRecordLines, 0u);
 }
 
+// The deal of a new game: with the quick animations it takes a quarter of
+// its time or less, and Esc or a click cuts it short at once.
+TEST(Session, TheDealIsQuickOrCutShort) {
+    const struct {
+        bool rychle;
+        std::optional<Event> vstup;  // at the 30th frame of the deal
+    } pripady[] = {{false, {}},
+                   {true, {}},
+                   {false, Event{EventKind::KeyPress, 0, 0, 1, 27}},
+                   {false, Event{EventKind::MouseDown, 400, 400}}};
+    std::vector<uint32_t> doby;
+    for (const auto& p : pripady) {
+        Sezeni t;
+        fs::create_directories(t.soubor("Data"));
+        writeFileAtomic(t.soubor("Data/User.dat"),
+                        defaultUserDat(0) + (p.rychle ? "RychleAnimace=1\r\n" : ""));
+        int snimku = 0;
+        uint32_t zacatek = 0, vstup = 0;
+        std::optional<uint32_t> konec;
+        t.priStartu = [&] {
+            t.app().afterFlip = [&] {
+                if (++snimku == 1) zacatek = t.clock.now;
+                if (snimku == 30 && p.vstup) {
+                    vstup = t.clock.now;
+                    t.events.push(*p.vstup);
+                }
+                if (konec || t.s().Faze == Phase::NewGame) return;
+                konec = t.clock.now;
+                t.events.push({EventKind::Quit});
+            };
+        };
+        EXPECT_EQ(t.spust({"--new-game"}), 0);
+        ASSERT_TRUE(konec);
+        doby.push_back(*konec - (p.vstup ? vstup : zacatek));
+    }
+    EXPECT_GT(doby[0], 6000u) << "14 tiles of about half a second";
+    EXPECT_LE(doby[1] * 4, doby[0]);
+    EXPECT_LT(doby[2], 100u);
+    EXPECT_LT(doby[3], 100u);
+}
+
 // What keeps the game from starting is said in a box, not only on a terminal
 // the player does not see; a settings file it cannot read is said at start
 // and kept.

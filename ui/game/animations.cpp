@@ -3,6 +3,7 @@
 // its own frames and keeps the window alive, dropping the player's input.
 // Once the player quits, each ends at once: the game only finishes what it
 // has to write.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -24,8 +25,13 @@ int elapsed(Application& app, uint32_t start) {
 
 }  // namespace
 
+int GameScreen::doba(int ms) const {
+    return ctx_.moznosti().RychleAnimace ? ms / 5 : ms;
+}
+
 void GameScreen::prolinani(int tile, int ms, int zvuk, const std::function<int(int)>& sila) {
     if (tile < 1 || tile > kTiles) return;
+    ms = doba(ms);
     const Control& c = *form_.Image[tile];
     const Rect r{c.left, c.top, c.width, c.height};
     HrajZvuk(zvuk);
@@ -37,7 +43,11 @@ void GameScreen::prolinani(int tile, int ms, int zvuk, const std::function<int(i
         painter_.PrintPismena();
         painter_.DXPismeno()[tile - 1].drawAdd(ctx_.app.surface(), r, sila(k));
         ctx_.app.flip();
-        ctx_.app.pumpIgnoringInput();
+        // Esc or a click cuts a new game's deal short: its other tiles come at once.
+        if (ctx_.app.pumpIgnoringInput() && ctx_.s.Faze == Phase::NewGame) {
+            rozdaniPreskoceno_ = true;
+            break;
+        }
         if (pauzaSnimku > 0) ctx_.app.pause(pauzaSnimku);
     }
 }
@@ -53,7 +63,7 @@ void GameScreen::SmazPismeno(int tile, int ms) {
 void GameScreen::ukazPrichod(int hrac, int slot, int tile) {
     const Bod b = polohaNaStojanu(hrac, slot);
     form_.umisti(tile, b.x, b.y, false);
-    UkazPismeno(tile, kProlinani);
+    if (!rozdaniPreskoceno_ || ctx_.s.Faze != Phase::NewGame) UkazPismeno(tile, kProlinani);
     form_.umisti(tile, b.x, b.y, true);
 }
 
@@ -66,13 +76,14 @@ void GameScreen::ukazOdchod(int hrac, int slot, int tile) {
 void GameScreen::PresunPismeno(int tile, int sx, int sy, int tx, int ty, int ms) {
     if (tile < 1 || tile > kTiles) return;
     form_.Image[tile]->visible = false;
+    const int doba = this->doba(ms);
     const uint32_t start = ctx_.app.GetTickCount() + 1;
     int cx = sx, cy = sy;
     bool dopad = false;
-    for (int e = elapsed(ctx_.app, start); e < ms && !ctx_.app.quitting();
+    for (int e = elapsed(ctx_.app, start); e < doba && !ctx_.app.quitting();
          e = elapsed(ctx_.app, start)) {
         if (e > 0) {
-            const double f = static_cast<double>(ms) / e;
+            const double f = static_cast<double>(doba) / e;
             cx += static_cast<int>(std::nearbyint((tx - cx) / f));
             cy += static_cast<int>(std::nearbyint((ty - cy) / f));
         }
@@ -80,7 +91,7 @@ void GameScreen::PresunPismeno(int tile, int sx, int sy, int tx, int ty, int ms)
         painter_.PrintPismena();
         painter_.DXPismeno()[tile - 1].draw(ctx_.app.surface(), cx, cy);
         ctx_.app.flip();
-        if (!dopad && e + 700 > ms) {
+        if (!dopad && e + 700 * doba / std::max(ms, 1) > doba) {
             dopad = true;
             HrajZvuk(3);
         }

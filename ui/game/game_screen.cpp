@@ -127,6 +127,7 @@ void GameScreen::FormActivate() {
 
 void GameScreen::novaHra() {
     polohaZ_ = {-1, -1};  // another game: its record is another one
+    rozdaniPreskoceno_ = false;
     for (int n = 1; n <= kTiles; ++n) form_.Image[n]->visible = false;
     for (int i = 1; i <= kRack; ++i) form_.Opanel[i]->visible = form_.KVs[i]->visible = false;
     for (Control* c : {form_.KurzorAno, form_.KV, form_.myska}) c->visible = false;

@@ -9,7 +9,7 @@
 namespace tb {
 
 void LoadFadeInPismena(UiContext& ctx, GameUi& ui, const std::function<void()>& pozadi) {
-    constexpr uint32_t kDelka = 2500;
+    const uint32_t kDelka = ctx.moznosti().RychleAnimace ? 500 : 2500;
     const std::vector<OdhalenyKamen> kameny = LoadZobrazPole(ctx.s);
     for (const OdhalenyKamen& k : kameny) {
         ui.KamenNaPole(k.tile, k.x, k.y);

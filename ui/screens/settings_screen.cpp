@@ -60,6 +60,7 @@ void TMainMenu::NastaveniVolby() {
     };
     static constexpr Vypinac kVypinace[] = {
         {"Náhled tahu:", &Volby::NahledTahu},
+        {"Rychlé animace:", &Volby::RychleAnimace},
     };
     ImageList& n = obr("DXNastaveni");
     // Two columns of two rows below OK, each a caption and the effects' box.
