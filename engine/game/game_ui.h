@@ -87,6 +87,9 @@ class GameUi {
     virtual void ukazOdchod(int /*hrac*/, int /*slot*/, int /*tile*/) {}
 
     // Highlight of the seat on move.
+    // The move has passed to seat `hrac` in play (not in the deal or a step
+    // through the record): the screen may let the next person sit down.
+    virtual void PredaniTahu(int /*hrac*/) {}
     virtual void ZapniJmeno(int /*hrac*/) {}
     virtual void VypniJmeno(int /*hrac*/) {}
 

@@ -256,6 +256,7 @@ void Hra::next() {
 
 void Hra::poPredani() {
     ui_.ZapniJmeno(s_.NaTahu);
+    if (s_.Faze == Phase::Play) ui_.PredaniTahu(s_.NaTahu);
     s_.SekundTahu = 0;
     if (s_.SLimitem) {
         s_.ZbyvaCasu = s_.LimitTahu;

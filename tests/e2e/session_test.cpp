@@ -996,6 +996,37 @@ TEST(Session, TheDealIsQuickOrCutShort) {
     EXPECT_LT(doby[3], 100u);
 }
 
+// With the computer's rack hidden no frame shows the face of one of its
+// rack tiles, from the deal through the computer's whole move.
+TEST(Session, TheHiddenRackOfTheComputerNeverShowsAFace) {
+    Sezeni t;
+    t.vestavenySlovnik = true;
+    fs::create_directories(t.soubor("Data"));
+    writeFileAtomic(t.soubor("Data/User.dat"), defaultUserDat(0) + "SkrytPC=1\r\n");
+    int kontrol = 0;
+    bool konec = false;
+    t.priStartu = [&] {
+        t.app().afterFlip = [&] {
+            for (int slot = 1; slot <= kRack; ++slot)
+                if (const int k = t.s().Zasobnik[2][slot]; k && t.form().Image[k]->visible) {
+                    const Bod b = polohaNaStojanu(2, slot);
+                    EXPECT_TRUE(t.psano({b.x, b.y, 32, 32}, t.pismeno(k), b.x, b.y)) << slot;
+                    ++kontrol;
+                }
+        };
+    };
+    // The person passes, so that the computer moves (if it has not begun).
+    t.tlacitko(kNext);
+    t.cekej(100);
+    t.potom([&] {
+        konec = t.s().PosledniTah >= 3;
+        t.events.push({EventKind::Quit});
+    });
+    EXPECT_EQ(t.spust({"--new-game"}), 0);
+    EXPECT_TRUE(konec);
+    EXPECT_GT(kontrol, 100);
+}
+
 // What keeps the game from starting is said in a box, not only on a terminal
 // the player does not see; a settings file it cannot read is said at start
 // and kept.

@@ -41,7 +41,7 @@ void GameScreen::prolinani(int tile, int ms, int zvuk, const std::function<int(i
         const int k = static_cast<int>(std::nearbyint(128.0 * e / ms));
         painter_.DXImageList1()[0].draw(ctx_.app.surface(), 0, 0);
         painter_.PrintPismena();
-        painter_.DXPismeno()[tile - 1].drawAdd(ctx_.app.surface(), r, sila(k));
+        painter_.obrazKamene(tile).drawAdd(ctx_.app.surface(), r, sila(k));
         ctx_.app.flip();
         // Esc or a click cuts a new game's deal short: its other tiles come at once.
         if (ctx_.app.pumpIgnoringInput() && ctx_.s.Faze == Phase::NewGame) {
@@ -77,6 +77,8 @@ void GameScreen::PresunPismeno(int tile, int sx, int sy, int tx, int ty, int ms)
     if (tile < 1 || tile > kTiles) return;
     form_.Image[tile]->visible = false;
     const int doba = this->doba(ms);
+    // A tile from a hidden rack shows its face only when it lands.
+    const bool skryty = stojanSkryty(ctx_.s.NaTahu);
     const uint32_t start = ctx_.app.GetTickCount() + 1;
     int cx = sx, cy = sy;
     bool dopad = false;
@@ -89,7 +91,7 @@ void GameScreen::PresunPismeno(int tile, int sx, int sy, int tx, int ty, int ms)
         }
         painter_.DXImageList1()[0].draw(ctx_.app.surface(), 0, 0);
         painter_.PrintPismena();
-        painter_.DXPismeno()[tile - 1].draw(ctx_.app.surface(), cx, cy);
+        painter_.obrazKamene(tile, skryty).draw(ctx_.app.surface(), cx, cy);
         ctx_.app.flip();
         if (!dopad && e + 700 * doba / std::max(ms, 1) > doba) {
             dopad = true;

@@ -9,6 +9,7 @@
 #include "engine/game/tiles.h"
 #include "engine/record/move_list.h"
 #include "files/text.h"
+#include "platform/draw.h"
 #include "ui/screens/load_fade_screen.h"
 #include "ui/windows/browse_window.h"
 
@@ -19,6 +20,7 @@ GameScreen::GameScreen(UiContext& ctx, HerniOkna okna)
     napoj();
     painter_.nahled = [this] { return nahled(); };
     painter_.poloha = [this] { return poloha(); };
+    painter_.skryty = [this](int p) { return stojanSkryty(p); };
     ctx_.poZavreniOkna = [this] {
         // Over the game screen only, not over another window or the menus.
         if (hra_ && hra_->interval() != 0 && ctx_.app.top() == &form_) podleUkazatele();
@@ -78,6 +80,30 @@ NahledTahu GameScreen::nahled() {
         nahledZ_ = std::move(kameny);
     }
     return nahled_;
+}
+
+bool GameScreen::stojanSkryty(int p) const {
+    const GameState& s = ctx_.s;
+    const Volby& v = ctx_.moznosti();
+    if (s.Faze != Phase::Play && s.Faze != Phase::NewGame) return false;
+    return (v.SkrytPC && s.Hraci[p].JePC) || (v.SkrytOstatni && p != s.NaTahu);
+}
+
+void GameScreen::opona(int hrac) {
+    const GameState& s = ctx_.s;
+    if (!ctx_.moznosti().SkrytOstatni || !s.Rozdano || s.Hraci[hrac].JePC) return;
+    Bitmap& plocha = ctx_.app.surface();
+    fill(plocha, Rgb{12, 44, 32});
+    TextPainter& tp = ctx_.app.text();
+    const Font f{"Times New Roman", 48, true, Rgb{240, 200, 96}};
+    const std::string text = utf8ToCp1250("Na tahu: ") + s.Hraci[hrac].Jmeno;
+    tp.textOut(plocha, TextPainter::centredLeft(0, 1024, tp.textWidth(f, text)), 330, f, text);
+    const Font g{"Verdana", 18, true, Rgb{236, 228, 204}};
+    const std::string dal = utf8ToCp1250("Klepněte, až budete u hry.");
+    tp.textOut(plocha, TextPainter::centredLeft(0, 1024, tp.textWidth(g, dal)), 410, g, dal);
+    ctx_.app.flip();
+    while (!ctx_.app.quitting() && !ctx_.app.pumpIgnoringInput())
+        if (pauzaSnimku > 0) ctx_.app.pause(20);
 }
 
 std::vector<std::string> GameScreen::poloha() {

@@ -63,6 +63,7 @@ class GameScreen : public GameUi {
     void ukazVeSlotu(int hrac, int slot, int tile) override;
     void ukazOdchod(int hrac, int slot, int tile) override;
     void ZapniJmeno(int hrac) override;
+    void PredaniTahu(int hrac) override { opona(hrac); }
     void VypniJmeno(int hrac) override;
     void prekresli() override;
     DialogVolba ChybaPravidlaBox(const ChybaPravidla& c) override;
@@ -98,6 +99,12 @@ class GameScreen : public GameUi {
     void napoj();
     NahledTahu nahled();
     std::vector<std::string> poloha();
+    // The rack of seat p shows tile backs: a computer's when the player asked,
+    // every one but the mover's when the people at the table hide theirs.
+    bool stojanSkryty(int p) const;
+    // Between two people's turns, with the other racks hidden: "Na tahu:
+    // NAME" over the whole screen until a click or a key.
+    void opona(int hrac);
     // Runs a handler; an error is reported in a box and the game goes on.
     void chran(const std::function<void()>& akce);
     void obnovUkazatel();

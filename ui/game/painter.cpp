@@ -43,6 +43,20 @@ void GamePainter::nactiPismena() {
         const Picture& p = pismena[letterCodeOfTile(n) - 1];
         pismena_.add("Image" + std::to_string(n), p.bitmap(), p.transparent(), p.key());
     }
+    // The back of a tile: its shape, dark wood inside a golden edge.
+    const Picture& vzor = pismena_[0];
+    Bitmap rub = vzor.bitmap();
+    fillRect(rub, Rect{1, 1, rub.width() - 2, rub.height() - 3}, Rgb{196, 160, 84});
+    fillRect(rub, Rect{3, 3, rub.width() - 6, rub.height() - 7}, Rgb{104, 62, 30});
+    fillRect(rub, Rect{rub.width() / 2 - 4, rub.height() / 2 - 5, 8, 8}, Rgb{196, 160, 84});
+    pismena_.add("Rub", std::move(rub), vzor.transparent(), vzor.key());
+}
+
+const Picture& GamePainter::obrazKamene(int tile, bool zeSkryteho) {
+    const int p = s_.Kameny[tile].Vlastnik;
+    const bool naStojanu = p >= 1 && p <= kSeats;
+    if (skryty && (zeSkryteho || (naStojanu && skryty(p)))) return pismena_[kTiles];
+    return pismena_[tile - 1];
 }
 
 void GamePainter::NactiObrazky() {
@@ -82,7 +96,7 @@ void GamePainter::PrintPozadi() {
 void GamePainter::PrintPismena() {
     for (int n = 1; n <= kTiles; ++n) {
         const Control& c = *f_.Image[n];
-        if (c.visible && n <= pismena_.count()) pismena_[n - 1].draw(surface(), c.left, c.top);
+        if (c.visible && n < pismena_.count()) obrazKamene(n).draw(surface(), c.left, c.top);
     }
     PrintLabel();
 }

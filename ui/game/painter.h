@@ -22,7 +22,7 @@ class GamePainter {
     ImageList& DXPismeno() { return pismena_; }
     ImageList& DXImageList1() { return pozadi_; }
     ImageList& DXMenu() { return menu_; }
-    // Loads the 97 tile pictures from the letters' files.
+    // Loads the 97 tile pictures from the letters' files, and the back.
     void nactiPismena();
 
     void NactiObrazky();
@@ -45,6 +45,11 @@ class GamePainter {
     // Where a stepped-back game or a viewed record stands ("Tah 12 / 40", who
     // played it, what it gave); empty in the game's own position.
     std::function<std::vector<std::string>()> poloha;
+    // Whether the rack of a seat shows the backs of its tiles.
+    std::function<bool(int hrac)> skryty;
+    // What a tile shows: its face, or its back while it lies on a hidden rack
+    // (or, `zeSkryteho`, flies from one).
+    const Picture& obrazKamene(int tile, bool zeSkryteho = false);
 
   private:
     Bitmap& surface() { return app_.surface(); }

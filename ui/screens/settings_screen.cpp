@@ -61,6 +61,8 @@ void TMainMenu::NastaveniVolby() {
     static constexpr Vypinac kVypinace[] = {
         {"Náhled tahu:", &Volby::NahledTahu},
         {"Rychlé animace:", &Volby::RychleAnimace},
+        {"Skrýt kameny PC:", &Volby::SkrytPC},
+        {"Skrýt cizí stojany:", &Volby::SkrytOstatni},
     };
     ImageList& n = obr("DXNastaveni");
     // Two columns of two rows below OK, each a caption and the effects' box.
