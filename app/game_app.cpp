@@ -34,7 +34,11 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       ctx_{app, obrazky_, s_, *kurzor_, install, user},
       screen_(ctx_, std::move(okna)),
       hra_(s_, screen_, rnd, *kurzor_, zapis_),
-      pc_(hra_, *kurzorPC_),
+      // The word graph is read when a master first moves, not before the first frame.
+      mistr_(
+          *kurzorPC_, [install] { return WordGraph::load(install); },
+          [&slovnik] { return slovnik.addedWords(); }),
+      pc_(hra_, *kurzorPC_, &mistr_),
       tahyPC_(std::make_unique<DokudHraBezi>(pc_, app)),
       sound_(zvuk ? *zvuk : mixer_, install, s_.ZvukyZap, std::cerr) {
     screen_.pripoj(hra_);

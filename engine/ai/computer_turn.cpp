@@ -9,9 +9,27 @@ void PocitacovyHrac::vratNoveKameny() {
         for (int y = 1; y <= kBoard; ++y) hra_.VratZpetPismeno(x, y);
 }
 
+bool PocitacovyHrac::hrajeMistr() const {
+    const GameState& s = hra_.stav();
+    return mistr_ && s.NaTahu >= 1 && s.NaTahu <= kSeats && s.Hraci[s.NaTahu].JePC == kMistr;
+}
+
+bool PocitacovyHrac::hledej(Kandidat& tah) {
+    if (hrajeMistr()) return mistr_->nejlepsiTah(hra_.stav(), tah);
+    ai_.findCandidates(hra_.stav());
+    if (ai_.PocetKandidatu < 1) return false;
+    tah = ai_.Kandidati[1];
+    return true;
+}
+
 void PocitacovyHrac::JedPC() {
-    hledej();
-    if (ai_.PocetKandidatu > 0) ai_.PolozSlovo(hra_.stav(), hra_.ui());
+    Kandidat tah;
+    if (hledej(tah)) {
+        polozKandidata(hra_.stav(), hra_.ui(), tah);
+    } else if (hrajeMistr() && hra_.stav().Vytazeno < kTiles) {
+        hra_.vymen([](int) { return true; });
+        return;
+    }
     hra_.prehod();
     // The candidates are built to pass both checks. Should one ever be
     // refused, its tiles must not stay on the board with no one to move

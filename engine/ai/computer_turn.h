@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "engine/ai/computer_player.h"
+#include "engine/ai/master.h"
 #include "engine/game/computer_seat.h"
 #include "engine/game/hra.h"
 
@@ -12,11 +13,14 @@ namespace tb {
 
 class PocitacovyHrac : public ComputerPlayer {
   public:
-    // `kurzor` is the computer player's own cursor on the dictionary.
-    PocitacovyHrac(Hra& hra, WordCursor& kurzor) : hra_(hra), ai_(kurzor) {}
+    // `kurzor` is the computer player's own cursor on the dictionary; without
+    // a master its seats play as the computer player.
+    PocitacovyHrac(Hra& hra, WordCursor& kurzor, Mistr* mistr = nullptr)
+        : hra_(hra), ai_(kurzor), mistr_(mistr) {}
 
-    // Searches, lays candidate 1 if there is one, and ends the move (prehod);
-    // the computer seats that follow play inside that call.
+    // Searches, lays the move found if there is one, and ends the move
+    // (prehod); the computer seats that follow play inside that call. The
+    // master with no move exchanges its rack while the bag has tiles.
     void JedPC() override;
 
     // The hint button. Refused (with the exchange-refused box) while tiles of
@@ -28,14 +32,17 @@ class PocitacovyHrac : public ComputerPlayer {
     const TAI& ai() const { return ai_; }
 
   protected:
-    // The search and scoring of one computer move (self-play measures it).
-    virtual void hledej() { ai_.findCandidates(hra_.stav()); }
+    // The search and choice of one computer move (self-play measures it);
+    // false when there is no move.
+    virtual bool hledej(Kandidat& tah);
+    bool hrajeMistr() const;
 
   private:
     void vratNoveKameny();
 
     Hra& hra_;
     TAI ai_;
+    Mistr* mistr_;
 };
 
 }  // namespace tb

@@ -18,14 +18,14 @@ struct UserSettings {
     int32_t NastHracu = 2;               // 2..4
     int32_t NastMinPismen = 2;           // 2..5
     int32_t NastLimit = 0;               // 0..300 seconds in steps of 30, 0 = none
-    Arr1<int32_t, kSeats> NastPC{};      // 1 = the computer plays the seat
+    Arr1<int32_t, kSeats> NastPC{};      // who plays the seat, an Uroven
     Arr1<std::string, kSeats> MJmeno{};  // texts of the four name boxes
     bool NastaveniZeHry = false;         // settings screen opened from a game
     // Data/User.dat could be neither read nor set aside: it must not be overwritten.
     bool souborNecitelny = false;
 
     // A computer seat's name box cannot be edited.
-    bool jmenoZamceno(int p) const { return NastPC[p] == 1; }
+    bool jmenoZamceno(int p) const { return NastPC[p] != kClovek; }
 };
 
 inline constexpr const char* kUserDat = "Data/User.dat";

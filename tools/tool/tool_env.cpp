@@ -19,6 +19,8 @@ ToolEnv::ToolEnv(std::vector<std::string> args, std::optional<std::filesystem::p
       executable_(std::move(executable)) {}
 
 ToolEnv::~ToolEnv() {
+    mistr_.reset();
+    kurzorMistra_.reset();
     store_.reset();
     lock_.reset();
     std::error_code ec;
@@ -66,6 +68,21 @@ WordStore& ToolEnv::store() {
         store_ = std::move(store);
     }
     return *store_;
+}
+
+Mistr& ToolEnv::mistr() {
+    if (!mistr_) {
+        kurzorMistra_ = store().openCursor();
+        const FileRoot install(findInstallRoot(executable_, {}));
+        mistr_ = std::make_unique<Mistr>(
+            *kurzorMistra_, [install] { return WordGraph::load(install); },
+            [this] { return store().addedWords(); });
+    }
+    return *mistr_;
+}
+
+bool ToolEnv::takeFlag(const std::string& name) {
+    return std::erase(args_, name) > 0;
 }
 
 std::optional<std::string> ToolEnv::takeOption(const std::string& name) {
