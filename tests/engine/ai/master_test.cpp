@@ -95,12 +95,6 @@ Tahy mistrovy(const std::vector<Kandidat>& tahy, GameState s) {
     return out;
 }
 
-std::string kody(const std::string& w) {
-    std::string k;
-    for (char c : w) k += static_cast<char>(codeOfByte(static_cast<unsigned char>(c)));
-    return k;
-}
-
 struct Pripad {
     const char* co;
     std::vector<std::tuple<int, int, bool, std::string>> deska;
@@ -164,7 +158,7 @@ TEST(Master, EveryLegalMoveWithTheGameScoreAsTheBruteForceFindsThem) {
             *kurzor,
             [&] {
                 std::vector<std::string> k;
-                for (const auto& w : graf) k.push_back(kody(w));
+                for (const auto& w : graf) appendCodesOfUtf8(w, k.emplace_back());
                 return WordGraph(buildWordGraph(k), "");
             },
             [&] { return pridana; });

@@ -40,6 +40,7 @@ class SavedGameTest : public ::testing::Test {
 
 TEST_F(SavedGameTest, LoadRestoresTheGameAndItsRecord) {
     GameState hra = rozehranaHra(3);
+    hra.Hraci[3].JePC = kMistr;
     save(hra, 4);
     const std::string mainDat = readFile(user.resolve(kMainDat));
     const std::string first = readFile(user.resolve(slotName(4, false)));
@@ -68,6 +69,7 @@ TEST_F(SavedGameTest, LoadRestoresTheGameAndItsRecord) {
     EXPECT_EQ(s.Faze, Phase::LoadedGame);
     EXPECT_EQ(s.Rozpis, "");
     EXPECT_EQ(s.BodovanePole[1][1], kWord3);
+    EXPECT_EQ(s.Hraci[3].JePC, kMistr);
 
     // Saved again, the slot is the same byte for byte.
     SaveAndExit(s, user, 5, "6.12.2026");
