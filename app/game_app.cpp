@@ -44,8 +44,8 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
     screen_.pripoj(hra_);
     hra_.setComputerPlayer(tahyPC_.get());
     screen_.TipClick = [this] {
-        pc_.TipClick([this](const TAI& ai) {
-            return screen_.okna().tip ? screen_.okna().tip(ctx_, ai) : 0;
+        pc_.TipClick([this](const TAI& ai, const NejlepsiTahy& nejlepsi) {
+            return screen_.okna().tip ? screen_.okna().tip(ctx_, ai, nejlepsi) : 0;
         });
     };
     FormCreate();

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/game/game_state.h"
 #include "engine/game/word_store.h"
@@ -23,6 +25,9 @@ struct Kandidat {
     int32_t Body = 0;
     uint8_t Smer = 0;  // 1 along a row, 0 down a column
 };
+
+// The master's moves for the hint, worked out when first asked for.
+using NejlepsiTahy = std::function<const std::vector<Kandidat>&()>;
 
 // Lays a move for the player on move: each new cell gets the tile of the
 // first rack slot with its letter, flown there; fixed tiles stay as they are.

@@ -1,5 +1,7 @@
 #include "engine/ai/computer_turn.h"
 
+#include <optional>
+
 #include "engine/game/move.h"
 
 namespace tb {
@@ -40,7 +42,8 @@ void PocitacovyHrac::JedPC() {
     }
 }
 
-void PocitacovyHrac::TipClick(const std::function<int(const TAI&)>& tipDialog) {
+void PocitacovyHrac::TipClick(
+    const std::function<int(const TAI&, const NejlepsiTahy&)>& tipDialog) {
     GameState& s = hra_.stav();
     GameUi& ui = hra_.ui();
     // A tile in the hand, or tiles being chosen for an exchange: a turn is a
@@ -56,7 +59,19 @@ void PocitacovyHrac::TipClick(const std::function<int(const TAI&)>& tipDialog) {
     ai_.findCandidates(s);
     ui.NastavTitulek(Titulek::Display, 0, "");
     ui.prekresli();
-    const int volba = tipDialog(ai_);
+    std::optional<std::vector<Kandidat>> nejlepsi;
+    NejlepsiTahy seznam;
+    if (mistr_)
+        seznam = [&]() -> const std::vector<Kandidat>& {
+            if (!nejlepsi) nejlepsi = mistr_->vsechnyTahy(s);
+            return *nejlepsi;
+        };
+    const int volba = tipDialog(ai_, seznam);
+    if (volba < 0 && nejlepsi && -volba <= static_cast<int>(nejlepsi->size())) {
+        polozKandidata(s, ui, (*nejlepsi)[-volba - 1]);
+        hra_.prehod();
+        return;
+    }
     if (volba < 1 || volba > ai_.PocetKandidatu) return;
     ai_.VyberKandidata(volba);
     ai_.PolozSlovo(s, ui);

@@ -25,9 +25,11 @@ class PocitacovyHrac : public ComputerPlayer {
 
     // The hint button. Refused (with the exchange-refused box) while tiles of
     // the current move lie on the board. `tipDialog` pages through the sorted
-    // candidates and returns the one to lay, or 0 when closed; a chosen one is
-    // laid in place of candidate 1 and the turn is handed on.
-    void TipClick(const std::function<int(const TAI&)>& tipDialog);
+    // candidates, or the master's moves when there is a master, and returns
+    // the one to lay: candidate n as n, the master's move n as -n, 0 when
+    // closed. A chosen candidate is laid in place of candidate 1; then the
+    // turn is handed on.
+    void TipClick(const std::function<int(const TAI&, const NejlepsiTahy&)>& tipDialog);
 
     const TAI& ai() const { return ai_; }
 

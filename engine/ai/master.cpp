@@ -298,11 +298,9 @@ SlovnikMistra Mistr::slovnik() {
         std::vector<std::string> slova = pridana_();
         if (slova != znamaPridana_) {
             std::vector<std::string> kody;
-            for (const std::string& w : slova) {
-                std::string k;
-                for (char c : w) k += static_cast<char>(codeOfByte(static_cast<unsigned char>(c)));
-                if (k.find('\0') == std::string::npos) kody.push_back(std::move(k));
-            }
+            for (const std::string& w : slova)
+                if (std::string k = codesOfCp1250(w); k.find('\0') == std::string::npos)
+                    kody.push_back(std::move(k));
             grafPridanych_ = WordGraph(buildWordGraph(std::move(kody)), "");
             znamaPridana_ = std::move(slova);
         }

@@ -76,6 +76,8 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
             hracu.push_back(n.NastHracu * 1000 + n.NastMinPismen * 100 + n.NastLimit / 30);
         });
     }
+    // Seat 3 goes person, computer, master (out of play with two seats).
+    for (int i = 0; i < 2; ++i) t.menuKlik(551 + 40, 420 + 15);
     t.menuKlik(261 + 50, 380 + 15);
     for (int i = 0; i < 5; ++i) t.klavesa(8);
     t.potom([&] { t.events.type("Eva"); });
@@ -101,7 +103,8 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(s.Hraci[1].Jmeno, "Eva");
         EXPECT_EQ(s.Hraci[1].JePC, 0);
         EXPECT_EQ(s.Hraci[2].JePC, 1);
-        EXPECT_NE(t.obsah("Data/User.dat").find("\r\n2\r\nEva;0\r\nPC2;1\r\n"), std::string::npos)
+        EXPECT_NE(t.obsah("Data/User.dat").find("\r\n2\r\nEva;0\r\nPC2;1\r\nMistr3;2\r\n"),
+                  std::string::npos)
             << t.obsah("Data/User.dat");
         // The computer opened and, knowing no word, passed.
         EXPECT_EQ(s.NaTahu, 1);
@@ -766,6 +769,8 @@ TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) 
         EXPECT_EQ(t.menu().MenuObrazovka, kMenuNova);
         EXPECT_EQ(t.menu().Hlaska, "Aspoň jeden hráč musí být člověk");
     });
+    // Seat 1 goes on to the master, and round to a person.
+    t.menuTlacitko(27);
     t.menuTlacitko(27);
     t.menuTlacitko(13);
     t.cekej(100);

@@ -52,6 +52,10 @@ TEST(Tool, HintAndPlayOnASavedGame) {
          "pes\t3\t8\t7\tV\neps\t3\t8\t8\tV\nsep\t3\t8\t7\tV\npes\t3\t7\t8\tH\n"
          "eps\t3\t8\t8\tH\nsep\t3\t7\t8\tH\npe\t2\t8\t7\tV\nes\t2\t8\t8\tV\n"
          "pe\t2\t7\t8\tH\nes\t2\t8\t8\tH\n"},
+        {{"hint", "--level", "master"},  // points, then fewer tiles, word, row, column, across
+         "eps\t3\t8\t8\tH\neps\t3\t8\t8\tV\npes\t3\t8\t7\tV\npes\t3\t7\t8\tH\n"
+         "sep\t3\t8\t7\tV\nsep\t3\t7\t8\tH\nes\t2\t8\t8\tH\nes\t2\t8\t8\tV\n"
+         "pe\t2\t8\t7\tV\npe\t2\t7\t8\tH\n"},
         {{"play", "7,8=p", "9,8=s"}, "accepted\tpes(7,8) :3,\t3\n"},
         {{"play", "8,9=s"}, "accepted\tes(8,8):2,\t2\n"},
         {{"play", "9,8=p"}, "word-error\tep\t8\t8\tH\nrefused\n"},

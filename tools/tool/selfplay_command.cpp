@@ -204,7 +204,6 @@ int selfplayCommand(ToolEnv& env) {
     }
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     const double cpuS = (cpuMs() - c0) / 1e3;
-    env.out << games << " games, invariants ok" << std::endl;
     for (int u = kPocitac; u <= kMistr; ++u) {
         Uroven& v = urovne[u];
         if (v.ms.empty()) continue;
@@ -218,6 +217,7 @@ int selfplayCommand(ToolEnv& env) {
                 << ms(v.ms[v.ms.size() / 2]) << " max " << ms(v.ms.back()) << " (processor "
                 << ms(v.cpu[v.cpu.size() / 2]) << " / " << ms(v.cpu.back()) << ")\n";
     }
+    env.out << games << " games, invariants ok" << std::endl;
     // The figures of the whole run, by the wall clock and in processor time.
     std::sort(vse.begin(), vse.end());
     std::sort(vseCpu.begin(), vseCpu.end());
