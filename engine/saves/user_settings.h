@@ -28,6 +28,12 @@ struct UserSettings {
     bool jmenoZamceno(int p) const { return NastPC[p] != kClovek; }
 };
 
+// The name a seat's box gets when the seat is switched between a person, the
+// computer player and the master: "Hrac2", "PC2", "Mistr2".
+inline std::string vychoziJmeno(int p, int32_t uroven) {
+    return (uroven == kMistr ? "Mistr" : uroven != kClovek ? "PC" : "Hrac") + std::to_string(p);
+}
+
 inline constexpr const char* kUserDat = "Data/User.dat";
 
 // What reading the settings came to: whether the file was used, and what the

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "engine/ai/computer_player.h"
-#include "files/text.h"
 #include "tools/tool/commands.h"
+#include "tools/tool/move_input.h"
 #include "tools/tool/saved_file.h"
 
 namespace tb::tool {
@@ -17,19 +17,14 @@ int hintCommand(ToolEnv& env) {
     if (env.args().size() != 1) throw UsageError("hint needs one saved-game file");
     GameState s;
     nactiUlozenouHru(env.args().front(), s);
-    std::vector<Kandidat> tahy;
     if (uroven == "master") {
-        tahy = env.mistr().vsechnyTahy(s);
-    } else {
-        auto kurzor = env.store().openCursor();
-        TAI ai(*kurzor);
-        ai.findCandidates(s);
-        tahy.assign(ai.Kandidati.begin() + 1, ai.Kandidati.begin() + 1 + ai.PocetKandidatu);
+        vypisTahy(env.out, env.mistr().vsechnyTahy(s));
+        return 0;
     }
-    for (const Kandidat& k : tahy) {
-        env.out << cp1250ToUtf8(k.Slovo) << '\t' << k.Body << '\t' << k.X << '\t' << k.Y << '\t'
-                << (k.Smer == 1 ? 'H' : 'V') << '\n';
-    }
+    auto kurzor = env.store().openCursor();
+    TAI ai(*kurzor);
+    ai.findCandidates(s);
+    vypisKandidaty(env.out, ai);
     return 0;
 }
 

@@ -93,10 +93,7 @@ void TMainMenu::NewPC() {
         // A person, the computer player, the master, and round again.
         n.NastPC[p] = (n.NastPC[p] + 1) % (kMistr + 1);
         // Toggling always gives the seat its default name.
-        n.MJmeno[p] = (n.NastPC[p] == kMistr ? "Mistr"
-                       : n.NastPC[p]         ? "PC"
-                                             : "Hrac") +
-                      std::to_string(p);
+        n.MJmeno[p] = vychoziJmeno(p, n.NastPC[p]);
         MJmeno_[p]->text = n.MJmeno[p];
         MJmeno_[p]->enabled = !n.NastPC[p];
         if (!MJmeno_[p]->enabled && h_.form.focus() == MJmeno_[p]) h_.form.setFocus(nullptr);
