@@ -1,6 +1,7 @@
 #include "engine/ai/computer_turn.h"
 
 #include <optional>
+#include <utility>
 
 #include "engine/game/move.h"
 
@@ -13,11 +14,16 @@ void PocitacovyHrac::vratNoveKameny() {
 
 bool PocitacovyHrac::hrajeMistr() const {
     const GameState& s = hra_.stav();
-    return mistr_ && s.NaTahu >= 1 && s.NaTahu <= kSeats && s.Hraci[s.NaTahu].JePC == kMistr;
+    return mistr_ && mistr_->dostupny() && s.NaTahu >= 1 && s.NaTahu <= kSeats &&
+           s.Hraci[s.NaTahu].JePC == kMistr;
 }
 
 bool PocitacovyHrac::hledej(Kandidat& tah) {
-    if (hrajeMistr()) return mistr_->nejlepsiTah(hra_.stav(), tah);
+    if (hrajeMistr()) try {
+            return mistr_->nejlepsiTah(hra_.stav(), tah);
+        } catch (const FileError&) {
+            chyba_ = std::current_exception();
+        }
     ai_.findCandidates(hra_.stav());
     if (ai_.PocetKandidatu < 1) return false;
     tah = ai_.Kandidati[1];
@@ -40,6 +46,7 @@ void PocitacovyHrac::JedPC() {
         vratNoveKameny();
         hra_.prehod();
     }
+    if (chyba_) std::rethrow_exception(std::exchange(chyba_, nullptr));
 }
 
 void PocitacovyHrac::TipClick(

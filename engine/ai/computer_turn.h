@@ -2,6 +2,7 @@
 // The computer player at the table: it makes the move of a computer seat
 // when the turn cycle asks, and runs the hint for a person.
 
+#include <exception>
 #include <functional>
 
 #include "engine/ai/computer_player.h"
@@ -20,7 +21,9 @@ class PocitacovyHrac : public ComputerPlayer {
 
     // Searches, lays the move found if there is one, and ends the move
     // (prehod); the computer seats that follow play inside that call. The
-    // master with no move exchanges its rack while the bag has tiles.
+    // master with no move exchanges its rack while the bag has tiles. When
+    // its word graph cannot be read, the computer player makes the move and
+    // the FileError comes after it.
     void JedPC() override;
 
     // The hint button. Refused (with the exchange-refused box) while tiles of
@@ -45,6 +48,7 @@ class PocitacovyHrac : public ComputerPlayer {
     Hra& hra_;
     TAI ai_;
     Mistr* mistr_;
+    std::exception_ptr chyba_;  // the master's graph could not be read
 };
 
 }  // namespace tb

@@ -293,7 +293,15 @@ std::vector<Kandidat> vsechnyTahy(const GameState& s, const SlovnikMistra& slovn
 }
 
 SlovnikMistra Mistr::slovnik() {
-    if (!graf_) graf_.emplace(nacti_ ? nacti_() : WordGraph());
+    if (!graf_) {
+        if (chybi_) throw FileError("the word graph is unavailable");
+        try {
+            graf_.emplace(nacti_ ? nacti_() : WordGraph());
+        } catch (const FileError&) {
+            chybi_ = true;
+            throw;
+        }
+    }
     if (pridana_) {
         std::vector<std::string> slova = pridana_();
         if (slova != znamaPridana_) {

@@ -42,6 +42,9 @@ class Mistr {
     Mistr(WordCursor& kurzor, Nacti nacti, Pridana pridana = {})
         : kurzor_(kurzor), nacti_(std::move(nacti)), pridana_(std::move(pridana)) {}
 
+    // A graph that could not be read is a FileError once; after it the master
+    // is unavailable and its seats play as the computer player.
+    bool dostupny() const { return !chybi_; }
     std::vector<Kandidat> vsechnyTahy(const GameState& s) { return tb::vsechnyTahy(s, slovnik()); }
     bool nejlepsiTah(const GameState& s, Kandidat& tah) {
         return tb::nejlepsiTah(s, slovnik(), tah);
@@ -54,6 +57,7 @@ class Mistr {
     Nacti nacti_;
     Pridana pridana_;
     std::optional<WordGraph> graf_;
+    bool chybi_ = false;
     WordGraph grafPridanych_;
     std::vector<std::string> znamaPridana_;
 };

@@ -31,20 +31,32 @@ TEST(ComputerTurn, ARefusedMoveGoesBackToTheRackAndTheSeatPasses) {
 }
 
 TEST(ComputerTurn, TheMasterLaysItsBestMoveAndWithoutOneExchanges) {
-    const std::pair<std::vector<std::string>, std::string> pripady[] = {
+    struct Pripad {
+        std::vector<std::string> slova;
+        std::string zapsano;
+        bool graf = true;  // false: the word graph cannot be read
+    };
+    const Pripad pripady[] = {
         {{"pe", "pes"}, "pes(8,6):3,"},
         {{}, utf8ToCp1250("Výměna:")},
+        {{"pe", "pes"}, "pes(7,8) :3,", false},  // the computer player stands in
     };
-    for (const auto& [slova, zapsano] : pripady) {
+    for (const auto& [slova, zapsano, graf] : pripady) {
         HerniStul t(skriptHry(1, "pes", zamichano(5)), 2);
         for (const auto& w : slova) t.kurzor->InsertWord(w);
         std::vector<std::string> kody;
         for (const auto& w : slova) appendCodesOfUtf8(w, kody.emplace_back());
-        Mistr mistr(*t.kurzor, [&] { return WordGraph(buildWordGraph(kody), ""); });
+        Mistr mistr(*t.kurzor, [&] {
+            if (!graf) throw FileError("Slovnik_cz.dawg: cannot read");
+            return WordGraph(buildWordGraph(kody), "");
+        });
         PocitacovyHrac pc(t.hra, *t.kurzor, &mistr);
         t.hra.setComputerPlayer(&pc);
         t.s.VolbaPC[1] = kMistr;
-        t.start();
+        if (graf)
+            t.start();
+        else
+            EXPECT_THROW(t.start(), FileError);
         EXPECT_EQ(t.s.NaTahu, 2);
         const auto& r = t.zapis.radky();
         EXPECT_TRUE(std::any_of(r.begin(), r.end(), [&](const std::string& l) {
