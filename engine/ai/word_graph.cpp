@@ -127,11 +127,4 @@ WordGraph WordGraph::load(const FileRoot& install) {
     return WordGraph(readFile(path, 64u << 20), path.string());
 }
 
-bool WordGraph::contains(std::string_view codes) const {
-    uint32_t n = root();
-    for (char c : codes)
-        if (n = next(n, static_cast<unsigned char>(c)); n == 0) return false;
-    return isWord(n);
-}
-
 }  // namespace tb

@@ -45,9 +45,6 @@ class WordGraph {
         if (!((m >> c) & 1)) return 0;
         return edges_[firsts_[node] + std::popcount(m & ((uint64_t{1} << c) - 2))];
     }
-    // Whether the string of letter codes is a word.
-    bool contains(std::string_view codes) const;
-    size_t nodes() const { return masks_.size(); }
 
   private:
     std::string bytes_;
