@@ -166,7 +166,7 @@ void applySavedGame(GameState& s, const SavedGame& g) {
         }
         h.Jmeno = g.Hraci[p].Jmeno;
         h.BodyCelkem = g.Hraci[p].BodyCelkem;
-        h.JePC = g.Hraci[p].JePC;
+        h.JePC = s.VolbaPC[p] = g.Hraci[p].JePC;  // VolbaPC: for a record of this game
         s.Zasobnik[p] = g.Zasobnik[p];
         for (int k = 1; k <= kRack; ++k)
             if (g.Zasobnik[p][k] != 0) s.Kameny[g.Zasobnik[p][k]].Vlastnik = p;
