@@ -68,7 +68,7 @@ void PocitacovyHrac::TipClick(
     ui.prekresli();
     std::optional<std::vector<Kandidat>> nejlepsi;
     NejlepsiTahy seznam;
-    if (mistr_)
+    if (mistr_ && mistr_->dostupny())
         seznam = [&]() -> const std::vector<Kandidat>& {
             if (!nejlepsi) nejlepsi = mistr_->vsechnyTahy(s);
             return *nejlepsi;
