@@ -50,7 +50,7 @@ appstreamcli validate --no-net "$share/metainfo/cz.tavikborun.TavikBorun.metainf
 options() { grep -oE -- '--[a-z][a-z-]*' | sort -u; }
 for prog in tavik-borun tavik-borun-tool; do
   page="$share/man/man6/$prog.6.gz"
-  zcat "$page" | LC_ALL=C.UTF-8 groff -man -ww -z -K utf8 2>"$tmp/groff.log" ||
+  zcat "$page" | LC_ALL=C.UTF-8 groff -man -ww -z -K utf8 -T utf8 2>"$tmp/groff.log" ||
     fail "$prog.6: groff failed"
   [ ! -s "$tmp/groff.log" ] || fail "$prog.6: $(cat "$tmp/groff.log")"
   zcat "$page" | LC_ALL=C.UTF-8 groff -man -K utf8 -T utf8 2>/dev/null |

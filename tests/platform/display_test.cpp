@@ -20,6 +20,11 @@ TEST(Display, BackBufferPersistsAcrossFlipsAndScreenshotsItExactly) {
     display.flip();
     display.flip();
     EXPECT_EQ(display.flips(), 2);
+    EXPECT_EQ(display.presents(), 1) << "an unchanged picture is not sent again";
+    s.set(0, 0, Rgb{4, 5, 6}.argb());
+    display.flip();
+    EXPECT_EQ(display.presents(), 2);
+    s.set(0, 0, Rgb{}.argb());
     EXPECT_EQ(s.rgb(105, 105), (Rgb{1, 2, 3}));
 
     test::TempDir dir;

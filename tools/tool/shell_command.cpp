@@ -10,10 +10,12 @@
 #include <sstream>
 
 #include "engine/ai/computer_turn.h"
+#include "engine/game/clock_text.h"
 #include "engine/game/hra.h"
 #include "engine/game/move.h"
 #include "engine/game/tiles.h"
 #include "engine/record/replay.h"
+#include "engine/saves/game_record_slot.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
 #include "engine/saves/user_settings.h"
@@ -37,6 +39,7 @@ class ShellUi : public OdpovidajiciUi {
         const int q = s_.NaTahu == 1 ? s_.PocetHracu : s_.NaTahu - 1;
         vitez = s_.PocetVzdani == 2 * s_.PocetHracu ? 0 : q;
         konec = true;
+        delka = casText(s_.SekundHry);
         return false;
     }
     bool OznacenKVymene(int slot) override { return znacky[static_cast<size_t>(slot)]; }
@@ -45,6 +48,7 @@ class ShellUi : public OdpovidajiciUi {
 
     bool konec = false;
     int vitez = 0;
+    std::string delka;  // the finished game's length, as its total-time clock shows it
     Arr1<bool, kRack> znacky{};
 
   private:
@@ -111,6 +115,8 @@ class Shell {
                 nahraj(slova);
             else if (jmeno == "back" || jmeno == "forward")
                 krok(slova, jmeno == "back");
+            else if (jmeno == "save-record")
+                ulozPrubeh(slova);
             else if (jmeno == "browse")
                 prohlizej(slova);
             else if (jmeno == "check")
@@ -319,6 +325,12 @@ class Shell {
         const int n = slotHry(slova);
         vratNoveKameny(p.s);
         SaveAndExit(p.s, env_.user(), n, dnesniDatum());
+    }
+
+    // The record save of a finished game (its menu's "Uložit průběh").
+    void ulozPrubeh(const std::vector<std::string>& slova) {
+        if (!p_ || p_->ui.delka.empty()) throw UsageError("no finished game to save as a record");
+        SavePr(p_->s, env_.user(), slotHry(slova), dnesniDatum(), p_->ui.delka);
     }
 
     // The load screen: the slot replaces the game, which resumes.

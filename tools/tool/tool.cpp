@@ -49,6 +49,7 @@ constexpr const char* kUsage =
     "    browse           a finished game viewed from its first move\n"
     "    tick SECONDS     the game clock that many seconds on\n"
     "    save N, load N   saved-game slot N (1..10) of the user folder\n"
+    "    save-record N    a finished game into game-record slot N (1..10)\n"
     "    check            the tile and score checks of selfplay\n"
     "    quit             ends the shell, as the end of input does (exit 0; a broken\n"
     "                     tile invariant is printed and exits 1)\n"
