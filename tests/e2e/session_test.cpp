@@ -135,6 +135,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(slovo.size(), 3u);
         EXPECT_EQ(t.okno().name, "TChybaSlova");
         EXPECT_EQ(t.text("Label1"), cp("Slovo \"") + slovo + cp("\" na souřadnicích: 8,8"));
+        EXPECT_EQ(t.text("Label2"), cp("není ve slovníku."));
     });
     // Correcting it oneself leaves the tiles where they lie, the move open.
     t.dialog("Button2");
@@ -235,6 +236,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.potom([&] {
         EXPECT_EQ(t.okno().name, "TChybaVymena");
         EXPECT_EQ(t.text("Label2"), cp("Pro provedení této operace nesmíte "));
+        EXPECT_EQ(t.text("Label1"), cp("mít vyložené žádné písmeno"));
     });
     t.dialog("Button1");
     t.tlacitko(kBack);
@@ -256,54 +258,6 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.potom([&] {
         EXPECT_EQ(novych(t.s()), 0);
         EXPECT_EQ(naStojanu(t.s(), 1), 7);
-    });
-
-    // The hint finds a word along a run on the board and lays it.
-    Pozice predNapovedou;
-    std::string napoveda;
-    int pevnychPred = 0;
-    t.potom([&] {
-        predNapovedou = pozice(t.s());
-        pevnychPred = pevnych(t.s());
-        t.slovaKRadam();
-    });
-    t.tlacitko(kTip);
-    t.potom([&] {
-        EXPECT_EQ(t.okno().name, "TTipForm");
-        EXPECT_TRUE(t.tvar(3 * kTip + 2)) << "pressed, and no pointer painted over it";
-        napoveda = t.text("LaSlovo");
-        EXPECT_TRUE(t.veSlovniku(napoveda)) << cp1250ToUtf8(napoveda);
-    });
-    t.dialog("Poloz");
-    t.potom([&] {
-        const GameState& s = t.s();
-        EXPECT_GT(s.Hraci[1].BodyCelkem, predNapovedou.body[1]);
-        EXPECT_GT(pevnych(s), pevnychPred);
-        EXPECT_EQ(s.NaTahu, 1);
-        EXPECT_EQ(s.PosledniTah, predNapovedou.PosledniTah + 2);
-    });
-
-    // Back steps over the computer's move to the person's; forward returns;
-    // playing on from the earlier position drops the moves after it.
-    Pozice poNapovede;
-    t.potom([&] { poNapovede = pozice(t.s()); });
-    t.tlacitko(kBack);
-    t.potom([&] {
-        EXPECT_EQ(t.s().CisloTahu, predNapovedou.PosledniTah);
-        EXPECT_EQ(pozice(t.s()).pevne, predNapovedou.pevne);
-        EXPECT_EQ(pozice(t.s()).stojany[1], predNapovedou.stojany[1]);
-    });
-    t.tlacitko(kFF);
-    t.potom([&] { EXPECT_EQ(pozice(t.s()), poNapovede); });
-    t.tlacitko(kBack);
-    t.tlacitko(kNext);
-    t.tlacitko(kFF);
-    t.potom([&] {
-        const GameState& s = t.s();
-        EXPECT_EQ(s.PosledniTah, poNapovede.PosledniTah);
-        EXPECT_EQ(s.CisloTahu, s.PosledniTah) << "nothing left to step forward to";
-        EXPECT_EQ(s.Hraci[1].BodyCelkem, predNapovedou.body[1]) << "the hint's move is gone";
-        EXPECT_EQ(checkTiles(s), "");
     });
 
     // Saved into slot 2 through the in-game menu (Esc) with one tile of the
@@ -703,24 +657,6 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
             const GameState& s = t.s();
             EXPECT_GT(polozeno, 10) << "the hint found words on most turns";
             EXPECT_EQ(checkTiles(s), "");
-            // The closing section: the penalties, the bonus of a seat that
-            // went out, the total time and the final scores.
-            const auto r = splitLines(t.obsah(kMainDat));
-            const auto konecZapisu = r.begin() + s.PosledniTah * 34;
-            ASSERT_GE(r.size(), static_cast<size_t>(s.PosledniTah * 34 + 3));
-            EXPECT_EQ(r.end()[-2], std::to_string(s.Hraci[1].BodyCelkem));
-            EXPECT_EQ(r.end()[-1], std::to_string(s.Hraci[2].BodyCelkem));
-            int vyslo = 0;
-            for (int p = 1; p <= 2; ++p) vyslo = naStojanu(s, p) == 0 ? p : vyslo;
-            const bool bonus = std::any_of(konecZapisu, r.end(), [&](const std::string& l) {
-                return l.find(cp("Využití všech písmen :     +")) != std::string::npos &&
-                       l.substr(0, 1) == std::to_string(vyslo);
-            });
-            EXPECT_EQ(bonus, vyslo != 0);
-            const int vitez = s.Hraci[1].BodyCelkem > s.Hraci[2].BodyCelkem ? 1 : 2;
-            if (s.Hraci[1].BodyCelkem != s.Hraci[2].BodyCelkem) {
-                EXPECT_EQ(t.text("Label1"), cp("Jméno vítěze: ") + s.Hraci[vitez].Jmeno);
-            }
             t.stiskni("Konec");
             t.cekej(100);
             t.klavesa(27);
@@ -733,6 +669,7 @@ TEST(Session, AWholeGameWithTheHintAgainstTheComputerOnTheRealDictionary) {
         t.tlacitko(kTip);
         t.potom([&] {
             ASSERT_EQ(t.okno().name, "TTipForm");
+            EXPECT_TRUE(t.tvar(3 * kTip + 2)) << "pressed, and no pointer painted over it";
             if (t.text("LaSlovo") != cp("Žádný nápad")) {
                 ++polozeno;
                 t.stiskni("Poloz");
