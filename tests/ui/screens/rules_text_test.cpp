@@ -7,7 +7,7 @@
 namespace tb {
 namespace {
 
-TEST(Info, TheRulesAreNumberedInOrderAndNameTheDialogsRealButtons) {
+TEST(Info, TheRulesHaveTheirSectionsInPlaceAreNumberedInOrderAndNameTheRealButtons) {
     const auto& p = InitPravidla();
     std::string pravidla;
     int dalsi = 1;
@@ -17,7 +17,15 @@ TEST(Info, TheRulesAreNumberedInOrderAndNameTheDialogsRealButtons) {
         EXPECT_EQ(cp1250ToUtf8(utf8ToCp1250(p[i])), p[i]) << i;
         if (std::string(p[i]).starts_with(std::to_string(dalsi) + ")")) ++dalsi;
         pravidla += p[i];
+        const bool mezera = i == 10 || i == 27 || i == 47 || i == 69 || i == 73 || i == 74;
+        EXPECT_EQ(std::string(p[i]).empty(), mezera) << i;
     }
+    const std::pair<int, const char*> nadpisy[] = {{1, "ZAČÁTEK HRY"},
+                                                   {11, "PRŮBĚH HRY"},
+                                                   {28, "POKLÁDÁNÍ KAMENŮ"},
+                                                   {48, "BODOVÁNÍ"},
+                                                   {75, "KONEC HRY"}};
+    for (const auto& [i, nadpis] : nadpisy) EXPECT_STREQ(p[i], nadpis) << i;
     EXPECT_EQ(dalsi, 22) << "the 21 rules in order, each starting its own line";
     for (const char* tlacitko : {"„Vrátit slovo“", "„Vrátit“", "„Opravím sám“", "„Přidat“"})
         EXPECT_NE(pravidla.find(tlacitko), std::string::npos) << tlacitko;

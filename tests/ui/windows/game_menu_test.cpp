@@ -62,6 +62,19 @@ TEST(Windows, EachFitsTheScreenWithItsControlsInside) {
     }
 }
 
+TEST(GameMenu, TheChosenRowsActionRunsOnceTheMenuHasClosed) {
+    F f;
+    bool otevreno = true;
+    f.potom([&] {
+        f.najed("SaveOFF");
+        f.klikni("SaveON");
+    });
+    HerniMenuAkce akce;
+    akce.ulozitHru = [&] { otevreno = f.app.top() != nullptr; };
+    EXPECT_EQ(showGameMenu(f.ctx, akce), VolbaHerniMenu::UlozitHru);
+    EXPECT_FALSE(otevreno);
+}
+
 TEST(PictureDialog, AMissingPictureIsDrawnPlainlyAndStillWorks) {
     test::WindowsFixture f;
     f.hraciPlocha();
