@@ -51,6 +51,8 @@ class Hra {
     void VymenitClick();
     // Penalties and bonus, the closing section, the results screen.
     void TiskniKonec(int vitez);
+    // The finished game viewed from its first move, as the results box offers.
+    void prohlizej();
     // The three clock captions.
     void PrintTime();
 

@@ -340,13 +340,18 @@ void Hra::TiskniKonec(int vitez) {
 
     const bool prohlizet = ui_.KonecHryBox(vysledekHry(s_, casText(s_.SekundHry)));
     for (int h = 1; h <= kSeats; ++h) s_.Hraci[h].JePC = 0;
-    s_.Faze = prohlizet ? Phase::Browse : Phase::Menu;
-    if (!prohlizet) {
-        NastavCasovac(true, 0);
-        ui_.DoMenu();
-        ui_.SystemovyKurzor(true);
+    if (prohlizet) {
+        prohlizej();
         return;
     }
+    s_.Faze = Phase::Menu;
+    NastavCasovac(true, 0);
+    ui_.DoMenu();
+    ui_.SystemovyKurzor(true);
+}
+
+void Hra::prohlizej() {
+    s_.Faze = Phase::Browse;
     NastavCasovac(false, interval_);
     s_.CisloTahu = 1;
     PrehodTah(s_, ui_, zapis_);

@@ -28,6 +28,12 @@ struct UserSettings {
     bool jmenoZamceno(int p) const { return NastPC[p] == 1; }
 };
 
+// The name a seat's box gets when the seat is switched between a person and
+// the computer: "Hrac2", "PC2".
+inline std::string vychoziJmeno(int p, bool pc) {
+    return (pc ? "PC" : "Hrac") + std::to_string(p);
+}
+
 inline constexpr const char* kUserDat = "Data/User.dat";
 
 // What reading the settings came to: whether the file was used, and what the

@@ -10,6 +10,9 @@
 #include "engine/saves/slot_files.h"
 #include "files/file_lines.h"
 #include "session_fixture.h"
+#include "store/sqlite_word_store.h"
+#include "tools/tool/move_input.h"
+#include "tools/tool/tool.h"
 
 namespace tb::test {
 namespace {
@@ -698,6 +701,140 @@ TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) 
     t.potom([&] { EXPECT_EQ(t.s().CisloTahu, predTahem.PosledniTah + 4) << "forward over them"; });
     t.odejdi();
     t.hraj({"--no-intro"});
+}
+
+// The same game through the window and through the game shell: the same
+// board, racks and scores at every step, and the same record file byte for
+// byte. The shell's clock is told the seconds the window's ran: those before
+// a move ended (the record has them) before the command, the rest after it.
+TEST(Session, TheGameShellPlaysAGameAsTheWindowDoes) {
+    Sezeni t;
+    t.vestavenySlovnik = true;
+    std::string skript = "new P C seed=3\n";
+    std::vector<std::string> ukazano;
+    int sekund = 1;  // the shell's game clock: the tick of the deal is its first second
+    const auto tikni = [&](int do_) {
+        if (do_ > sekund) skript += "tick " + std::to_string(do_ - sekund) + "\n";
+        sekund = do_;
+    };
+    const auto ukaz = [&] {
+        t.potom([&] {
+            tikni(t.s().SekundHry);
+            std::ostringstream o;
+            tool::ukazHru(o, t.s());
+            ukazano.push_back(o.str() + "ok\n");
+            skript += "show\n";
+        });
+    };
+    // The window's steps `okno`, and what the shell is told instead.
+    const auto akce = [&](std::function<std::string()> prikaz, std::function<void()> okno) {
+        auto pred = std::make_shared<std::array<int, 2>>();
+        auto co = std::make_shared<std::string>();
+        t.potom([&, prikaz, pred, co] {
+            *pred = {t.s().CisloTahu, t.s().SekundHry};
+            *co = prikaz();
+        });
+        okno();
+        t.potom([&, pred, co] {
+            const GameState& s = t.s();
+            const bool krok = *co == "back" || *co == "forward";
+            int konec = krok ? (*pred)[1] : s.SekundHry;
+            if (!krok && s.CisloTahu > (*pred)[0])
+                konec = std::stoi(splitLines(
+                    t.obsah(kMainDat))[static_cast<size_t>((*pred)[0] * kRadkuZaznamu + 2)]);
+            tikni(konec);
+            skript += *co + "\n";
+            if (krok) sekund = s.SekundHry;
+            tikni(s.SekundHry);
+        });
+    };
+    const auto pismeno = [&](int slot) {
+        return cp1250ToUtf8(t.s().Kameny[t.s().Zasobnik[1][slot]].Pismeno);
+    };
+    t.menuTlacitko(1);
+    t.menuTlacitko(13);
+    t.cekej(100);
+    ukaz();
+    // A lone letter refused and lifted again.
+    akce([&] { return "lay 1,1=" + pismeno(1); }, [&] { t.poloz({1}, 1, 1); });
+    ukaz();
+    akce([] { return "next self"; },
+         [&] {
+             t.tlacitko(kNext);
+             t.dialog("Button2");
+         });
+    ukaz();
+    akce([] { return "lift 1,1"; },
+         [&] {
+             t.pole(1, 1);
+             t.slot(1);
+         });
+    // The hint's word, an exchange, a pass, a step back and forward.
+    akce([] { return "hint-lay 1"; },
+         [&] {
+             t.tlacitko(kTip);
+             t.dialog("Poloz");
+         });
+    ukaz();
+    akce([&] { return "exchange " + pismeno(1) + pismeno(2); },
+         [&] {
+             t.tlacitko(kChange);
+             t.slot(1);
+             t.slot(2);
+             t.tlacitko(kChange);
+         });
+    ukaz();
+    akce([] { return "next"; }, [&] { t.tlacitko(kNext); });
+    ukaz();
+    akce([] { return "back"; }, [&] { t.tlacitko(kBack); });
+    ukaz();
+    akce([] { return "forward"; }, [&] { t.tlacitko(kFF); });
+    ukaz();
+    // Saved in the middle of a move.
+    akce([&] { return "lay 1,1=" + pismeno(1); }, [&] { t.poloz({1}, 1, 1); });
+    akce([] { return "save 1"; },
+         [&] {
+             t.klavesa(27);
+             t.dialog("Save");
+             t.naPozici(1);
+         });
+    ukaz();
+    std::string zaznam, ulozena;
+    t.potom([&] {
+        zaznam = t.obsah(kMainDat);
+        ulozena = t.obsah(slotName(1, false));
+    });
+    t.odejdi();
+    t.hraj({"--no-intro"});
+
+    TempDir shell;
+    std::istringstream vstup(skript);
+    std::ostringstream out, err;
+    const auto slovnik = std::filesystem::path(TB_ROOT_DIR) / SqliteWordStore::kShippedName;
+    ASSERT_EQ(
+        tool::runTool({"--dict", slovnik.string(), "--user-dir", shell.path().string(), "shell"},
+                      shell.path() / "tavik-borun-tool", out, err, &vstup),
+        0)
+        << err.str();
+    std::vector<std::string> odpovedi{""};
+    std::istringstream radky(out.str());
+    for (std::string r; std::getline(radky, r);) {
+        odpovedi.back() += r + "\n";
+        if (r == "ok" || r.starts_with("error:")) odpovedi.emplace_back();
+    }
+    std::vector<std::string> ukazal;
+    std::istringstream prikazy(skript);
+    size_t i = 0;
+    for (std::string p; std::getline(prikazy, p) && i < odpovedi.size(); ++i)
+        if (p == "show") ukazal.push_back(odpovedi[i]);
+    EXPECT_EQ(ukazal, ukazano) << skript << out.str();
+    const auto obsah = [&](const std::string& rel) {
+        std::ifstream f(shell.path() / rel, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    EXPECT_EQ(obsah(kMainDat), zaznam) << skript;
+    EXPECT_NE(ulozena, "");
+    EXPECT_EQ(obsah(slotName(1, false)), ulozena);
 }
 
 // Closing the window in the middle of the deal is answered at once: the rest

@@ -3,10 +3,27 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include "platform/draw.h"
 #include "support/dummy_drivers.h"
 
 namespace tb {
 namespace {
+
+// An unchanged picture is not sent to the screen again; the back buffer
+// persists across flips (the shots of it are the application's test).
+TEST(Display, OnlyAChangedBackBufferIsSentAgainAndItPersistsAcrossFlips) {
+    Display display(false);
+    Bitmap& s = display.surface();
+    fillRect(s, {100, 100, 10, 10}, Rgb{1, 2, 3});
+    display.flip();
+    display.flip();
+    EXPECT_EQ(display.flips(), 2);
+    EXPECT_EQ(display.presents(), 1) << "an unchanged picture is not sent again";
+    s.set(0, 0, Rgb{4, 5, 6}.argb());
+    display.flip();
+    EXPECT_EQ(display.presents(), 2);
+    EXPECT_EQ(s.rgb(105, 105), (Rgb{1, 2, 3}));
+}
 
 // Started where there is no display at all, the game says so instead of
 // running unseen; a driver asked for by name is still taken as asked.

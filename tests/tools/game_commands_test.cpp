@@ -40,6 +40,14 @@ std::filesystem::path ulozHru(const std::filesystem::path& dir) {
 
 const std::vector<std::string> kSlova = {"pe", "es", "pes", "sep", "eps"};
 
+// Two-letter words enough for computer seats to play whole games.
+std::vector<std::string> dvojice() {
+    std::vector<std::string> slova;
+    for (char a : std::string("aeoistkp"))
+        for (char b = 'a'; b <= 'z'; ++b) slova.push_back({a, b}), slova.push_back({b, a});
+    return slova;
+}
+
 // Hint lists the candidates of the seat on move in list order; play answers
 // the dialogs and says the outcome.
 TEST(Tool, HintAndPlayOnASavedGame) {
@@ -130,10 +138,7 @@ TEST(ToolMovelist, TurnsOfARecordAfterAMove) {
 // Selfplay on two-letter words: whole games, reproducible from the
 // seed, and their records listed with the closing section.
 TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
-    std::vector<std::string> slova;
-    for (char a : std::string("aeoistkp"))
-        for (char b = 'a'; b <= 'z'; ++b) slova.push_back({a, b}), slova.push_back({b, a});
-    ToolFixture t(slova);
+    ToolFixture t(dvojice());
     const auto dir = t.dir.path() / "zaznamy";
     const auto hraj = [&] {
         const ToolRun r = t.run({"selfplay", "--games", "2", "--seed", "7", "--players", "3",
@@ -153,6 +158,87 @@ TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(r.out.ends_with("Celkový čas hry:\t0:00:00\n")) << r.out;
     EXPECT_NE(r.out.find("\n\nA\t"), std::string::npos) << r.out;
+}
+
+// What the shell answers to `script`, empty board rows left out.
+std::string shell(const ToolFixture& t, const std::string& script) {
+    const ToolRun r = t.run({"shell"}, script);
+    EXPECT_EQ(r.code, 0) << r.err;
+    std::string out;
+    std::istringstream in(r.out);
+    for (std::string radek; std::getline(in, radek);)
+        if (radek.find_first_not_of('.') != std::string::npos) out += radek + "\n";
+    return out;
+}
+
+// A scripted game through the shell: an error changes nothing, a word taken
+// back ends the move as a pass, a word the player corrects himself stays, an
+// exchange waits for an empty board, and computer seats play a game to its
+// end, which can then be browsed.
+TEST(ToolShell, ScriptedGame) {
+    ToolFixture t(dvojice());
+    const std::string out =
+        shell(t,
+              "lay 8,8=a\nnew P C seed=2\nlay 9,8=t 9,8=a\nlay 6,8=k\nshow\nnext "
+              "takeback\nlay 7,9=t\nnext\nexchange š\nnew C C seed=2\ncheck\nnext\n"
+              "browse\nshow\nforward\n");
+    EXPECT_TRUE(out.starts_with(
+        "error: no game: start one with new\ncomputer\t2\ted(7,8) :3,\t3\nok\n"
+        "error: the square is occupied: 9,8=a\nok\nmove 2\nto-move 1\nbag 81\npasses 0\n"
+        "phase play\nexchange off\nseat 1 Hrac1 0 0 š.átiča\nseat 2 PC2 3 3 řyáulkn\n"
+        ".....Ked.......\nok\nword-error\tked\t6\t8\tH\npassed\n"
+        "computer\t2\tue(7,7):5,\t5\nok\nok\nword-error\tuet\t7\t7\tV\nrefused\nok\n"
+        "refused\ttiles on the board\nok\ncomputer\t2\ted(7,8) :3,\t3\n"))
+        << out;
+    EXPECT_NE(out.find("over\t0\nok\nok\nerror: the game is over\nok\nmove 1\nto-move "),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("phase browse\n"), std::string::npos) << out;
+    EXPECT_TRUE(out.ends_with("ok\nok\n")) << out;
+}
+
+// Whole games in a few commands: passes end a game only once a word lies
+// (an exchange is no pass); a game saved in the middle of a move goes on
+// from the same position when loaded; steps through the record bring back
+// the pass count, and saves made there keep it; the time limit ends a move,
+// taking back a word that cannot stand.
+TEST(ToolShell, PassesSavesStepsAndTheTimeLimit) {
+    ToolFixture t(dvojice());
+    struct Case {
+        std::string script, out;
+    };
+    const std::string seats = "seat 1 Hrac1 0 0 nkajrng\nseat 2 Hrac2 0 0 ábřěfsa\n";
+    const std::string pozice = "bag 83\npasses 4\nphase play\nexchange off\n" + seats;
+    const std::string gp =
+        "bag 81\npasses K\nphase play\nexchange off\nseat 1 Hrac1 0 0 "
+        "eilbosv\nseat 2 Hrac2 9 0 řčšesss\n......gp.......\nok\n";
+    const auto passes = [&](int k) {
+        return std::string(gp).replace(gp.find('K'), 1, std::to_string(k));
+    };
+    const std::vector<Case> cases = {
+        {"new P P seed=1\nnext\nnext\nnext\nnext\nshow\nlay 1,1=n 1,2=k\nsave 3\nhint-lay 1\nload "
+         "3\n"
+         "show\nhint-lay 1\nnext\nnext\nnext\nexchange mk\nnext\nnext\nnext\nshow\nnext\ncheck\n",
+         "ok\npassed\nok\npassed\nok\npassed\nok\npassed\nok\nmove 5\nto-move 1\n" + pozice +
+             "ok\nok\nok\naccepted\tag(7,8) :9,\t9\nok\nok\nmove 5\nto-move 1\n" + pozice +
+             "ok\naccepted\tag(7,8) :9,\t9\nok\npassed\nok\npassed\nok\npassed\nok\nexchanged\nok\n"
+             "passed\nok\npassed\nok\npassed\nok\nmove 13\nto-move 1\nbag 81\npasses 3\nphase "
+             "play\n"
+             "exchange off\nseat 1 Hrac1 9 0 nšsjrnd\nseat 2 Hrac2 0 0 "
+             "ábřěfsa\n......ag.......\nok\n"
+             "passed\nover\t0\nok\nok\n"},
+        {"new P P seed=3\nhint-lay 1\nnext\nnext\nnext\nback\nforward\nshow\nback\nsave 4\nback\n"
+         "back\nsave 3\nload 4\nshow\nload 3\nshow\nnext\nshow\ncheck\n",
+         "ok\naccepted\tgp(7,8) :9,\t9\nok\npassed\nok\npassed\nok\npassed\nok\nok\nok\nmove 5\n"
+         "to-move 2\n" +
+             passes(3) + "ok\nok\nok\nok\nok\nok\nmove 4\nto-move 1\n" + passes(2) +
+             "ok\nmove 2\nto-move 1\n" + passes(0) + "passed\nok\nmove 3\nto-move 2\n" + passes(1) +
+             "ok\n"},
+        {"new P P seed=1 limit=30\nlay 8,8=a\ntick 30\nlay 7,8=f 8,8=a\ntick 31\n",
+         "ok\nok\nrule-error\t1\ta\t8\t8\t0\ntimeout\t1\t\t0\nok\nok\ntimeout\t2\tfa(7,8) "
+         ":9,\t9\nok\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(shell(t, c.script), c.out) << c.script;
 }
 
 }  // namespace

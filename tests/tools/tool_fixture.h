@@ -22,16 +22,20 @@ class ToolFixture {
     explicit ToolFixture(const std::vector<std::string>& words) {
         SqliteDb db(dict(), SqliteDb::Mode::ReadWriteCreate);
         db.exec("CREATE TABLE Slovnik(Cesky TEXT PRIMARY KEY) WITHOUT ROWID");
+        db.exec("BEGIN");
         auto insert = db.prepare("INSERT OR IGNORE INTO Slovnik VALUES (?1)");
         for (const auto& w : words) insert.bind(1, w).run();
+        db.exec("COMMIT");
     }
     std::filesystem::path dict() const { return dir.path() / "slovnik.db"; }
 
-    ToolRun run(std::vector<std::string> args) const {
+    // `in` is the standard input of the shell.
+    ToolRun run(std::vector<std::string> args, const std::string& in = "") const {
         args.insert(args.begin(),
                     {"--dict", dict().string(), "--user-dir", (dir.path() / "user").string()});
         std::ostringstream out, err;
-        const int code = tool::runTool(args, dir.path() / "tavik-borun-tool", out, err);
+        std::istringstream input(in);
+        const int code = tool::runTool(args, dir.path() / "tavik-borun-tool", out, err, &input);
         return {code, out.str(), err.str()};
     }
 

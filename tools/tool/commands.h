@@ -10,5 +10,6 @@ int selfplayCommand(ToolEnv& env);
 int hintCommand(ToolEnv& env);
 int playCommand(ToolEnv& env);
 int movelistCommand(ToolEnv& env);
+int shellCommand(ToolEnv& env);
 
 }  // namespace tb::tool

@@ -8,8 +8,12 @@
 namespace tb::tool {
 namespace {
 
-// Points of one move description: the number after each ':' of a word entry
-// ("pes(5,8) :12,"); an exchange ("Výměna:a,ř,") and a pass score nothing.
+int cislo(const std::string& radek) {
+    return std::stoi(radek);
+}
+
+}  // namespace
+
 int bodyRozpisu(const std::string& rozpis) {
     int body = 0;
     for (size_t i = rozpis.find(':'); i != std::string::npos; i = rozpis.find(':', i + 1)) {
@@ -24,12 +28,6 @@ int bodyRozpisu(const std::string& rozpis) {
     }
     return body;
 }
-
-int cislo(const std::string& radek) {
-    return std::stoi(radek);
-}
-
-}  // namespace
 
 std::string kontrolaBodu(const GameState& s, const std::vector<std::string>& radky) {
     std::array<int, kSeats + 1> soucet{};

@@ -11,6 +11,9 @@
 
 namespace tb::tool {
 
+// Points of one move description: the number after each ':' of a word entry
+// ("pes(5,8) :12,"); an exchange ("Výměna:a,ř,") and a pass score nothing.
+int bodyRozpisu(const std::string& rozpis);
 // Each seat's total equals the points of its recorded moves, plus the
 // penalties and bonus of the closing section once the game is over.
 std::string kontrolaBodu(const GameState& s, const std::vector<std::string>& radky);

@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "engine/ai/computer_player.h"
-#include "files/text.h"
 #include "tools/tool/commands.h"
+#include "tools/tool/move_input.h"
 #include "tools/tool/saved_file.h"
 
 namespace tb::tool {
@@ -16,11 +16,7 @@ int hintCommand(ToolEnv& env) {
     auto kurzor = env.store().openCursor();
     TAI ai(*kurzor);
     ai.findCandidates(s);
-    for (int n = 1; n <= ai.PocetKandidatu; ++n) {
-        const Kandidat& k = ai.Kandidati[n];
-        env.out << cp1250ToUtf8(k.Slovo) << '\t' << k.Body << '\t' << k.X << '\t' << k.Y << '\t'
-                << (k.Smer == 1 ? 'H' : 'V') << '\n';
-    }
+    vypisKandidaty(env.out, ai);
     return 0;
 }
 

@@ -14,6 +14,7 @@
 #include "engine/game/move.h"
 #include "engine/game/tiles.h"
 #include "engine/record/move_record.h"
+#include "engine/saves/user_settings.h"
 #include "tools/tool/commands.h"
 #include "tools/tool/game_checks.h"
 
@@ -106,7 +107,7 @@ std::string hra(ToolEnv& env, const Nastaveni& n, int i, uint64_t seed, std::vec
     s.MinPismen = n.minPismen;
     for (int p = 1; p <= kSeats; ++p) {
         s.VolbaPC[p] = p <= n.hracu;
-        s.Hraci[p].Jmeno = "PC" + std::to_string(p);
+        s.Hraci[p].Jmeno = vychoziJmeno(p, true);
     }
     s.Faze = Phase::NewGame;
     h.NastavCasovac(true, 1);

@@ -1,6 +1,7 @@
 #include "tools/tool/tool.h"
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <ostream>
 
@@ -18,6 +19,39 @@ constexpr const char* kUsage =
     "  play SAVEFILE X,Y=LETTER... [--answer takeback|add|self]\n"
     "  selfplay [--games N] [--seed S] [--players K] [--min-letters M] [--record-dir DIR]\n"
     "  movelist RECORDFILE --names A,B[,C[,D]]\n"
+    "  shell           a game driven by commands on standard input, one a line,\n"
+    "                  through the turn cycle of the window (seeded chance, a clock\n"
+    "                  that moves only on tick); every answer ends with ok or\n"
+    "                  error: MESSAGE, and an error changes nothing:\n"
+    "    new SEATS... [seed=S] [min=M] [limit=SECONDS]\n"
+    "                     2..4 seats, P (a person) or C (the computer); computer\n"
+    "                     seats on move play at once, printed as for next\n"
+    "    show             move N, to-move S, bag B, passes K, phase play|over|browse,\n"
+    "                     exchange on|off, per seat: seat S NAME TOTAL LAST RACK,\n"
+    "                     then 15 board rows: . empty, a fixed tile in lower case,\n"
+    "                     a tile of this move in upper case\n"
+    "    lay X,Y=L ...    rack letters onto squares as tiles of this move\n"
+    "    lift X,Y         a tile of this move back to the rack\n"
+    "    next [self|takeback|add]\n"
+    "                     ends the move, answering every error dialog with that\n"
+    "                     button (each dialog a line as play prints it), then\n"
+    "                     accepted<TAB>DESCRIPTION<TAB>POINTS, passed or refused;\n"
+    "                     then computer<TAB>SEAT<TAB>DESCRIPTION<TAB>POINTS for each\n"
+    "                     computer move, timeout<TAB>SEAT<TAB>... for a move the\n"
+    "                     time limit ended, over<TAB>WINNER at the end (0: passes)\n"
+    "    exchange L...    marks those rack letters and exchanges them: exchanged,\n"
+    "                     or refused<TAB>REASON (tiles on the board, bag too small)\n"
+    "    hint             the computer player's candidates for the seat on move,\n"
+    "                     one a line as the hint command prints them\n"
+    "    hint-lay N       lays candidate N and ends the move, printed as next\n"
+    "    back, forward    one step through the record, refused where the button is dark\n"
+    "    browse           a finished game viewed from its first move\n"
+    "    tick SECONDS     the game clock that many seconds on\n"
+    "    save N, load N   saved-game slot N (1..10) of the user folder\n"
+    "    save-record N    a finished game into game-record slot N (1..10)\n"
+    "    check            the tile and score checks of selfplay\n"
+    "    quit             ends the shell, as the end of input does (exit 0; a broken\n"
+    "                     tile invariant is printed and exits 1)\n"
     "options:\n"
     "  --dict PATH     the dictionary to ask instead of the installed one\n"
     "  --user-dir DIR  the player's directory, with his own dictionary words\n"
@@ -27,7 +61,7 @@ constexpr const char* kUsage =
 const std::map<std::string, std::function<int(ToolEnv&)>>& commands() {
     static const std::map<std::string, std::function<int(ToolEnv&)>> all = {
         {"lookup", lookupCommand}, {"selfplay", selfplayCommand}, {"hint", hintCommand},
-        {"play", playCommand},     {"movelist", movelistCommand},
+        {"play", playCommand},     {"movelist", movelistCommand}, {"shell", shellCommand},
     };
     return all;
 }
@@ -35,7 +69,7 @@ const std::map<std::string, std::function<int(ToolEnv&)>>& commands() {
 }  // namespace
 
 int runTool(const std::vector<std::string>& args, const std::filesystem::path& executable,
-            std::ostream& out, std::ostream& err) {
+            std::ostream& out, std::ostream& err, std::istream* in) {
     try {
         std::vector<std::string> rest;
         std::optional<std::filesystem::path> dict, userDir;
@@ -60,7 +94,7 @@ int runTool(const std::vector<std::string>& args, const std::filesystem::path& e
         }
         const auto command = commands().at(rest.front());
         rest.erase(rest.begin());
-        ToolEnv env(std::move(rest), dict, userDir, executable, out, err);
+        ToolEnv env(std::move(rest), dict, userDir, executable, in ? *in : std::cin, out, err);
         return command(env);
     } catch (const std::exception& e) {
         err << "tavik-borun-tool: " << e.what() << "\n";

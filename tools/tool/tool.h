@@ -11,8 +11,9 @@
 namespace tb::tool {
 
 // Runs one command line (without the program name). Returns the exit code:
-// 0 done, 1 a broken invariant (selfplay), 2 bad usage or a bad input file.
+// 0 done, 1 a broken invariant (selfplay, shell), 2 bad usage or a bad input
+// file. The shell reads its commands from `in` (standard input when null).
 int runTool(const std::vector<std::string>& args, const std::filesystem::path& executable,
-            std::ostream& out, std::ostream& err);
+            std::ostream& out, std::ostream& err, std::istream* in = nullptr);
 
 }  // namespace tb::tool

@@ -10,8 +10,9 @@ namespace tb::tool {
 
 ToolEnv::ToolEnv(std::vector<std::string> args, std::optional<std::filesystem::path> dict,
                  std::optional<std::filesystem::path> userDir, std::filesystem::path executable,
-                 std::ostream& o, std::ostream& e)
-    : out(o),
+                 std::istream& i, std::ostream& o, std::ostream& e)
+    : in(i),
+      out(o),
       err(e),
       args_(std::move(args)),
       dict_(std::move(dict)),

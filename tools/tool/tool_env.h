@@ -26,12 +26,13 @@ class ToolEnv {
   public:
     ToolEnv(std::vector<std::string> args, std::optional<std::filesystem::path> dict,
             std::optional<std::filesystem::path> userDir, std::filesystem::path executable,
-            std::ostream& out, std::ostream& err);
+            std::istream& in, std::ostream& out, std::ostream& err);
     ~ToolEnv();
     ToolEnv(const ToolEnv&) = delete;
     ToolEnv& operator=(const ToolEnv&) = delete;
 
     const std::vector<std::string>& args() const { return args_; }
+    std::istream& in;
     std::ostream& out;
     std::ostream& err;
 

@@ -92,7 +92,7 @@ void TMainMenu::NewPC() {
         h_.ctx.HrajZvuk(1);
         n.NastPC[p] = n.NastPC[p] ? 0 : 1;
         // Toggling always gives the seat its default name.
-        n.MJmeno[p] = (n.NastPC[p] ? "PC" : "Hrac") + std::to_string(p);
+        n.MJmeno[p] = vychoziJmeno(p, n.NastPC[p] != 0);
         MJmeno_[p]->text = n.MJmeno[p];
         MJmeno_[p]->enabled = !n.NastPC[p];
         if (!MJmeno_[p]->enabled && h_.form.focus() == MJmeno_[p]) h_.form.setFocus(nullptr);

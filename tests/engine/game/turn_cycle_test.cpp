@@ -10,26 +10,6 @@ namespace {
 using test::HerniStul;
 using test::polozPoCeste;
 
-TEST(TahovyCyklus, PassesEndTheGameOnlyOnceAWordLies) {
-    {
-        HerniStul t(test::skriptHry(1, "", test::zamichano(2)), 3);
-        t.start();
-        for (int i = 0; i < 12; ++i) t.hra.PrehazujClick();
-        EXPECT_TRUE(t.ui.vysledky.empty());
-    }
-    HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(2)));
-    t.start();
-    t.tah(3);
-    for (int i = 0; i < 3; ++i) t.hra.PrehazujClick();
-    t.ui.oznaceno = {1};
-    t.hra.VymenitClick();
-    t.hra.VymenitClick();  // the exchange is no pass
-    for (int i = 0; i < 3; ++i) t.hra.PrehazujClick();
-    EXPECT_TRUE(t.ui.vysledky.empty());
-    t.hra.PrehazujClick();
-    EXPECT_EQ(t.ui.vysledky.size(), 1u);
-}
-
 TEST(TahovyCyklus, GoingOutChargesTheRacksAndCreditsTheWinner) {
     HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(3)));
     t.start();
