@@ -233,12 +233,17 @@ TEST(ToolShell, PassesSavesStepsAndTheTimeLimit) {
              "ábřěfsa\n......ag.......\nok\n"
              "passed\nover\t0\nok\nok\n"},
         {"new P P seed=3\nhint-lay 1\nnext\nnext\nnext\nback\nforward\nshow\nback\nsave 4\nback\n"
-         "back\nsave 3\nload 4\nshow\nload 3\nshow\nnext\nshow\ncheck\nnext\nback\nback\nnext\nforward\n",
+         "back\nsave 3\nload 4\nshow\nload "
+         "3\nshow\nnext\nshow\ncheck\nnext\nback\nback\nnext\nforward\n",
          "ok\naccepted\tgp(7,8) :9,\t9\nok\npassed\nok\npassed\nok\npassed\nok\nok\nok\nmove 5\n"
          "to-move 2\n" +
              passes(3) + "ok\nok\nok\nok\nok\nok\nmove 4\nto-move 1\n" + passes(2) +
              "ok\nmove 2\nto-move 1\n" + passes(0) + "passed\nok\nmove 3\nto-move 2\n" + passes(1) +
              "ok\npassed\nok\nok\nok\npassed\nok\nrefused\nok\n"},
+        // The master plays parallel to a word.
+        {"new M P seed=1\nnext\ncheck\n",
+         "computer\t1\tag(8,7):9,\t9\nok\npassed\ncomputer\t1\tja(7,7) :5,kg(7,8) "
+         ":9,jk(7,7):5,\t19\nok\nok\n"},
         {"new P P seed=1 limit=30\nlay 8,8=a\ntick 30\nlay 7,8=f 8,8=a\ntick 31\n",
          "ok\nok\nrule-error\t1\ta\t8\t8\t0\ntimeout\t1\t\t0\nok\nok\ntimeout\t2\tfa(7,8) "
          ":9,\t9\nok\n"},

@@ -64,7 +64,7 @@ struct Partie {
           kurzorHry(env.store().openCursor()),
           kurzorPC(env.store().openCursor()),
           hra(s, ui, rnd, *kurzorHry, zapis),
-          pc(hra, *kurzorPC) {
+          pc(hra, *kurzorPC, &env.mistr()) {
         hra.setComputerPlayer(&pc);
     }
     GameState s;
@@ -158,7 +158,7 @@ class Shell {
         std::string mista;
         int seed = 1, min = 2, limit = 0;
         for (const auto& w : slova) {
-            if (w == "P" || w == "C")
+            if (w == "P" || w == "C" || w == "M")
                 mista += w;
             else if (w.starts_with("seed="))
                 seed = cislo("seed", w.substr(5), 0, 1'000'000'000);
@@ -170,7 +170,7 @@ class Shell {
                 throw UsageError("new: not a seat or option: " + w);
         }
         if (mista.size() < 2 || mista.size() > static_cast<size_t>(kSeats))
-            throw UsageError("new needs 2 to 4 seats, P or C");
+            throw UsageError("new needs 2 to 4 seats, P, C or M");
         p_.reset();  // one game at a time writes the record
         p_ = std::make_unique<Partie>(env_, static_cast<uint64_t>(seed));
         GameState& s = p_->s;
@@ -180,7 +180,8 @@ class Shell {
         s.SLimitem = limit > 0;
         s.LimitTahu = limit;
         for (int p = 1; p <= s.PocetHracu; ++p) {
-            s.VolbaPC[p] = mista[static_cast<size_t>(p - 1)] == 'C';
+            const char m = mista[static_cast<size_t>(p - 1)];
+            s.VolbaPC[p] = m == 'M' ? kMistr : m == 'C' ? kPocitac : kClovek;
             s.Hraci[p].Jmeno = vychoziJmeno(p, s.VolbaPC[p]);
         }
         s.Faze = Phase::NewGame;
