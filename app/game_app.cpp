@@ -34,15 +34,19 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       ctx_{app, obrazky_, s_, *kurzor_, install, user},
       screen_(ctx_, std::move(okna)),
       hra_(s_, screen_, rnd, *kurzor_, zapis_),
-      pc_(hra_, *kurzorPC_),
+      // The word graph is read when a master first moves, not before the first frame.
+      mistr_(
+          *kurzorPC_, [install] { return WordGraph::load(install); },
+          [&slovnik] { return slovnik.addedWords(); }),
+      pc_(hra_, *kurzorPC_, &mistr_),
       tahyPC_(std::make_unique<DokudHraBezi>(pc_, app)),
       sound_(zvuk ? *zvuk : mixer_, install, s_.ZvukyZap, std::cerr) {
     ctx_.volby = &nast_.volby;
     screen_.pripoj(hra_);
     hra_.setComputerPlayer(tahyPC_.get());
     screen_.TipClick = [this] {
-        pc_.TipClick([this](const TAI& ai) {
-            return screen_.okna().tip ? screen_.okna().tip(ctx_, ai) : 0;
+        pc_.TipClick([this](const TAI& ai, const NejlepsiTahy& nejlepsi) {
+            return screen_.okna().tip ? screen_.okna().tip(ctx_, ai, nejlepsi) : 0;
         });
     };
     FormCreate();

@@ -67,6 +67,7 @@ class HerniAplikace {
     UiContext ctx_;
     GameScreen screen_;
     Hra hra_;
+    Mistr mistr_;
     PocitacovyHrac pc_;
     std::unique_ptr<ComputerPlayer> tahyPC_;  // pc_'s moves while the game is not quitting
     MixerBackend mixer_;

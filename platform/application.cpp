@@ -10,6 +10,8 @@ namespace tb {
 namespace {
 // Longest sleep while waiting for input, so a quit is never missed for long.
 constexpr uint32_t kMaxWait = 50;
+// Unchanged frames after which an idle screen is drawn at most every kMaxWait.
+constexpr int kStillFrames = 30;
 }  // namespace
 
 Application::Application(Display& display, EventSource& events, Ticks& ticks)
@@ -95,11 +97,20 @@ void Application::run(Window& main) {
     main.reopen();
     if (main.onShow) main.onShow();
     if (main.autoPaint) repaint(main);
+    int stillFrames = 0;  // frames in a row that changed nothing on the screen
     while (!quit_ && !main.closed()) {
         pass();
         const bool events = processEvents();
+        const int presents = display_.presents();
         const bool ticked = timer_.poll();
-        if (!events && !ticked && !quit_ && !main.closed()) waitForInput(timer_.msUntilDue());
+        if (events || display_.presents() != presents)
+            stillFrames = 0;
+        else if (ticked)
+            ++stillFrames;
+        if (events || ticked || quit_ || main.closed()) continue;
+        // A screen that has stopped changing is looked at less often; input
+        // wakes the loop at once and the next frame comes at the full rate.
+        waitForInput(stillFrames >= kStillFrames ? kMaxWait : timer_.msUntilDue());
     }
     stack_.pop_back();
 }

@@ -1,7 +1,9 @@
 #include "platform/display.h"
 
+#include <algorithm>
 #include <ctime>
 #include <stdexcept>
+#include <vector>
 
 #include "files/files.h"
 #include "platform/sdl_handles.h"
@@ -13,8 +15,18 @@ struct Display::Impl {
     sdl::Renderer renderer;
     sdl::Texture texture;
     bool pointer = true;
+    // The picture last put on the screen, and whether the screen may have lost it
+    // (uncovered, resized, restored): then the next picture goes out even unchanged.
+    std::vector<uint32_t> shown;
+    bool stale = true;
+
+    static int watch(void* self, SDL_Event* e) {
+        if (e->type == SDL_WINDOWEVENT) static_cast<Impl*>(self)->stale = true;
+        return 0;
+    }
 
     ~Impl() {
+        SDL_DelEventWatch(&Impl::watch, this);
         texture.reset();
         renderer.reset();
         window.reset();
@@ -53,18 +65,28 @@ Display::Display(bool fullscreen, const std::string& title)
     impl_->texture.reset(SDL_CreateTexture(impl_->renderer.get(), SDL_PIXELFORMAT_ARGB8888,
                                            SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight));
     if (!impl_->texture) fail("Cannot create the screen picture");
+    SDL_AddEventWatch(&Impl::watch, impl_.get());
 }
 
 Display::~Display() = default;
 
 void Display::flip() {
+    ++flips_;
+    // Putting a picture on the screen is most of what a frame costs: a
+    // picture the screen already shows is not put there again.
+    const size_t n = static_cast<size_t>(kWidth) * kHeight;
+    if (!impl_->stale && impl_->shown.size() == n &&
+        std::equal(impl_->shown.begin(), impl_->shown.end(), back_.data()))
+        return;
+    impl_->stale = false;
+    impl_->shown.assign(back_.data(), back_.data() + n);
+    ++presents_;
     SDL_Renderer* r = impl_->renderer.get();
     SDL_UpdateTexture(impl_->texture.get(), nullptr, back_.data(), kWidth * 4);
     SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
     SDL_RenderClear(r);
     SDL_RenderCopy(r, impl_->texture.get(), nullptr, nullptr);
     SDL_RenderPresent(r);
-    ++flips_;
 }
 
 bool Display::fullscreen() const {
@@ -72,6 +94,7 @@ bool Display::fullscreen() const {
 }
 
 void Display::setFullscreen(bool on) {
+    impl_->stale = true;
     SDL_SetWindowFullscreen(impl_->window.get(), on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     if (!on) SDL_SetWindowSize(impl_->window.get(), kWidth, kHeight);
     flip();

@@ -25,8 +25,11 @@ class Display {
 
     Bitmap& surface() { return back_; }
     const Bitmap& surface() const { return back_; }
+    // Shows the back buffer; a picture equal to the one on the screen is not
+    // sent again (unless the window was uncovered or resized meanwhile).
     void flip();
     int flips() const { return flips_; }
+    int presents() const { return presents_; }
 
     bool fullscreen() const;
     void setFullscreen(bool on);
@@ -45,6 +48,7 @@ class Display {
     std::unique_ptr<Impl> impl_;
     Bitmap back_;
     int flips_ = 0;
+    int presents_ = 0;
 };
 
 // The system's own message box (UTF-8), shown without the game's window,

@@ -88,6 +88,7 @@ void IndexedWordStore::settle() {
 
 void IndexedWordStore::keepAdded(std::string_view cp) {
     if (changes_) changes_->added(cp);
+    pridana_.emplace_back(cp);
 }
 
 void IndexedWordStore::keepRemoved(std::string_view cp) {

@@ -12,7 +12,9 @@
 #include <exception>
 #include <future>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/game/word_store.h"
 #include "store/word_index.h"
@@ -34,6 +36,7 @@ class IndexedWordStore : public WordStore {
     IndexedWordStore(WordIndex ready, std::unique_ptr<WordChanges> changes);
 
     std::unique_ptr<WordCursor> openCursor() override;
+    std::vector<std::string> addedWords() override { return pridana_; }
 
     // Waits for the loading; rethrows its failure (on every call).
     WordIndex& index() {
@@ -43,6 +46,10 @@ class IndexedWordStore : public WordStore {
     void keepAdded(std::string_view cp);
     void keepRemoved(std::string_view cp);
 
+  protected:
+    // The player's words the loading adds to the shipped list.
+    void setAdded(std::vector<std::string> cp) { pridana_ = std::move(cp); }
+
   private:
     void settle();
 
@@ -51,6 +58,7 @@ class IndexedWordStore : public WordStore {
     WordIndex index_;
     bool ready_ = false;
     std::unique_ptr<WordChanges> changes_;
+    std::vector<std::string> pridana_;
 };
 
 }  // namespace tb

@@ -107,6 +107,7 @@ struct SqliteWordStore::Opened {
     std::unique_ptr<WordChanges> changes;
     std::shared_ptr<std::atomic<bool>> stop;
     std::string notice;
+    std::vector<std::string> added;
 };
 
 SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
@@ -137,6 +138,7 @@ SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const Fil
                         "\n(" + e.what() + ")";
     }
     opened.stop = std::make_shared<std::atomic<bool>>(false);
+    opened.added = added;
     // The reading owns all it uses and is never waited for at the end: told
     // to stop, it finishes on its own (sorting the words read so far cannot
     // be cut short), while a game that is quitting goes at once.
@@ -163,7 +165,9 @@ SqliteWordStore::SqliteWordStore(const FileRoot& install, const FileRoot& user)
 SqliteWordStore::SqliteWordStore(Opened opened)
     : IndexedWordStore(std::move(opened.loading), std::move(opened.changes)),
       stop_(std::move(opened.stop)),
-      upozorneni_(std::move(opened.notice)) {}
+      upozorneni_(std::move(opened.notice)) {
+    setAdded(std::move(opened.added));
+}
 
 SqliteWordStore::~SqliteWordStore() {
     // The reading sees it and ends on its own; nobody waits for it.

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/game/game_state.h"
 #include "engine/game/word_store.h"
@@ -23,6 +25,13 @@ struct Kandidat {
     int32_t Body = 0;
     uint8_t Smer = 0;  // 1 along a row, 0 down a column
 };
+
+// The master's moves for the hint, worked out when first asked for.
+using NejlepsiTahy = std::function<const std::vector<Kandidat>&()>;
+
+// Lays a move for the player on move: each new cell gets the tile of the
+// first rack slot with its letter, flown there; fixed tiles stay as they are.
+void polozKandidata(GameState& s, GameUi& ui, const Kandidat& k);
 
 class TAI {
   public:
@@ -44,11 +53,14 @@ class TAI {
 
     // The whole search for the player on move, ending with the scoring.
     void findCandidates(const GameState& s);
-    // Lays candidate 1 for the player on move: each new cell gets the tile of
-    // the first rack slot with its letter; fixed tiles stay as they are.
-    void PolozSlovo(GameState& s, GameUi& ui) const;
+    // Lays candidate 1 for the player on move.
+    void PolozSlovo(GameState& s, GameUi& ui) const {
+        if (PocetKandidatu > 0) polozKandidata(s, ui, Kandidati[1]);
+    }
     // The hint chose candidate n: it takes the place of candidate 1.
-    void VyberKandidata(int n);
+    void VyberKandidata(int n) {
+        if (n >= 1 && n <= PocetKandidatu) Kandidati[1] = Kandidati[n];
+    }
 
     // Results of the last search, 1-based; records beyond the counts are stale.
     Arr1<Beh, kMaxBehu> Behy{};

@@ -1,4 +1,4 @@
-// Laying candidate 1 for the player on move, tile by tile, each flown from
+// Laying a move for the player on move, tile by tile, each flown from
 // its rack slot to its cell.
 
 #include "engine/ai/computer_player.h"
@@ -12,9 +12,8 @@ namespace {
 constexpr int kDobaLetu = 1500;  // ms of one tile's flight
 }
 
-void TAI::PolozSlovo(GameState& s, GameUi& ui) const {
-    if (PocetKandidatu < 1 || s.NaTahu < 1 || s.NaTahu > kSeats) return;
-    const Kandidat& k = Kandidati[1];
+void polozKandidata(GameState& s, GameUi& ui, const Kandidat& k) {
+    if (s.NaTahu < 1 || s.NaTahu > kSeats) return;
     int x = k.X, y = k.Y;
     for (char pismeno : k.Slovo) {
         if (x < 1 || x > kBoard || y < 1 || y > kBoard) break;
@@ -37,10 +36,6 @@ void TAI::PolozSlovo(GameState& s, GameUi& ui) const {
             ++y;
     }
     ui.prekresli();
-}
-
-void TAI::VyberKandidata(int n) {
-    if (n >= 1 && n <= PocetKandidatu) Kandidati[1] = Kandidati[n];
 }
 
 }  // namespace tb

@@ -37,6 +37,9 @@ enum Premium : int32_t {
     kWord3 = 5,    // "3S", dark red
 };
 
+// Who plays a seat (JePC, VolbaPC): a person, the computer player, the master.
+enum Uroven : int32_t { kClovek = 0, kPocitac = 1, kMistr = 2 };
+
 struct Kamen {
     int32_t Vlastnik = 0;  // 1..4 rack of that seat, 6 on the board
     int32_t Hodnota = 0;   // point value
@@ -53,7 +56,7 @@ struct Policko {
 struct Hrac {
     int32_t BodyTah = 0;
     int32_t BodyCelkem = 0;
-    int32_t JePC = 0;
+    int32_t JePC = kClovek;  // an Uroven
     std::string Jmeno;
 };
 
@@ -83,7 +86,7 @@ struct GameState {
     // Seats.
     Arr1<Hrac, kSeats> Hraci{};
     int32_t PocetHracu = 2;
-    Arr1<bool, kSeats> VolbaPC{};
+    Arr1<int32_t, kSeats> VolbaPC{};  // an Uroven per seat
 
     // Whose turn, and the tile in the hand.
     int32_t NaTahu = 1;  // the seat on move, also while it carries a tile

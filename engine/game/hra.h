@@ -49,6 +49,9 @@ class Hra {
     void next();
     // The exchange button: first click enters exchange mode, second performs it.
     void VymenitClick();
+    // Exchanges the tiles of the chosen rack slots of the seat on move and
+    // ends the move (the bag must hold a tile).
+    void vymen(const std::function<bool(int slot)>& vybrany);
     // Penalties and bonus, the closing section, the results screen.
     void TiskniKonec(int vitez);
     // The finished game viewed from its first move, as the results box offers.

@@ -61,6 +61,12 @@ inline unsigned nextCodeOfUtf8(std::string_view utf8, size_t& i) {
 // Appends the codes of a UTF-8 word (the form the word store files keep) to
 // `out`; false (and `out` partly filled) if a character is not a letter.
 bool appendCodesOfUtf8(std::string_view utf8, std::string& out);
+// Codes of a code-page-1250 word; a byte that is no letter gives code 0.
+inline std::string codesOfCp1250(std::string_view cp) {
+    std::string out;
+    for (char c : cp) out += static_cast<char>(codeOfByte(static_cast<unsigned char>(c)));
+    return out;
+}
 // Codes back to code page 1250.
 std::string cp1250OfCodes(std::string_view codes);
 

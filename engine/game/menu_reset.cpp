@@ -20,7 +20,7 @@ void MainInitMenu(GameState& s) {
 
 bool hrajeClovek(const UserSettings& nast) {
     for (int p = 1; p <= nast.NastHracu && p <= kSeats; ++p)
-        if (nast.NastPC[p] != 1) return true;
+        if (nast.NastPC[p] == kClovek) return true;
     return false;
 }
 
@@ -30,7 +30,7 @@ bool PriradHodnoty(GameState& s, const UserSettings& nast) {
     s.SLimitem = nast.NastLimit > 0;
     s.LimitTahu = nast.NastLimit > 0 ? nast.NastLimit : 0;
     for (int p = 1; p <= kSeats; ++p) s.Hraci[p].Jmeno = nast.MJmeno[p];
-    for (int p = 1; p <= s.PocetHracu; ++p) s.VolbaPC[p] = nast.NastPC[p] == 1;
+    for (int p = 1; p <= s.PocetHracu; ++p) s.VolbaPC[p] = nast.NastPC[p];
     if (!hrajeClovek(nast)) return false;
     s.Faze = Phase::NewGame;
     return true;

@@ -101,8 +101,7 @@ void Hra::MainInit() {
         ukazBody(p);
     }
     ui_.ZapniJmeno(s_.NaTahu);
-    for (int p = 1; p <= kSeats; ++p)
-        if (s_.VolbaPC[p]) s_.Hraci[p].JePC = 1;
+    for (int p = 1; p <= kSeats; ++p) s_.Hraci[p].JePC = s_.VolbaPC[p];
 }
 
 void Hra::rozdej() {
@@ -137,7 +136,7 @@ void Hra::zacni() {
     s_.AktSlot = 1;
     ui_.KurzorNaSlot(s_.NaTahu, 1);
     ui_.prekresli();
-    if (s_.Hraci[s_.NaTahu].JePC == 1) tahPC();
+    if (s_.Hraci[s_.NaTahu].JePC != 0) tahPC();
 }
 
 void Hra::ukazBody(int hrac) {
@@ -216,7 +215,7 @@ void Hra::prehodVnitrni() {
         next();
         kurzorNaPrvni();
         ui_.prekresli();
-        if (s_.Hraci[s_.NaTahu].JePC == 1)
+        if (s_.Hraci[s_.NaTahu].JePC != 0)
             tahPC();
         else
             s_.HrajePC = false;
@@ -295,10 +294,14 @@ void Hra::vymena() {
         ui_.KurzorNaSlot(s_.NaTahu, s_.AktSlot);
         return;
     }
+    vymen([&](int slot) { return ui_.OznacenKVymene(slot); });
+}
+
+void Hra::vymen(const std::function<bool(int slot)>& vybrany) {
     s_.Rozpis = utf8ToCp1250("Výměna:");
     for (int slot = 1; slot <= kRack; ++slot) {
         const int t = s_.Zasobnik[s_.NaTahu][slot];
-        if (t == 0 || !ui_.OznacenKVymene(slot)) continue;
+        if (t == 0 || !vybrany(slot)) continue;
         ui_.ZrusOznaceni(slot);
         ui_.UkazKamen(t, false);
         s_.Rozpis += s_.Kameny[t].Pismeno + ",";

@@ -40,6 +40,9 @@ class WordStore {
   public:
     virtual ~WordStore() = default;
     virtual std::unique_ptr<WordCursor> openCursor() = 0;
+    // The words the player added to the shipped list (one he removed since
+    // may still be listed: Lookup decides).
+    virtual std::vector<std::string> addedWords() { return {}; }
 };
 
 // True if every byte is one of the 38 letters and the word is not empty.

@@ -27,10 +27,11 @@ std::string formatRecordSlot(const GameState& s, std::string_view datum, std::st
         "",
         std::to_string(s.PocetHracu),
     };
-    for (int p = 1; p <= s.PocetHracu; ++p) {
-        lines.push_back(oneLine(s.Hraci[p].Jmeno));
-        lines.insert(lines.end(), 3, "");
-    }
+    // A master seat is marked where a saved game keeps JePC; the other lines
+    // stay empty, as a record of an older game has them.
+    for (int p = 1; p <= s.PocetHracu; ++p)
+        lines.insert(lines.end(), {oneLine(s.Hraci[p].Jmeno), "",
+                                   s.VolbaPC[p] == kMistr ? std::to_string(kMistr) : "", ""});
     lines.emplace_back();
     lines.insert(lines.end(), zapis.begin(), zapis.end());
     return joinLines(lines);
@@ -47,7 +48,9 @@ RecordSlot parseRecordSlot(const std::vector<std::string>& lines, const std::str
     z.PocetHracu = r.number(2, kSeats);
     for (int p = 1; p <= z.PocetHracu; ++p) {
         z.Jmena[p] = r.jmeno();
-        for (int k = 0; k < 3; ++k) r.skip();
+        r.skip();
+        z.Urovne[p] = r.text() == std::to_string(kMistr) ? kMistr : kClovek;
+        r.skip();
     }
     r.skip();
     z.zapis = readRecordPart(r, z.PocetHracu, z.PosledniTah);
@@ -87,7 +90,10 @@ void applyRecordSlot(GameState& s, const RecordSlot& z) {
     MainInitMenu(s);
     s.PosledniTah = z.PosledniTah;
     s.PocetHracu = z.PocetHracu;
-    for (int p = 1; p <= z.PocetHracu; ++p) s.Hraci[p].Jmeno = z.Jmena[p];
+    for (int p = 1; p <= z.PocetHracu; ++p) {
+        s.Hraci[p].Jmeno = z.Jmena[p];
+        s.VolbaPC[p] = z.Urovne[p];
+    }
     s.CisloTahu = 1;
     // No computer moves while a record is viewed.
     for (int p = 1; p <= kSeats; ++p) s.Hraci[p].JePC = 0;

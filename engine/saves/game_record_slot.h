@@ -15,6 +15,7 @@ struct RecordSlot {
     int32_t PosledniTah = 0;
     int32_t PocetHracu = 2;
     Arr1<std::string, kSeats> Jmena{};
+    Arr1<int32_t, kSeats> Urovne{};  // only a master seat is marked
     std::vector<std::string> zapis;  // the lines of Data/main.dat
 };
 
@@ -31,7 +32,8 @@ void SavePr(const GameState& s, const FileRoot& user, int n, std::string_view da
             std::string_view casCelkem);
 // Loads record slot n for viewing: the file is checked whole and
 // Data/main.dat rewritten before the state is reset and set up (phase LoadedRecord,
-// PosledniTah, seats and names, CisloTahu 1, no computer seats). The screen
+// PosledniTah, seats and names, CisloTahu 1, no computer seats; the master
+// seats are kept in VolbaPC for a record saved again). The screen
 // then shows move 1 (checked to load) and switches into the viewer. Throws FileError and
 // changes nothing when the slot is missing, free or bad.
 void LoadPr(GameState& s, const FileRoot& user, int n);

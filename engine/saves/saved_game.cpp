@@ -93,7 +93,7 @@ SavedGame parseSavedGame(const std::vector<std::string>& lines, const std::strin
     for (int p = 1; p <= g.PocetHracu; ++p) {
         g.Hraci[p].Jmeno = r.jmeno();
         g.Hraci[p].BodyCelkem = r.number(kMin, kMax);
-        g.Hraci[p].JePC = r.number(0, 1);
+        g.Hraci[p].JePC = r.number(kClovek, kMistr);  // an older game knows 0 and 1
         r.list(std::span(g.Zasobnik[p]).subspan(1), 0, kTiles);
     }
     readBag(r, g);
@@ -166,7 +166,7 @@ void applySavedGame(GameState& s, const SavedGame& g) {
         }
         h.Jmeno = g.Hraci[p].Jmeno;
         h.BodyCelkem = g.Hraci[p].BodyCelkem;
-        h.JePC = g.Hraci[p].JePC;
+        h.JePC = s.VolbaPC[p] = g.Hraci[p].JePC;  // VolbaPC: for a record of this game
         s.Zasobnik[p] = g.Zasobnik[p];
         for (int k = 1; k <= kRack; ++k)
             if (g.Zasobnik[p][k] != 0) s.Kameny[g.Zasobnik[p][k]].Vlastnik = p;

@@ -18,7 +18,8 @@ void readSeat(LineReader& r, std::string& jmeno, int32_t& pc) {
     const std::string& line = r.text();
     if (line.size() < 2) r.failHere("a seat line is name;flag");
     const char flag = line.back();
-    if (flag != '0' && flag != '1') r.failHere("the seat flag is 0 or 1");
+    // 2 is the master; a file of an older game knows only 0 and 1.
+    if (flag < '0' || flag > '2') r.failHere("the seat flag is 0, 1 or 2");
     if (line.size() - 2 > kDelkaJmena) r.failHere("the name is too long");
     jmeno = line.substr(0, line.size() - 2);
     pc = flag - '0';

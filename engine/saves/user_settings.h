@@ -29,7 +29,7 @@ struct UserSettings {
     int32_t NastHracu = 2;               // 2..4
     int32_t NastMinPismen = 2;           // 2..5
     int32_t NastLimit = 0;               // 0..300 seconds in steps of 30, 0 = none
-    Arr1<int32_t, kSeats> NastPC{};      // 1 = the computer plays the seat
+    Arr1<int32_t, kSeats> NastPC{};      // who plays the seat, an Uroven
     Arr1<std::string, kSeats> MJmeno{};  // texts of the four name boxes
     Volby volby;
     bool NastaveniZeHry = false;  // settings screen opened from a game
@@ -37,13 +37,13 @@ struct UserSettings {
     bool souborNecitelny = false;
 
     // A computer seat's name box cannot be edited.
-    bool jmenoZamceno(int p) const { return NastPC[p] == 1; }
+    bool jmenoZamceno(int p) const { return NastPC[p] != kClovek; }
 };
 
-// The name a seat's box gets when the seat is switched between a person and
-// the computer: "Hrac2", "PC2".
-inline std::string vychoziJmeno(int p, bool pc) {
-    return (pc ? "PC" : "Hrac") + std::to_string(p);
+// The name a seat's box gets when the seat is switched between a person, the
+// computer player and the master: "Hrac2", "PC2", "Mistr2".
+inline std::string vychoziJmeno(int p, int32_t uroven) {
+    return (uroven == kMistr ? "Mistr" : uroven != kClovek ? "PC" : "Hrac") + std::to_string(p);
 }
 
 inline constexpr const char* kUserDat = "Data/User.dat";

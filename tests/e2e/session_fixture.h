@@ -155,23 +155,6 @@ struct Sezeni : OknaSkript {
         return w;
     }
 
-    // Words the computer's search can lay for the seat on move: each letter
-    // of its rack before and after each run of fixed tiles.
-    void slovaKRadam() {
-        const GameState& g = s();
-        auto pismeno = [&](int x, int y) { return g.Kameny[g.Pole[x][y].Pevny].Pismeno; };
-        std::vector<std::string> rady;
-        for (int a = 1; a <= kBoard; ++a)
-            for (int b = 1; b <= kBoard; ++b) {
-                std::string r, c;
-                for (int k = b; k <= kBoard && g.Pole[a][k].Pevny; ++k) r += pismeno(a, k);
-                for (int k = b; k <= kBoard && g.Pole[k][a].Pevny; ++k) c += pismeno(k, a);
-                if (b == 1 || !g.Pole[a][b - 1].Pevny) rady.push_back(r);
-                if (b == 1 || !g.Pole[b - 1][a].Pevny) rady.push_back(c);
-            }
-        for (const std::string& r : rady)
-            if (!r.empty()) slovaKRade(r, g.NaTahu);
-    }
     // Each letter of seat `hrac`'s rack before and after the run `rada`.
     void slovaKRade(const std::string& rada, int hrac) {
         const GameState& g = s();

@@ -94,17 +94,6 @@ TEST(Files, AUserDirectoryIsLockedWhileItsGameRuns) {
     close(ready[1]);
 }
 
-TEST(Files, FirstRunSeedsTheUserDirectoryAndKeepsExistingFiles) {
-    TempDir dir;
-    const FileRoot user(dir.path() / "tavik-borun");
-    seedUserDir(user, 3);  // the empty slots are the installation test's
-    EXPECT_EQ(readFile(user.resolve("Data/User.dat")),
-              "128\r\n1\r\n3\r\n2\r\nHrac1;0\r\nPC2;1\r\nHrac3;0\r\nHrac4;0\r\n2\r\n0\r\n");
-    writeFileAtomic(user.resolve("Data/User.dat"), "mine");
-    seedUserDir(user, 0);
-    EXPECT_EQ(readFile(user.resolve("Data/User.dat")), "mine");
-}
-
 TEST(Files, MusicTracksAreCountedFromOneWithoutAGap) {
     TempDir dir;
     const FileRoot root(dir.path());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/draw.h"
 #include "support/dummy_drivers.h"
 #include "support/scripted_events.h"
 #include "support/temp_dir.h"
@@ -9,27 +10,32 @@
 namespace tb {
 namespace {
 
-struct Fixture {
+TEST(Application, QuittingEndsEveryLoopAndF12ShotsTheBackBufferEachIntoItsOwnFile) {
     test::ManualTicks clock;
     test::ScriptedEvents events{&clock};
     Display display{false};
     Application app{display, events, clock};
-};
-
-TEST(Application, QuittingEndsEveryLoopAndF12WritesAScreenshot) {
-    Fixture f;
     test::TempDir dir;
-    f.app.screenshotDir = dir.path() / "Screenshots";
+    app.screenshotDir = dir.path() / "Screenshots";
     Window main("GameForm");
     Window dialog("TGMenu", {378, 209, 250, 350});
+    main.autoPaint = dialog.autoPaint = false;
     int result = -1;
-    main.onShow = [&] { result = f.app.showModal(dialog); };
-    f.events.special(kKeyF12).push(Event{EventKind::Quit});
-    f.app.run(main);
+    main.onShow = [&] {
+        fillRect(app.surface(), {100, 100, 10, 10}, Rgb{1, 2, 3});
+        result = app.showModal(dialog);
+    };
+    events.special(kKeyF12).special(kKeyF12).push(Event{EventKind::Quit});
+    app.run(main);
     EXPECT_EQ(result, 0);
-    EXPECT_TRUE(f.app.quitting());
-    EXPECT_EQ(std::distance(fs::directory_iterator(f.app.screenshotDir), fs::directory_iterator()),
-              1);
+    EXPECT_TRUE(app.quitting());
+    const std::vector<fs::path> shots(fs::directory_iterator(app.screenshotDir), {});
+    ASSERT_EQ(shots.size(), 2u) << "a second shot never overwrites the first";
+    const Bitmap back = loadBitmap(shots[0]);
+    ASSERT_EQ(back.width(), 1024);
+    ASSERT_EQ(back.height(), 768);
+    EXPECT_EQ(back.rgb(105, 105), (Rgb{1, 2, 3}));
+    EXPECT_EQ(back.rgb(0, 0), Rgb{});
 }
 
 }  // namespace

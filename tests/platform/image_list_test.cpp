@@ -4,27 +4,40 @@
 
 #include <fstream>
 
-#include "platform/draw.h"
+#include "platform/image_manifest.h"
 #include "support/dummy_drivers.h"
 #include "support/temp_dir.h"
 
 namespace tb {
 namespace {
 
-using test::TempDir;
-
-TEST(ImageList, AMissingOrBrokenFileIsAnErrorNamingIt) {
-    TempDir dir;
+// A picture, a list or a manifest line that cannot be read is an error that
+// names the file, the line or the picture.
+TEST(ImageList, MissingBrokenOrMalformedFilesAreErrorsNamingTheirPlace) {
+    test::TempDir dir;
     std::ofstream(dir.path() / "broken.bmp") << "not a picture";
     ImageList list{FileRoot(dir.path())};
-    for (const char* name : {"images/pismena/pismeno07.bmp", "broken.bmp"}) {
+    ImageLists lists(FileRoot(dir.path()),
+                     ImageManifest::parse("L\t0\tA\timages/none.png\t1\t1\t-\t-\t0\n", "m"));
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[&] { list.load("images/pismena/pismeno07.bmp"); }, "pismeno07.bmp"},
+        {[&] { list.load("broken.bmp"); }, "broken.bmp"},
+        {[&] { lists.get("L"); }, "none.png"},
+        {[&] { lists.get("Other"); }, "Other"},
+        {[] { ImageManifest::parse("DXMenu\tx\tA\tf.png\t1\t1\t-\t-\t0\n", "manifest.txt"); },
+         "manifest.txt, line 1"},
+        {[] { ImageManifest::parse("DXMenu\t0\tA\n", "manifest.txt"); }, "manifest.txt, line 1"},
+        {[] {
+             ImageManifest::parse("DXMenu\t0\tA\tf.png\t1\t1\t-\t-\t1\tzz0000\n", "manifest.txt");
+         },
+         "manifest.txt, line 1"},
+    };
+    for (const auto& [load, named] : cases) {
         try {
-            list.load(name);
-            ADD_FAILURE() << name << " loaded";
+            load();
+            ADD_FAILURE() << named << ": no error";
         } catch (const FileError& e) {
-            EXPECT_NE(std::string(e.what()).find(fs::path(name).filename().string()),
-                      std::string::npos)
-                << e.what();
+            EXPECT_NE(std::string(e.what()).find(named), std::string::npos) << e.what();
         }
     }
     EXPECT_EQ(list.count(), 0);

@@ -12,6 +12,7 @@
 #include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
 #include "files/text.h"
+#include "store/memory_word_store.h"
 #include "support/dummy_drivers.h"
 
 namespace tb::test {
@@ -46,6 +47,7 @@ class NahodnyVstup {
   public:
     explicit NahodnyVstup(uint64_t seed) : rng_(seed) {}
 
+    // A point inside r.
     Bod bodV(Rect r) { return {r.x + nahoda(std::max(r.w, 1)), r.y + nahoda(std::max(r.h, 1))}; }
 
     // Menu screens: mostly their buttons from the hit table (a range of it and
@@ -183,6 +185,9 @@ class NahodnyVstup {
         fronta_.push_back({EventKind::KeyPress, 0, 0, 1, klavesy[volba]});
     }
 
+    // A player who knows the rules: a few rack tiles in a line through the
+    // centre or on from a tile already fixed, then Next. False when the
+    // game screen is not at play.
     bool polozRadu(HerniAplikace& hra) {
         const GameState& s = hra.stav();
         Application& app = hra.ctx().app;
@@ -292,10 +297,6 @@ class NahodnyVstup {
     int nahoda(int n) { return n <= 1 ? 0 : static_cast<int>(rng_() % static_cast<uint64_t>(n)); }
     bool sance(int procent) { return nahoda(100) < procent; }
     int mezi(int a, int b) { return a + nahoda(b - a + 1); }
-    // A point inside r.
-    // A player who knows the rules: a few rack tiles in a line through the
-    // centre or on from a tile already fixed, then Next. False when the
-    // game screen is not at play.
     void klik(Bod b) {
         tah(EventKind::MouseMove, b);
         tah(EventKind::MouseDown, b);
@@ -406,15 +407,6 @@ class Pohon : public EventSource, public Ticks {
         const std::string c = checkTiles(s);
         if (!c.empty()) nalez("tiles: " + c);
         if (s.Faze != Phase::Browse && s.Rozdano) {
-            // A new shuffle (or a loaded game) moves most of the bag; an
-            // exchange or a step back only a few tiles.
-            int jinde = 0;
-            for (int i = 1; i <= kTiles; ++i) jinde += s.Pytel[i] != pytel_[i];
-            if (jinde > 30) {
-                ++v_.hryZacate;
-                posledniTah_ = s.PosledniTah;
-            }
-            pytel_ = s.Pytel;
             if (s.PosledniTah > posledniTah_) v_.tahy += s.PosledniTah - posledniTah_;
             posledniTah_ = s.PosledniTah;
         }
@@ -442,31 +434,50 @@ class Pohon : public EventSource, public Ticks {
     bool quit_ = false;
     const Window* top_ = nullptr;
     std::string topJmeno_;
-    decltype(GameState::Pytel) pytel_{};
     int posledniTah_ = 0;
 };
 
-std::vector<std::string> argumenty(const SoakNastaveni& n, int relace) {
-    std::vector<std::string> a{"--window", "--root", n.root.string(), "--user-dir"};
-    a.insert(a.end(), {n.userDir.string(), "--seed", std::to_string(n.seed * 1000 + relace)});
+std::vector<std::string> argumenty(uint64_t seed, const fs::path& root, const fs::path& userDir,
+                                   int relace) {
+    std::vector<std::string> a{"--window", "--root", root.string(), "--user-dir"};
+    a.insert(a.end(), {userDir.string(), "--seed", std::to_string(seed * 1000 + relace)});
     // Some sessions begin past the intro, some right in a game.
-    if (relace == 0 && n.seed % 3 == 1) a.push_back("--new-game");
-    if (n.seed % 3 == 2) a.push_back("--no-intro");
+    if (relace == 0 && seed % 3 == 1) a.push_back("--new-game");
+    if (seed % 3 == 2) a.push_back("--no-intro");
     return a;
+}
+
+MemoryWordStore soakSlovnik() {
+    static const std::string kSlova =
+        "a ale ano auto bez byl by cesta co čas den dva dům e hora hrad já jak je jed jeden jen "
+        "kde kdo kolo kost kos krok les led lev list lod loď malý máma med mez mír most my na nad "
+        "nebo nos nota noc nový o od oko on ona oni osa pan pes pec pero pivo po pod pole pro rok "
+        "ruka ryba řeka sen se sed sek seno síla sklo slon sto strom sůl šat ta tak ten to tok tón "
+        "tu ty u už v vata vek věk víno voda vůz z za zase žena život at ne ni in dno ani kat kot "
+        "rak sak kil lak las pas pat pata rek ret rty sok sad sady tam tma um ucho val vak vir oba "
+        "obr ode oka oči oves pila plot prak sever sova stan stop svět syn tele tety teta topol "
+        "trn trh uzel vlak vrak zub žák";
+    MemoryWordStore slovnik;
+    auto kurzor = slovnik.openCursor();
+    std::istringstream slova(kSlova);
+    for (std::string s; slova >> s;)
+        if (const std::string w = utf8ToCp1250(s); !kurzor->Lookup(w)) kurzor->InsertWord(w);
+    return slovnik;
 }
 
 }  // namespace
 
-SoakVysledek soak(const SoakNastaveni& n) {
+SoakVysledek soak(uint64_t seed, long udalosti, const fs::path& root, const fs::path& userDir) {
     (void)kDummyDrivers;
+    MemoryWordStore slovnik = soakSlovnik();
     SoakVysledek v;
-    NahodnyVstup vstup(n.seed);
-    Pohon pohon(vstup, n.udalosti, v);
+    NahodnyVstup vstup(seed);
+    Pohon pohon(vstup, udalosti, v);
     while (!pohon.konec()) {
         std::string proc;
         AppDrivers d{.events = &pohon,
                      .ticks = &pohon,
-                     .slovnik = n.slovnik,
+                     .slovnik = &slovnik,
                      .onStart =
                          [&pohon](HerniAplikace& hra) {
                              hra.screen().pauzaSnimku = 0;
@@ -475,7 +486,8 @@ SoakVysledek soak(const SoakNastaveni& n) {
                      .zprava = [&proc](const std::string& text) { proc = text; }};
         std::optional<std::string> chyba;
         try {
-            const int rc = runApplication(argumenty(n, v.relace), "tavik-borun", d);
+            const int rc =
+                runApplication(argumenty(seed, root, userDir, v.relace), "tavik-borun", d);
             if (rc != 0) chyba = "the game ended with status " + std::to_string(rc) + ": " + proc;
         } catch (const Nalez& f) {
             chyba = f.co;
@@ -492,25 +504,6 @@ SoakVysledek soak(const SoakNastaveni& n) {
         }
     }
     return v;
-}
-
-std::unique_ptr<MemoryWordStore> soakSlovnik() {
-    static const std::string kSlova =
-        "a ale ano auto bez byl by cesta co čas den dva dům e hora hrad já jak je jed jeden jen "
-        "kde kdo kolo kost kos krok les led lev list lod loď malý máma med mez mír most my na nad "
-        "nebo nos nota noc nový o od oko on ona oni osa pan pes pec pero pivo po pod pole pro rok "
-        "ruka ryba řeka sen se sed sek seno síla sklo slon sto strom sůl šat ta tak ten to tok tón "
-        "tu ty u už v vata vek věk víno voda vůz z za zase žena život at ne ni in dno ani kat kot "
-        "rak sak kil lak las pas pat pata rek ret rty sok sad sady tam tma um ucho val vak vir oba "
-        "obr ode oka oči oves pila plot prak sever sova stan stop svět syn tele tety teta topol "
-        "trn "
-        "trh uzel vlak vrak zub žák";
-    auto slovnik = std::make_unique<MemoryWordStore>();
-    auto kurzor = slovnik->openCursor();
-    std::istringstream slova(kSlova);
-    for (std::string s; slova >> s;)
-        if (const std::string w = utf8ToCp1250(s); !kurzor->Lookup(w)) kurzor->InsertWord(w);
-    return slovnik;
 }
 
 }  // namespace tb::test

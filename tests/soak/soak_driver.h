@@ -10,26 +10,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <string>
 
-#include "store/memory_word_store.h"
-
 namespace tb::test {
-
-struct SoakNastaveni {
-    uint64_t seed = 1;
-    long udalosti = 2000;
-    std::filesystem::path root;     // installation (pictures, sounds, meanings)
-    std::filesystem::path userDir;  // the player's files go here only
-    WordStore* slovnik = nullptr;
-};
 
 struct SoakVysledek {
     long udalosti = 0;                // events delivered
     int relace = 0;                   // times the application ran
-    int hryZacate = 0;                // started or loaded
-    long tahy = 0;                    // hand-overs after the deal
+    long tahy = 0;                    // moves played or loaded
     std::map<std::string, int> okna;  // windows opened, by name
     uint32_t pinovanyCas = 0;         // pinned ms of the whole run
     // Empty, or the fault and the index of the event after which it showed.
@@ -37,12 +25,11 @@ struct SoakVysledek {
     long chybaPoUdalosti = -1;
 };
 
-// Runs one seed's stream. Never throws for a fault of the game: it is
-// reported in the result.
-SoakVysledek soak(const SoakNastaveni& n);
-
-// A few hundred short everyday words, enough for the computer player to lay
-// something now and then.
-std::unique_ptr<MemoryWordStore> soakSlovnik();
+// Runs one seed's stream on the installation `root` with the player's files
+// in `userDir`, against a few hundred short everyday words (enough for the
+// computer player to lay something now and then). Never throws for a fault
+// of the game: it is reported in the result.
+SoakVysledek soak(uint64_t seed, long udalosti, const std::filesystem::path& root,
+                  const std::filesystem::path& userDir);
 
 }  // namespace tb::test

@@ -30,29 +30,24 @@ int main(int argc, char** argv) {
     long chyb = 0;
     for (long i = 0; i < semen; ++i) {
         const uint64_t seed = prvni + static_cast<uint64_t>(i);
-        auto slovnik = tb::test::soakSlovnik();
-        tb::test::SoakNastaveni n;
-        n.seed = seed;
-        n.udalosti = udalosti / semen + (i < udalosti % semen ? 1 : 0);
+        const long kolik = udalosti / semen + (i < udalosti % semen ? 1 : 0);
         // A build of the soak alone (with sanitizers, say) borrows another's pictures.
         const char* root = std::getenv("SOAK_ROOT");
-        n.root = root ? root : TB_ROOT_DIR;
-        n.userDir = temp / ("seed-" + std::to_string(seed));
-        n.slovnik = slovnik.get();
-        std::filesystem::create_directories(n.userDir);
-        const tb::test::SoakVysledek v = tb::test::soak(n);
-        std::printf("seed %llu: %ld events, %d sessions, %d games, %ld moves\n",
-                    static_cast<unsigned long long>(seed), v.udalosti, v.relace, v.hryZacate,
-                    v.tahy);
+        const auto userDir = temp / ("seed-" + std::to_string(seed));
+        std::filesystem::create_directories(userDir);
+        const tb::test::SoakVysledek v =
+            tb::test::soak(seed, kolik, root ? root : TB_ROOT_DIR, userDir);
+        std::printf("seed %llu: %ld events, %d sessions, %ld moves\n",
+                    static_cast<unsigned long long>(seed), v.udalosti, v.relace, v.tahy);
         if (!v.chyba.empty()) {
             ++chyb;
             std::printf(
                 "  FAULT after event %ld: %s\n  replay: scripts/soak %ld %llu 1\n"
                 "  files: %s\n",
                 v.chybaPoUdalosti, v.chyba.c_str(), v.chybaPoUdalosti,
-                static_cast<unsigned long long>(seed), n.userDir.c_str());
+                static_cast<unsigned long long>(seed), userDir.c_str());
         } else {
-            std::filesystem::remove_all(n.userDir);
+            std::filesystem::remove_all(userDir);
         }
         std::fflush(stdout);
     }

@@ -11,18 +11,11 @@ namespace {
 
 SoakVysledek spust(uint64_t seed, long udalosti) {
     TempDir dir;
-    auto slovnik = soakSlovnik();
-    SoakNastaveni n;
-    n.seed = seed;
-    n.udalosti = udalosti;
-    n.root = TB_ROOT_DIR;
-    n.userDir = dir.path();
-    n.slovnik = slovnik.get();
-    return soak(n);
+    return soak(seed, udalosti, TB_ROOT_DIR, dir.path());
 }
 
 TEST(Soak, ShortStreamsFindNoFault) {
-    int hry = 0, okna = 0;
+    int okna = 0;
     long tahy = 0;
     for (uint64_t seed : {1u, 2u, 3u}) {
         const SoakVysledek v = spust(seed, 1200);
@@ -30,12 +23,10 @@ TEST(Soak, ShortStreamsFindNoFault) {
                                << "; replay: scripts/soak " << v.chybaPoUdalosti << " " << seed
                                << " 1";
         EXPECT_EQ(v.udalosti, 1200);
-        hry += v.hryZacate;
         tahy += v.tahy;
         for (const auto& [jmeno, kolik] : v.okna) okna += kolik;
     }
     // The stream is only worth its time if it gets into games and windows.
-    EXPECT_GT(hry, 0);
     EXPECT_GT(tahy, 0);
     EXPECT_GT(okna, 0);
 }

@@ -19,7 +19,7 @@ namespace tb::test {
 class ScriptedRandom : public Random {
   public:
     explicit ScriptedRandom(std::vector<int> script = {}) : script_(script.begin(), script.end()) {}
-    void Randomize() override { ++reseeds; }
+    void Randomize() override {}
     int random(int k) override {
         int v;
         if (!script_.empty()) {
@@ -28,11 +28,8 @@ class ScriptedRandom : public Random {
         } else {
             v = next_++;
         }
-        ++calls;
         return k <= 0 ? 0 : ((v % k) + k) % k;
     }
-    int reseeds = 0;
-    int calls = 0;
 
   private:
     std::deque<int> script_;

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <deque>
-#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -34,10 +33,8 @@ class HerniUi : public RecordingUi {
         vysledky.push_back(v);
         return prohlizetPoKonci;
     }
-    void NastavTitulek(Titulek t, int hrac, const std::string& text) override {
-        tituly[{t, hrac}] = text;
-    }
-    void OdpocetCerveny(bool c) override { cerveny = c; }
+    void NastavTitulek(Titulek, int, const std::string&) override {}
+    void OdpocetCerveny(bool) override {}
     bool OznacenKVymene(int slot) override { return oznaceno.count(slot) > 0; }
     void ZrusOznaceni(int slot) override { oznaceno.erase(slot); }
     void NastavCasovac(bool z, int i) override {
@@ -46,19 +43,12 @@ class HerniUi : public RecordingUi {
     void DoMenu() override { log("menu"); }
     void KamenDoSlotu(int h, int s, int t) override { log("doslotu", h, s, t); }
 
-    std::string titulek(Titulek t, int hrac = 0) const {
-        auto it = tituly.find({t, hrac});
-        return it == tituly.end() ? std::string() : it->second;
-    }
-
     std::deque<DialogVolba> pravidlaOdpovedi, slovaOdpovedi;
     std::vector<ChybaPravidla> pravidla;
     std::vector<ChybaSlova> slova;
     std::vector<Vysledek> vysledky;
-    std::map<std::pair<Titulek, int>, std::string> tituly;
     std::set<int> oznaceno;
     int vymenaOdmitnuta = 0;
-    bool cerveny = false;
     bool prohlizetPoKonci = false;
 
   private:

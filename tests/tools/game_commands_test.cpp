@@ -60,6 +60,10 @@ TEST(Tool, HintAndPlayOnASavedGame) {
          "pes\t3\t8\t7\tV\neps\t3\t8\t8\tV\nsep\t3\t8\t7\tV\npes\t3\t7\t8\tH\n"
          "eps\t3\t8\t8\tH\nsep\t3\t7\t8\tH\npe\t2\t8\t7\tV\nes\t2\t8\t8\tV\n"
          "pe\t2\t7\t8\tH\nes\t2\t8\t8\tH\n"},
+        {{"hint", "--level", "master"},  // points, then fewer tiles, word, row, column, across
+         "eps\t3\t8\t8\tH\neps\t3\t8\t8\tV\npes\t3\t8\t7\tV\npes\t3\t7\t8\tH\n"
+         "sep\t3\t8\t7\tV\nsep\t3\t7\t8\tH\nes\t2\t8\t8\tH\nes\t2\t8\t8\tV\n"
+         "pe\t2\t8\t7\tV\npe\t2\t7\t8\tH\n"},
         {{"play", "7,8=p", "9,8=s"}, "accepted\tpes(7,8) :3,\t3\n"},
         {{"play", "8,9=s"}, "accepted\tes(8,8):2,\t2\n"},
         {{"play", "9,8=p"}, "word-error\tep\t8\t8\tH\nrefused\n"},
@@ -202,7 +206,8 @@ TEST(ToolShell, ScriptedGame) {
 // Whole games in a few commands: passes end a game only once a word lies
 // (an exchange is no pass); a game saved in the middle of a move goes on
 // from the same position when loaded; steps through the record bring back
-// the pass count, and saves made there keep it; the time limit ends a move,
+// the pass count, saves made there keep it, and playing on from an earlier
+// position drops the moves after it; the time limit ends a move,
 // taking back a word that cannot stand.
 TEST(ToolShell, PassesSavesStepsAndTheTimeLimit) {
     ToolFixture t(dvojice());
@@ -232,12 +237,17 @@ TEST(ToolShell, PassesSavesStepsAndTheTimeLimit) {
              "ábřěfsa\n......ag.......\nok\n"
              "passed\nover\t0\nok\nok\n"},
         {"new P P seed=3\nhint-lay 1\nnext\nnext\nnext\nback\nforward\nshow\nback\nsave 4\nback\n"
-         "back\nsave 3\nload 4\nshow\nload 3\nshow\nnext\nshow\ncheck\n",
+         "back\nsave 3\nload 4\nshow\nload "
+         "3\nshow\nnext\nshow\ncheck\nnext\nback\nback\nnext\nforward\n",
          "ok\naccepted\tgp(7,8) :9,\t9\nok\npassed\nok\npassed\nok\npassed\nok\nok\nok\nmove 5\n"
          "to-move 2\n" +
              passes(3) + "ok\nok\nok\nok\nok\nok\nmove 4\nto-move 1\n" + passes(2) +
              "ok\nmove 2\nto-move 1\n" + passes(0) + "passed\nok\nmove 3\nto-move 2\n" + passes(1) +
-             "ok\n"},
+             "ok\npassed\nok\nok\nok\npassed\nok\nrefused\nok\n"},
+        // The master plays parallel to a word.
+        {"new M P seed=1\nnext\ncheck\n",
+         "computer\t1\tag(8,7):9,\t9\nok\npassed\ncomputer\t1\tja(7,7) :5,kg(7,8) "
+         ":9,jk(7,7):5,\t19\nok\nok\n"},
         {"new P P seed=1 limit=30\nlay 8,8=a\ntick 30\nlay 7,8=f 8,8=a\ntick 31\n",
          "ok\npreview\trule\t1\ta\nok\nrule-error\t1\ta\t8\t8\t0\ntimeout\t1\t\t0\nok\n"
          "preview\tok\tfa(7,8) :9,\t9\nok\ntimeout\t2\tfa(7,8) "

@@ -102,6 +102,11 @@ void hint(Catalog& c) {
     addButton(c, w, "Next", {96, 240, 64, 38}, icon(Icon::StepForward), kOffOnDown, &under);
     addButton(c, w, "Poloz", {186, 240, 118, 38}, caption("Polož", 16), kDialogFaces, &under);
     addButton(c, w, "Zavri", {314, 240, 112, 38}, caption("Zavřít", 16), kDialogFaces, &under);
+    // The switch between the computer player's hints and the master's moves.
+    addButton(c, w, "Nejlepsi", {306, 6, 132, 30}, caption("Nejlepší tahy", 13), kDialogFaces,
+              &under);
+    addButton(c, w, "Pocitac", {306, 6, 132, 30}, caption("Tipy počítače", 13), kDialogFaces,
+              &under);
 }
 
 }  // namespace

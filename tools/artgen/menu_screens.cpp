@@ -107,6 +107,9 @@ void saveAndLoad(Catalog& c, const Canvas& bg) {
     c.add(l, "SavePr", headingPicture("Uložit průběh", 320, 56), Pos{355, 145}, true);
     c.add(l, "Load", headingPicture("Načíst hru", 260, 56), Pos{385, 140}, true);
     c.add(l, "LoadPr", headingPicture("Načíst průběh", 330, 56), Pos{350, 143}, true);
+    // The third face of the seat toggle, after the pictures the screens number.
+    c.add(l, "PCMistr", buttonFace(at(0, 0, 83, 32), Face::Down, caption("Mistr", 14), nullptr),
+          std::nullopt, true);
 
     const std::string s = "DXSaL";
     c.add(s, "Napis", headingPicture("Uložit hru", 240, 56), Pos{395, 140}, true);

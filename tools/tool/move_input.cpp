@@ -60,12 +60,14 @@ void poloz(GameState& s, const Polozeni& p, const std::string& arg) {
     throw UsageError("the letter is not on the rack of the seat on move: " + arg);
 }
 
-void vypisKandidaty(std::ostream& out, const TAI& ai) {
-    for (int n = 1; n <= ai.PocetKandidatu; ++n) {
-        const Kandidat& k = ai.Kandidati[n];
+void vypisTahy(std::ostream& out, std::span<const Kandidat> tahy) {
+    for (const Kandidat& k : tahy)
         out << cp1250ToUtf8(k.Slovo) << '\t' << k.Body << '\t' << k.X << '\t' << k.Y << '\t'
             << (k.Smer == 1 ? 'H' : 'V') << '\n';
-    }
+}
+
+void vypisKandidaty(std::ostream& out, const TAI& ai) {
+    vypisTahy(out, std::span(ai.Kandidati).subspan(1, static_cast<size_t>(ai.PocetKandidatu)));
 }
 
 std::string rozpisTahu(const TZapis& zapis, int zaznam) {

@@ -4,6 +4,7 @@
 // screen that answers every error dialog of the move checks with one button.
 
 #include <iosfwd>
+#include <span>
 #include <string>
 
 #include "engine/ai/computer_player.h"
@@ -49,7 +50,9 @@ Polozeni rozeber(const std::string& arg);
 // letter is not on the rack.
 void poloz(GameState& s, const Polozeni& p, const std::string& arg);
 
-// The sorted candidates of a search, one line each (word, points, x, y, H|V).
+// Moves, one line each (word, points, x, y, H|V).
+void vypisTahy(std::ostream& out, std::span<const Kandidat> tahy);
+// The sorted candidates of a search, likewise.
 void vypisKandidaty(std::ostream& out, const TAI& ai);
 
 // The shell's `show`: the move, the seats with their racks, and the board

@@ -38,16 +38,24 @@ void over(const std::string& chyba) {
     if (!chyba.empty()) throw Porusena{chyba};
 }
 
+// What the seats of one level did over the run.
+struct Uroven {
+    std::vector<double> ms, cpu;  // search time of each move
+    int vyhry = 0, body = 0;
+};
+
 // The computer seat that checks the position it finds and times its search.
 class MerenyHrac : public PocitacovyHrac {
   public:
-    MerenyHrac(Hra& hra, WordCursor& kurzor, const TZapis& zapis)
-        : PocitacovyHrac(hra, kurzor), hra_(hra), zapis_(zapis) {}
+    MerenyHrac(Hra& hra, WordCursor& kurzor, const TZapis& zapis, Mistr& mistr,
+               std::ostream* casovani)
+        : PocitacovyHrac(hra, kurzor, &mistr), hra_(hra), zapis_(zapis), casovani_(casovani) {}
 
     std::vector<double> ms, cpu;
+    Arr1<Uroven, 2> urovne{};  // the computer player, the master
 
   protected:
-    void hledej() override {
+    bool hledej(Kandidat& tah) override {
         const GameState& s = hra_.stav();
         over(checkTiles(s));
         over(kontrolaBodu(s, zapis_.radky()));
@@ -57,16 +65,24 @@ class MerenyHrac : public PocitacovyHrac {
         if (ms.size() > 2000) throw Porusena{"the game does not end"};
         const auto t0 = std::chrono::steady_clock::now();
         const double c0 = cpuMs();
-        PocitacovyHrac::hledej();
+        const bool je = PocitacovyHrac::hledej(tah);
         ms.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
                 .count());
         cpu.push_back(cpuMs() - c0);
+        Uroven& u = urovne[hrajeMistr() ? kMistr : kPocitac];
+        u.ms.push_back(ms.back());
+        u.cpu.push_back(cpu.back());
+        if (casovani_)
+            *casovani_ << "move " << ms.size() << " seat " << s.NaTahu << ' '
+                       << (hrajeMistr() ? 'M' : 'C') << " ms " << ms.back() << '\n';
+        return je;
     }
 
   private:
     Hra& hra_;
     const TZapis& zapis_;
+    std::ostream* casovani_;
 };
 
 class TichaObrazovka : public GameUi {
@@ -81,6 +97,8 @@ class TichaObrazovka : public GameUi {
 struct Nastaveni {
     int hracu, minPismen;
     std::optional<std::filesystem::path> zaznamy;
+    Arr1<int32_t, kSeats> urovne{};
+    bool casovani = false;
 };
 
 std::string ms(double v) {
@@ -92,7 +110,7 @@ std::string ms(double v) {
 
 // Plays game i; returns its summary line.
 std::string hra(ToolEnv& env, const Nastaveni& n, int i, uint64_t seed, std::vector<double>& vse,
-                std::vector<double>& vseCpu) {
+                std::vector<double>& vseCpu, Arr1<Uroven, 2>& urovne) {
     GameState s;
     dejVsechnaPismena(s);
     TichaObrazovka ui;
@@ -101,13 +119,13 @@ std::string hra(ToolEnv& env, const Nastaveni& n, int i, uint64_t seed, std::vec
     auto kurzorHry = env.store().openCursor();
     auto kurzorPC = env.store().openCursor();
     Hra h(s, ui, rnd, *kurzorHry, zapis);
-    MerenyHrac pc(h, *kurzorPC, zapis);
+    MerenyHrac pc(h, *kurzorPC, zapis, env.mistr(), n.casovani ? &env.err : nullptr);
     h.setComputerPlayer(&pc);
     s.PocetHracu = n.hracu;
     s.MinPismen = n.minPismen;
     for (int p = 1; p <= kSeats; ++p) {
-        s.VolbaPC[p] = p <= n.hracu;
-        s.Hraci[p].Jmeno = vychoziJmeno(p, true);
+        s.VolbaPC[p] = p <= n.hracu ? n.urovne[p] : kClovek;
+        s.Hraci[p].Jmeno = vychoziJmeno(p, n.urovne[p]);
     }
     s.Faze = Phase::NewGame;
     h.NastavCasovac(true, 1);
@@ -133,6 +151,13 @@ std::string hra(ToolEnv& env, const Nastaveni& n, int i, uint64_t seed, std::vec
             vitez = 0;
         }
     }
+    for (int u = kPocitac; u <= kMistr; ++u) {
+        auto& cil = urovne[u];
+        cil.ms.insert(cil.ms.end(), pc.urovne[u].ms.begin(), pc.urovne[u].ms.end());
+        cil.cpu.insert(cil.cpu.end(), pc.urovne[u].cpu.begin(), pc.urovne[u].cpu.end());
+    }
+    for (int p = 1; p <= n.hracu; ++p) urovne[n.urovne[p]].body += s.Hraci[p].BodyCelkem;
+    if (vitez != 0) ++urovne[n.urovne[vitez]].vyhry;
     std::vector<double> t = pc.ms;
     std::sort(t.begin(), t.end());
     vse.insert(vse.end(), t.begin(), t.end());
@@ -149,6 +174,17 @@ int selfplayCommand(ToolEnv& env) {
     const int seed = env.takeIntOption("--seed", 1);
     Nastaveni n{env.takeIntOption("--players", 2), env.takeIntOption("--min-letters", 2), {}};
     if (const auto dir = env.takeOption("--record-dir")) n.zaznamy = *dir;
+    n.urovne.fill(kPocitac);
+    if (const auto urovne = env.takeOption("--levels")) {
+        // C the computer player, M the master, one letter a seat.
+        std::string u = *urovne;
+        std::erase(u, ',');
+        if (u.size() < 2 || u.size() > kSeats || u.find_first_not_of("CM") != std::string::npos)
+            throw UsageError("--levels is C or M for each of 2..4 seats, as C,M");
+        for (size_t p = 0; p < u.size(); ++p) n.urovne[p + 1] = u[p] == 'M' ? kMistr : kPocitac;
+        n.hracu = static_cast<int>(u.size());
+    }
+    n.casovani = env.takeFlag("--timing");
     if (!env.args().empty()) throw UsageError("selfplay: unexpected " + env.args().front());
     if (n.hracu < 2 || n.hracu > kSeats) throw UsageError("--players must be 2..4");
     if (n.minPismen < 1 || n.minPismen > kBoard) throw UsageError("--min-letters must be 1..15");
@@ -156,17 +192,32 @@ int selfplayCommand(ToolEnv& env) {
 
     env.store();  // loaded before the clock starts
     std::vector<double> vse, vseCpu;
+    Arr1<Uroven, 2> urovne{};
     const auto t0 = std::chrono::steady_clock::now();
     const double c0 = cpuMs();
     try {
         for (int i = 1; i <= games; ++i)
-            env.out << hra(env, n, i, static_cast<uint64_t>(seed) + i, vse, vseCpu) << std::endl;
+            env.out << hra(env, n, i, static_cast<uint64_t>(seed) + i, vse, vseCpu, urovne)
+                    << std::endl;
     } catch (const Porusena& p) {
         env.out << "invariant broken: " << p.co << std::endl;
         return 1;
     }
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     const double cpuS = (cpuMs() - c0) / 1e3;
+    for (int u = kPocitac; u <= kMistr; ++u) {
+        Uroven& v = urovne[u];
+        if (v.ms.empty()) continue;
+        std::sort(v.ms.begin(), v.ms.end());
+        std::sort(v.cpu.begin(), v.cpu.end());
+        env.out << (u == kMistr ? "master" : "computer") << ": won " << v.vyhry << ", points "
+                << v.body << " in " << v.ms.size() << " moves, "
+                << ms(static_cast<double>(v.body) / static_cast<double>(v.ms.size())) << " a move"
+                << std::endl;
+        env.err << (u == kMistr ? "master" : "computer") << " search ms median "
+                << ms(v.ms[v.ms.size() / 2]) << " max " << ms(v.ms.back()) << " (processor "
+                << ms(v.cpu[v.cpu.size() / 2]) << " / " << ms(v.cpu.back()) << ")\n";
+    }
     env.out << games << " games, invariants ok" << std::endl;
     // The figures of the whole run, by the wall clock and in processor time.
     std::sort(vse.begin(), vse.end());

@@ -10,11 +10,13 @@
 #include <sstream>
 
 #include "engine/ai/computer_turn.h"
+#include "engine/game/clock_text.h"
 #include "engine/game/hra.h"
 #include "engine/game/move.h"
 #include "engine/game/move_preview.h"
 #include "engine/game/tiles.h"
 #include "engine/record/replay.h"
+#include "engine/saves/game_record_slot.h"
 #include "engine/saves/saved_game.h"
 #include "engine/saves/slot_files.h"
 #include "engine/saves/user_settings.h"
@@ -38,6 +40,7 @@ class ShellUi : public OdpovidajiciUi {
         const int q = s_.NaTahu == 1 ? s_.PocetHracu : s_.NaTahu - 1;
         vitez = s_.PocetVzdani == 2 * s_.PocetHracu ? 0 : q;
         konec = true;
+        delka = casText(s_.SekundHry);
         return false;
     }
     bool OznacenKVymene(int slot) override { return znacky[static_cast<size_t>(slot)]; }
@@ -46,6 +49,7 @@ class ShellUi : public OdpovidajiciUi {
 
     bool konec = false;
     int vitez = 0;
+    std::string delka;  // the finished game's length, as its total-time clock shows it
     Arr1<bool, kRack> znacky{};
 
   private:
@@ -61,7 +65,7 @@ struct Partie {
           kurzorHry(env.store().openCursor()),
           kurzorPC(env.store().openCursor()),
           hra(s, ui, rnd, *kurzorHry, zapis),
-          pc(hra, *kurzorPC) {
+          pc(hra, *kurzorPC, &env.mistr()) {
         hra.setComputerPlayer(&pc);
     }
     GameState s;
@@ -112,6 +116,8 @@ class Shell {
                 nahraj(slova);
             else if (jmeno == "back" || jmeno == "forward")
                 krok(slova, jmeno == "back");
+            else if (jmeno == "save-record")
+                ulozPrubeh(slova);
             else if (jmeno == "browse")
                 prohlizej(slova);
             else if (jmeno == "check")
@@ -153,7 +159,7 @@ class Shell {
         std::string mista;
         int seed = 1, min = 2, limit = 0;
         for (const auto& w : slova) {
-            if (w == "P" || w == "C")
+            if (w == "P" || w == "C" || w == "M")
                 mista += w;
             else if (w.starts_with("seed="))
                 seed = cislo("seed", w.substr(5), 0, 1'000'000'000);
@@ -165,7 +171,7 @@ class Shell {
                 throw UsageError("new: not a seat or option: " + w);
         }
         if (mista.size() < 2 || mista.size() > static_cast<size_t>(kSeats))
-            throw UsageError("new needs 2 to 4 seats, P or C");
+            throw UsageError("new needs 2 to 4 seats, P, C or M");
         p_.reset();  // one game at a time writes the record
         p_ = std::make_unique<Partie>(env_, static_cast<uint64_t>(seed));
         GameState& s = p_->s;
@@ -175,7 +181,8 @@ class Shell {
         s.SLimitem = limit > 0;
         s.LimitTahu = limit;
         for (int p = 1; p <= s.PocetHracu; ++p) {
-            s.VolbaPC[p] = mista[static_cast<size_t>(p - 1)] == 'C';
+            const char m = mista[static_cast<size_t>(p - 1)];
+            s.VolbaPC[p] = m == 'M' ? kMistr : m == 'C' ? kPocitac : kClovek;
             s.Hraci[p].Jmeno = vychoziJmeno(p, s.VolbaPC[p]);
         }
         s.Faze = Phase::NewGame;
@@ -282,7 +289,7 @@ class Shell {
             throw UsageError(poloz ? "hint-lay needs N" : "hint takes nothing");
         if (jeNovyKamen(p.s)) throw UsageError("tiles of this move lie on the board");
         if (!poloz) {
-            p.pc.TipClick([&](const TAI& ai) {
+            p.pc.TipClick([&](const TAI& ai, const NejlepsiTahy&) {
                 vypisKandidaty(out_, ai);
                 return 0;
             });
@@ -293,7 +300,7 @@ class Shell {
         hledani.findCandidates(p.s);
         if (n > hledani.PocetKandidatu) throw UsageError("no candidate " + slova[0]);
         p.ui.odpovidej(DialogVolba::OpravimSam);
-        ukonciTah([&] { p.pc.TipClick([n](const TAI&) { return n; }); });
+        ukonciTah([&] { p.pc.TipClick([n](const TAI&, const NejlepsiTahy&) { return n; }); });
     }
 
     // Marks the letters on the rack and clicks the exchange button twice.
@@ -340,6 +347,12 @@ class Shell {
         const int n = slotHry(slova);
         vratNoveKameny(p.s);
         SaveAndExit(p.s, env_.user(), n, dnesniDatum());
+    }
+
+    // The record save of a finished game (its menu's "Uložit průběh").
+    void ulozPrubeh(const std::vector<std::string>& slova) {
+        if (!p_ || p_->ui.delka.empty()) throw UsageError("no finished game to save as a record");
+        SavePr(p_->s, env_.user(), slotHry(slova), dnesniDatum(), p_->ui.delka);
     }
 
     // The load screen: the slot replaces the game, which resumes.

@@ -1,9 +1,11 @@
 #include "tools/tool/tool_env.h"
 
+#include <climits>
 #include <cstdlib>
 #include <ostream>
 #include <random>
 
+#include "engine/game/letter_codes.h"
 #include "store/sqlite_word_store.h"
 
 namespace tb::tool {
@@ -20,6 +22,8 @@ ToolEnv::ToolEnv(std::vector<std::string> args, std::optional<std::filesystem::p
       executable_(std::move(executable)) {}
 
 ToolEnv::~ToolEnv() {
+    mistr_.reset();
+    kurzorMistra_.reset();
     store_.reset();
     lock_.reset();
     std::error_code ec;
@@ -67,6 +71,32 @@ WordStore& ToolEnv::store() {
         store_ = std::move(store);
     }
     return *store_;
+}
+
+Mistr& ToolEnv::mistr() {
+    if (!mistr_) {
+        kurzorMistra_ = store().openCursor();
+        Mistr::Nacti nacti = [install = FileRoot(findInstallRoot(executable_, {}))] {
+            return WordGraph::load(install);
+        };
+        // Another dictionary has no graph built beside it: made of its words here.
+        if (dict_)
+            nacti = [this] {
+                auto kurzor = store().openCursor();
+                kurzor->SeekNearest("");
+                std::vector<std::string> kody;
+                for (const std::string& w : kurzor->Browse(INT_MAX))
+                    kody.push_back(codesOfCp1250(w));
+                return WordGraph(buildWordGraph(std::move(kody)), "");
+            };
+        mistr_ = std::make_unique<Mistr>(*kurzorMistra_, std::move(nacti),
+                                         [this] { return store().addedWords(); });
+    }
+    return *mistr_;
+}
+
+bool ToolEnv::takeFlag(const std::string& name) {
+    return std::erase(args_, name) > 0;
 }
 
 std::optional<std::string> ToolEnv::takeOption(const std::string& name) {

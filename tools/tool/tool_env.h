@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ai/master.h"
 #include "engine/game/word_store.h"
 #include "files/files.h"
 
@@ -38,6 +39,8 @@ class ToolEnv {
 
     // The dictionary (opened on first use).
     WordStore& store();
+    // The master on its own cursor of the dictionary, with the installed word graph.
+    Mistr& mistr();
     // The user directory: --user-dir, else a fresh one removed at exit. It is
     // locked as the game locks it, so the tool never writes into the
     // directory of a running game (a UserDirBusy then).
@@ -47,6 +50,8 @@ class ToolEnv {
     // from them; nullopt if the option is absent.
     std::optional<std::string> takeOption(const std::string& name);
     int takeIntOption(const std::string& name, int fallback);
+    // Whether the flag `name` is among the arguments; removed from them.
+    bool takeFlag(const std::string& name);
 
   private:
     const std::filesystem::path& scratch();
@@ -55,6 +60,8 @@ class ToolEnv {
     std::optional<std::filesystem::path> dict_, userDir_;
     std::filesystem::path executable_, scratch_;
     std::unique_ptr<WordStore> store_;
+    std::unique_ptr<WordCursor> kurzorMistra_;
+    std::unique_ptr<Mistr> mistr_;
     std::optional<UserDirLock> lock_;
     std::optional<FileRoot> user_;
 };

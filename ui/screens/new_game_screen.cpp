@@ -1,4 +1,4 @@
-// The new-game screen: seats, names, computer seats, minimum letters, time
+// The new-game screen: seats, names, computer seats and their level, minimum letters, time
 // limit; OK starts the game unless no person would play.
 
 #include "engine/game/menu_reset.h"
@@ -44,7 +44,7 @@ void TMainMenu::PrintNew() {
     cisla[n.NastMinPismen + 1].draw(plocha(), 697, 473);
     cisla[n.NastLimit / 30 + 7].draw(plocha(), 627, 537);
     for (int p = 1; p <= kSeats; ++p)
-        zbytek[n.NastPC[p] ? 4 : 3].draw(plocha(), 125 + 142 * p, 420);
+        zbytek[n.NastPC[p] == kMistr ? 17 : n.NastPC[p] ? 4 : 3].draw(plocha(), 125 + 142 * p, 420);
     NewTlacitka();
     if (!vMenu()) return;
     NewPC();
@@ -90,9 +90,10 @@ void TMainMenu::NewPC() {
     for (int p = 1; p <= kSeats; ++p) {
         if (!uvnitr(26 + p) || !Klik) continue;
         h_.ctx.HrajZvuk(1);
-        n.NastPC[p] = n.NastPC[p] ? 0 : 1;
+        // A person, the computer player, the master, and round again.
+        n.NastPC[p] = (n.NastPC[p] + 1) % (kMistr + 1);
         // Toggling always gives the seat its default name.
-        n.MJmeno[p] = vychoziJmeno(p, n.NastPC[p] != 0);
+        n.MJmeno[p] = vychoziJmeno(p, n.NastPC[p]);
         MJmeno_[p]->text = n.MJmeno[p];
         MJmeno_[p]->enabled = !n.NastPC[p];
         if (!MJmeno_[p]->enabled && h_.form.focus() == MJmeno_[p]) h_.form.setFocus(nullptr);

@@ -83,7 +83,9 @@ HerniOkna herniOkna() {
     o.konecHry = modalne(showResultsScreen);
     o.testSlova = modalne(showWordTestDialog);
     o.prubehHry = modalne(showMoveList);
-    o.tip = modalne(showHintDialog);
+    o.tip = modalne([](UiContext& ctx, const TAI& ai, const NejlepsiTahy& nejlepsi) {
+        return showHintDialog(ctx, ai, nejlepsi);
+    });
     o.poctyPismen = modalne(showLettersTable);
     o.menuHry = [](UiContext& ctx, const std::function<void(int)>& zeHry) {
         ModalniRezim rezim(ctx);

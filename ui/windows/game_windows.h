@@ -5,12 +5,11 @@
 #include <functional>
 #include <string>
 
+#include "engine/ai/computer_player.h"
 #include "engine/game/game_ui.h"
 #include "ui/windows/ui_context.h"
 
 namespace tb {
-
-class TAI;
 
 struct HerniOkna {
     std::function<DialogVolba(UiContext&, const ChybaPravidla&)> chybaPravidla;
@@ -20,8 +19,9 @@ struct HerniOkna {
     std::function<bool(UiContext&, const Vysledek&)> konecHry;
     std::function<void(UiContext&)> testSlova;
     std::function<void(UiContext&)> prubehHry;
-    // The hint: the candidate to lay (1-based), 0 when closed.
-    std::function<int(UiContext&, const TAI&)> tip;
+    // The hint: the candidate to lay (1-based), the master's move n as -n,
+    // 0 when closed.
+    std::function<int(UiContext&, const TAI&, const NejlepsiTahy&)> tip;
     std::function<void(UiContext&)> poctyPismen;
     // The in-game menu; `zeHry` hands over to a menu screen (4 settings,
     // 7 save, 8 save the record, 0 the game is abandoned).

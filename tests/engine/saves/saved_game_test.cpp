@@ -40,6 +40,7 @@ class SavedGameTest : public ::testing::Test {
 
 TEST_F(SavedGameTest, LoadRestoresTheGameAndItsRecord) {
     GameState hra = rozehranaHra(3);
+    hra.Hraci[3].JePC = kMistr;
     save(hra, 4);
     const std::string mainDat = readFile(user.resolve(kMainDat));
     const std::string first = readFile(user.resolve(slotName(4, false)));
@@ -68,6 +69,8 @@ TEST_F(SavedGameTest, LoadRestoresTheGameAndItsRecord) {
     EXPECT_EQ(s.Faze, Phase::LoadedGame);
     EXPECT_EQ(s.Rozpis, "");
     EXPECT_EQ(s.BodovanePole[1][1], kWord3);
+    EXPECT_EQ(s.Hraci[3].JePC, kMistr);
+    EXPECT_EQ(s.VolbaPC[3], kMistr) << "for a record of the game";
 
     // Saved again, the slot is the same byte for byte.
     SaveAndExit(s, user, 5, "6.12.2026");
@@ -134,11 +137,15 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
     zapis.insert(zapis.end(), {"1Nevyu\x9Ent\xED :   -7", "", "2Vyu\x9Eit\xED :     +7", "",
                                "1:02:05", "30", "51"});
     writeRecordFile(user, zapis);
+    hra.VolbaPC[2] = kMistr;
     SavePr(hra, user, 2, "6.12.2026", "1:02:05");
     const auto dobry = *readSlotLines(user, 2, true);
-    const std::vector<std::string> head = {"6.12.2026", "", "11", "3725", "",    "", "", "", "2",
-                                           "Jana",      "", "",   "",     "PC2", "", "", "", ""};
+    const std::vector<std::string> head = {"6.12.2026", "", "11", "3725", "",    "", "",  "", "2",
+                                           "Jana",      "", "",   "",     "PC2", "", "2", "", ""};
     EXPECT_EQ(std::vector<std::string>(dobry.begin(), dobry.begin() + 18), head);
+    GameState nacteny;
+    LoadPr(nacteny, user, 2);
+    EXPECT_EQ(nacteny.VolbaPC[2] * 10 + nacteny.Hraci[2].JePC, kMistr * 10) << "kept, not playing";
     const size_t rec = 18;  // first line of record 1
     const test::BadCase zaznamy[] = {
         {"free", [](auto& l) { l[0] = ""; }},

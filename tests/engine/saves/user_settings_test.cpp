@@ -72,7 +72,7 @@ TEST_F(UserSettingsTest, MissingOrBadFileGivesTheDefaults) {
         "x\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",  // not a number
         "256\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",
         "9\r\n1\r\n1\r\n5\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",   // five players
-        "9\r\n1\r\n1\r\n2\r\na;2\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",   // flag 2
+        "9\r\n1\r\n1\r\n2\r\na;3\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",   // flag 3
         "9\r\n1\r\n1\r\n2\r\na;0\r\n0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",     // seat line too short
         "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n6\r\n0\r\n",   // six letters
         "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n45\r\n",  // not a step of 30

@@ -78,5 +78,27 @@ TEST(HintDialog, NoCandidateOffersOnlyClose) {
     EXPECT_EQ(f.zvuky, std::vector<int>{1});
 }
 
+TEST(HintDialog, TheSwitchShowsTheMastersMovesAndLaysOne) {
+    HintFixture f(0);
+    const std::vector<Kandidat> nejlepsi = {{"les", 7, 8, 6, 1}, {"pes", 8, 6, 5, 0}};
+    f.hraciPlocha();
+    f.potom([&] {
+        f.najed("NejlepsiOFF");
+        f.klikni("NejlepsiON");
+    });
+    f.potom([&] {
+        EXPECT_EQ(f.text("LaSlovo"), "les");
+        EXPECT_EQ(f.text("LaBody"), "6");
+        EXPECT_FALSE(f.svitiBy("NejlepsiOFF")) << "the switch back shows instead";
+        f.najed("NextOFF");
+        f.klikni("NextON");
+        f.najed("PolozOFF");
+        f.klikni("PolozON");
+    });
+    EXPECT_EQ(showHintDialog(
+                  f.ctx, f.ai, [&]() -> const auto& { return nejlepsi; }),
+              -2);
+}
+
 }  // namespace
 }  // namespace tb
