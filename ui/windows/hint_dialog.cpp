@@ -28,11 +28,14 @@ int showHintDialog(UiContext& ctx, const TAI& ai, const NejlepsiTahy& nejlepsi) 
         la[i] = &d.label(hodnoty[i], {206, top, 206, 24}, hodnotaFont);
     }
 
+    // Which move of how many is shown, top left.
+    Label& poradi = d.label("LPoradi", {24, 12, 150, 24}, popisFont);
     int cislo = 1;
     const std::vector<Kandidat>* tahy = nullptr;  // the master's moves on show
     auto pocet = [&] { return tahy ? static_cast<int>(tahy->size()) : ai.PocetKandidatu; };
     auto zobraz = [&] {
         for (Label* l : la) l->caption.clear();
+        poradi.caption = pocet() ? std::to_string(cislo) + " / " + std::to_string(pocet()) : "";
         if (pocet() == 0) {
             la[0]->caption = cp1250("Žádný nápad");
             return;

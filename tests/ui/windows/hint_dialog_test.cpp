@@ -39,6 +39,7 @@ TEST(HintDialog, PagesThroughTheCandidatesAndLaysTheOneShown) {
     });
     f.potom([&] {
         EXPECT_EQ(f.text("LaSlovo"), "auto");
+        EXPECT_EQ(f.text("LPoradi"), "3 / 3");
         EXPECT_EQ(f.text("LaBody"), "7");
         EXPECT_EQ(f.text("LaX"), "10");
         EXPECT_EQ(f.text("LaY"), "2");
