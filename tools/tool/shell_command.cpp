@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <istream>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -92,38 +93,9 @@ class Shell {
         if (jmeno == "quit") return false;
         try {
             if (p_) p_->ui.konec = false;
-            if (jmeno == "new")
-                novaHra(slova);
-            else if (jmeno == "show")
-                ukaz();
-            else if (jmeno == "lay")
-                poloz(slova);
-            else if (jmeno == "lift")
-                zvedni(slova);
-            else if (jmeno == "next")
-                dalsi(slova);
-            else if (jmeno == "hint")
-                napoveda(slova, false);
-            else if (jmeno == "hint-lay")
-                napoveda(slova, true);
-            else if (jmeno == "tick")
-                tikej(slova);
-            else if (jmeno == "exchange")
-                vymen(slova);
-            else if (jmeno == "save")
-                uloz(slova);
-            else if (jmeno == "load")
-                nahraj(slova);
-            else if (jmeno == "back" || jmeno == "forward")
-                krok(slova, jmeno == "back");
-            else if (jmeno == "save-record")
-                ulozPrubeh(slova);
-            else if (jmeno == "browse")
-                prohlizej(slova);
-            else if (jmeno == "check")
-                zkontroluj(slova);
-            else
-                throw UsageError("unknown command: " + jmeno);
+            const auto prikaz = prikazy().find(jmeno);
+            if (prikaz == prikazy().end()) throw UsageError("unknown command: " + jmeno);
+            prikaz->second(*this, slova);
             out_ << "ok\n";
         } catch (const std::exception& e) {
             out_ << "error: " << e.what() << '\n';
@@ -136,6 +108,30 @@ class Shell {
     std::string porucha() const { return p_ ? checkTiles(p_->s) : std::string(); }
 
   private:
+    using Slova = std::vector<std::string>;
+    // Every command but quit, by name.
+    static const std::map<std::string, std::function<void(Shell&, const Slova&)>>& prikazy() {
+        static const std::map<std::string, std::function<void(Shell&, const Slova&)>> vse = {
+            {"new", &Shell::novaHra},
+            {"show", [](Shell& sh, const Slova&) { sh.ukaz(); }},
+            {"lay", &Shell::poloz},
+            {"lift", &Shell::zvedni},
+            {"next", &Shell::dalsi},
+            {"hint", [](Shell& sh, const Slova& w) { sh.napoveda(w, false); }},
+            {"hint-lay", [](Shell& sh, const Slova& w) { sh.napoveda(w, true); }},
+            {"tick", &Shell::tikej},
+            {"exchange", &Shell::vymen},
+            {"save", &Shell::uloz},
+            {"load", &Shell::nahraj},
+            {"back", [](Shell& sh, const Slova& w) { sh.krok(w, true); }},
+            {"forward", [](Shell& sh, const Slova& w) { sh.krok(w, false); }},
+            {"save-record", &Shell::ulozPrubeh},
+            {"browse", &Shell::prohlizej},
+            {"check", &Shell::zkontroluj},
+        };
+        return vse;
+    }
+
     Partie& hrajici() {
         if (!p_) throw UsageError("no game: start one with new");
         if (p_->s.Faze != Phase::Play) throw UsageError("the game is over");
