@@ -11,6 +11,7 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+source "$(dirname "${BASH_SOURCE[0]}")/first_frame.sh"
 
 "$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log"
 
@@ -49,12 +50,7 @@ export XDG_DATA_HOME="$tmp/data" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 export PATH="$prefix/bin:$PATH"
 ( cd "$prefix" && find . -type f | sort ) >"$tmp/before"
 exec_line="$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$desktop")"
-"$exec_line" --window --no-intro --screenshot "$tmp/first.png" >"$tmp/run.log" 2>&1 ||
-  fail "the installed game did not start: $(cat "$tmp/run.log")"
-grep -q "first frame" "$tmp/run.log" || fail "no first frame reported: $(cat "$tmp/run.log")"
-[ "$(identify -format '%w %h' "$tmp/first.png")" = "1024 768" ] || fail "the first frame is not 1024x768"
-colours="$(identify -format '%k' "$tmp/first.png")"
-[ "$colours" -gt 100 ] || fail "the first frame is nearly blank ($colours colours)"
+first_frame "$exec_line" "$tmp/first.png"
 
 user="$tmp/data/tavik-borun"
 for f in Data/User.dat Save/1.dat Save/10.dat Save/Prubeh/10.dat; do

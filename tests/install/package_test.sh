@@ -14,6 +14,7 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+source "$(dirname "${BASH_SOURCE[0]}")/first_frame.sh"
 
 "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/cpack.log" 2>&1 ||
   fail "cpack failed: $(tail -20 "$tmp/cpack.log")"
@@ -69,9 +70,6 @@ done <"$tmp/commands"
 mkdir "$tmp/data"
 export XDG_DATA_HOME="$tmp/data" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 unset TAVIK_BORUN_ROOT
-"$root/usr/bin/tavik-borun" --window --no-intro --screenshot "$tmp/first.png" >"$tmp/run.log" 2>&1 ||
-  fail "the packaged game did not start: $(cat "$tmp/run.log")"
-[ "$(identify -format '%w %h' "$tmp/first.png")" = "1024 768" ] || fail "the first frame is not 1024x768"
-[ "$(identify -format '%k' "$tmp/first.png")" -gt 100 ] || fail "the first frame is nearly blank"
+first_frame "$root/usr/bin/tavik-borun" "$tmp/first.png"
 [ -f "$tmp/data/tavik-borun/Data/User.dat" ] || fail "the packaged game made no user directory"
 echo "package ok: $(du -h "$deb" | cut -f1) $(basename "$deb")"
