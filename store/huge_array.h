@@ -1,7 +1,8 @@
 #pragma once
 // A fixed-size, zero-filled array of trivially copyable values for big
 // tables that are read at random: on Linux it asks for huge pages, so that a
-// lookup does not pay a page-table walk on top of its one memory read.
+// lookup does not pay a page-table walk on top of its one memory read. It
+// may also be a view of memory kept elsewhere.
 
 #include <algorithm>
 #include <cstddef>
@@ -31,13 +32,26 @@ class HugeArray {
         adviseHugePages(data_.get(), bytes);
         std::memset(static_cast<void*>(data_.get()), 0, bytes);
     }
+    // A view of n values at p that someone else keeps (a mapped file): it is
+    // never freed through the array.
+    static HugeArray view(T* p, size_t n) {
+        HugeArray a;
+        a.data_ = std::unique_ptr<T[], Free>(p, Free{false});
+        a.size_ = n;
+        return a;
+    }
     size_t size() const { return size_; }
+    T* data() { return data_.get(); }
+    const T* data() const { return data_.get(); }
     T& operator[](size_t i) { return data_[i]; }
     const T& operator[](size_t i) const { return data_[i]; }
 
   private:
     struct Free {
-        void operator()(T* p) const { std::free(p); }
+        bool owned = true;
+        void operator()(T* p) const {
+            if (owned) std::free(p);
+        }
     };
     std::unique_ptr<T[], Free> data_;
     size_t size_ = 0;

@@ -76,14 +76,29 @@ class PlayerChanges : public WordChanges {
 // The shipped list, opened and its query prepared before the reading starts,
 // so a missing or damaged file is reported at once.
 struct ShippedList {
-    explicit ShippedList(const fs::path& path)
-        : db(path, SqliteDb::Mode::ReadOnly), rows(db.prepare("SELECT Cesky FROM Slovnik")) {}
+    ShippedList(const fs::path& path, fs::path image)
+        : db(path, SqliteDb::Mode::ReadOnly),
+          rows(db.prepare("SELECT Cesky FROM Slovnik")),
+          image(std::move(image)) {
+        auto version = db.prepare("PRAGMA user_version");
+        if (version.step()) stamp = static_cast<uint32_t>(std::stoll(std::string(version.column(0))));
+    }
     SqliteDb db;
     SqliteStatement rows;
+    fs::path image;      // the index the build made of the list
+    uint32_t stamp = 0;  // the fingerprint of the list, 0 when it has none
 };
 
-WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
-                    const std::vector<std::string>& removed, const std::atomic<bool>& stop) {
+WordIndex readWords(ShippedList& shipped, const std::atomic<bool>& stop) {
+    // The index the build made of this very list, if it is there: mapped in
+    // an instant. Any other list is read row by row.
+    if (shipped.stamp != 0 && existsAtAll(shipped.image)) {
+        try {
+            return WordIndex::mapImage(shipped.image, shipped.stamp);
+        } catch (const FileError&) {
+            // Left for the rows: they take a second or two longer.
+        }
+    }
     WordIndex index;
     index.reserve(3'000'000);
     // A record that no tiles could lay is of no use to any move: left out.
@@ -94,6 +109,12 @@ WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
     }
     if (stop.load(std::memory_order_relaxed)) return WordIndex{};
     index.seal();
+    return index;
+}
+
+WordIndex loadWords(ShippedList& shipped, const std::vector<std::string>& added,
+                    const std::vector<std::string>& removed, const std::atomic<bool>& stop) {
+    WordIndex index = readWords(shipped, stop);
     for (const auto& w : added)
         if (isTileWord(w) && w.size() <= WordIndex::kMaxLetters) index.insert(w);
     for (const auto& w : removed) index.erase(w);
@@ -111,7 +132,8 @@ struct SqliteWordStore::Opened {
 };
 
 SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
-    auto shipped = std::make_unique<ShippedList>(install.resolve(kShippedName));
+    auto shipped = std::make_unique<ShippedList>(install.resolve(kShippedName),
+                                                 install.resolve(WordIndex::kImageName));
     const fs::path changesPath = user.resolve(kChangesName);
     auto changes = std::make_unique<PlayerChanges>(changesPath);
     std::vector<std::string> added, removed;

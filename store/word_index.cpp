@@ -1,7 +1,15 @@
 #include "store/word_index.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
 #include <utility>
 
 #include "engine/game/letter_codes.h"
@@ -55,10 +63,108 @@ FilterBits filterBitsOf(uint64_t hash, size_t words) {
             (uint64_t{1} << ((hash >> 52) & 63)) | (uint64_t{1} << ((hash >> 58) & 63))};
 }
 
+// The image file: this header, then the table, the filter and the order as
+// they lie in memory (the game runs on little-endian machines only), each
+// starting on a page. A header of another layout has another magic.
+struct ImageHeader {
+    char magic[8];
+    uint32_t stamp;
+    uint32_t zero;
+    uint64_t slots, words, used;
+};
+constexpr char kImageMagic[8] = {'T', 'B', 'W', 'I', 'D', 'X', '1', '\0'};
+constexpr size_t kPage = 4096;
+
+constexpr size_t pageUp(size_t bytes) {
+    return (bytes + kPage - 1) / kPage * kPage;
+}
+struct ImageLayout {
+    size_t table, filter, order, end;
+};
+ImageLayout layoutOf(size_t slots, size_t words) {
+    ImageLayout l{};
+    l.table = kPage;
+    l.filter = l.table + pageUp(slots * 12);
+    l.order = l.filter + pageUp(slots / 8 * 8);
+    l.end = l.order + words * 4;
+    return l;
+}
+
 }  // namespace
+
+struct WordIndex::Mapping {
+    void* data;
+    size_t bytes;
+    ~Mapping() { munmap(data, bytes); }
+};
 
 WordIndex::WordIndex() {
     allocate(capacityFor(0));
+}
+WordIndex::WordIndex(WordIndex&&) noexcept = default;
+WordIndex& WordIndex::operator=(WordIndex&&) noexcept = default;
+WordIndex::~WordIndex() = default;
+
+std::string WordIndex::image(uint32_t stamp) const {
+    const ImageLayout l = layoutOf(table_.size(), words_);
+    std::string out(l.end, '\0');
+    ImageHeader h{};
+    std::memcpy(h.magic, kImageMagic, sizeof h.magic);
+    h.stamp = stamp;
+    h.slots = table_.size();
+    h.words = words_;
+    h.used = used_;
+    std::memcpy(out.data(), &h, sizeof h);
+    std::memcpy(out.data() + l.table, table_.data(), table_.size() * sizeof(Slot));
+    std::memcpy(out.data() + l.filter, filter_.data(), filter_.size() * sizeof(uint64_t));
+    std::memcpy(out.data() + l.order, order_.data(), words_ * sizeof(uint32_t));
+    return out;
+}
+
+WordIndex WordIndex::mapImage(const fs::path& path, uint32_t stamp) {
+    auto bad = [&](const std::string& why) -> WordIndex {
+        throw FileError(path.string() + ": " + why);
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return bad(std::string("cannot read: ") + std::strerror(errno));
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < static_cast<off_t>(kPage)) {
+        ::close(fd);
+        return bad("not a word index");
+    }
+    // Private and writable: a word the player adds or removes changes only
+    // this game's copy of the pages it touches.
+    const auto bytes = static_cast<size_t>(st.st_size);
+    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (p == MAP_FAILED) return bad(std::string("cannot read: ") + std::strerror(errno));
+    WordIndex index;
+    index.image_ = std::unique_ptr<Mapping>(new Mapping{p, bytes});
+    ImageHeader h{};
+    std::memcpy(&h, p, sizeof h);
+    if (std::memcmp(h.magic, kImageMagic, sizeof h.magic) != 0 || h.zero != 0 ||
+        h.slots < 16 || !std::has_single_bit(h.slots) || h.slots > (uint64_t{1} << 32) ||
+        h.used > h.slots || h.words > h.used || layoutOf(h.slots, h.words).end != bytes)
+        return bad("not a word index");
+    if (h.stamp != stamp) return bad("made from another word list");
+    const ImageLayout l = layoutOf(h.slots, h.words);
+    char* base = static_cast<char*>(p);
+    index.table_ = HugeArray<Slot>::view(reinterpret_cast<Slot*>(base + l.table), h.slots);
+    index.filter_ =
+        HugeArray<uint64_t>::view(reinterpret_cast<uint64_t*>(base + l.filter), h.slots / 8);
+    index.order_ = HugeArray<uint32_t>::view(reinterpret_cast<uint32_t*>(base + l.order), h.words);
+    index.words_ = h.words;
+    index.used_ = h.used;
+    return index;
+}
+
+uint32_t WordIndex::fingerprint() const {
+    uint32_t h = 2166136261u;  // FNV-1a over the keys in order
+    for (size_t i = 0; i < words_; ++i) {
+        WordKey key = keyOf(slotAt(order_[i]));
+        for (int b = 0; b < 12; ++b, key >>= 8) h = (h ^ static_cast<uint8_t>(key)) * 16777619u;
+    }
+    return h == 0 ? 1 : h;
 }
 
 void WordIndex::allocate(size_t capacity) {
@@ -93,8 +199,8 @@ void WordIndex::seal() {
     std::sort(loading_.begin(), loading_.end());
     loading_.erase(std::unique(loading_.begin(), loading_.end()), loading_.end());
     allocate(capacityFor(loading_.size()));
-    order_.clear();
-    order_.reserve(loading_.size());
+    order_ = HugeArray<uint32_t>(loading_.size());
+    words_ = loading_.size();
     // The slots are met at random; asking for them a little ahead lets the
     // memory reads overlap.
     constexpr size_t kAhead = 16;
@@ -102,7 +208,7 @@ void WordIndex::seal() {
     for (size_t i = 0; i < loading_.size(); ++i) {
         if (i + kAhead < loading_.size())
             __builtin_prefetch(&table_[hashOf(loading_[i + kAhead]) & mask], 1);
-        order_.push_back(static_cast<uint32_t>(place(loading_[i])));
+        order_[i] = static_cast<uint32_t>(place(loading_[i]));
     }
     std::vector<WordKey>().swap(loading_);
 }
@@ -111,11 +217,14 @@ size_t WordIndex::find(WordKey key, uint64_t hash) const {
     const size_t mask = table_.size() - 1;
     const auto lo = static_cast<uint32_t>(key), mid = static_cast<uint32_t>(key >> 32),
                hi = static_cast<uint32_t>(key >> 64);
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    // A table always has an empty slot; counting the steps keeps a damaged
+    // image from looping for ever.
+    for (size_t i = hash & mask, n = table_.size(); n > 0; i = (i + 1) & mask, --n) {
         const Slot& s = table_[i];
         if (s[0] == lo && s[1] == mid && s[2] == hi) return i;
         if ((s[0] | s[1] | s[2]) == 0) return kNone;
     }
+    return kNone;
 }
 
 size_t WordIndex::place(WordKey key) {
@@ -124,7 +233,10 @@ size_t WordIndex::place(WordKey key) {
     const auto f = filterBitsOf(hash, filter_.size());
     filter_[f.word] |= f.bits;
     size_t i = hash & mask;
-    while (keyOf(table_[i]) != 0 && !isGrave(table_[i])) i = (i + 1) & mask;
+    for (size_t n = table_.size(); keyOf(table_[i]) != 0 && !isGrave(table_[i]); --n) {
+        if (n == 0) throw std::length_error("the word index is damaged");
+        i = (i + 1) & mask;
+    }
     if (keyOf(table_[i]) == 0) ++used_;
     table_[i] = {static_cast<uint32_t>(key), static_cast<uint32_t>(key >> 32),
                  static_cast<uint32_t>(key >> 64)};
@@ -135,7 +247,24 @@ size_t WordIndex::place(WordKey key) {
 void WordIndex::rebuild(size_t capacity) {
     HugeArray<Slot> old = std::move(table_);
     allocate(capacity);
-    for (uint32_t& slot : order_) slot = static_cast<uint32_t>(place(keyOf(old[slot])));
+    for (size_t i = 0; i < words_; ++i)
+        order_[i] = static_cast<uint32_t>(place(keyOf(old[order_[i] & (old.size() - 1)])));
+}
+
+void WordIndex::insertOrder(size_t pos, uint32_t slot) {
+    if (words_ == order_.size()) {
+        HugeArray<uint32_t> more(words_ + words_ / 4 + 16);
+        std::copy_n(order_.data(), words_, more.data());
+        order_ = std::move(more);
+    }
+    std::copy_backward(order_.data() + pos, order_.data() + words_, order_.data() + words_ + 1);
+    order_[pos] = slot;
+    ++words_;
+}
+
+void WordIndex::eraseOrder(size_t pos) {
+    std::copy(order_.data() + pos + 1, order_.data() + words_, order_.data() + pos);
+    --words_;
 }
 
 bool WordIndex::contains(std::string_view cp) const {
@@ -149,9 +278,9 @@ bool WordIndex::insert(std::string_view cp) {
     const WordKey key = keyOfCp1250(cp);
     if (key == 0) throw BadWordError("a word must be 1 to 15 of the 38 letters");
     if (find(key, hashOf(key)) != kNone) return false;
-    if ((used_ + 1) * 5 > table_.size() * 4) rebuild(capacityFor(order_.size() + 1));
+    if ((used_ + 1) * 5 > table_.size() * 4) rebuild(capacityFor(words_ + 1));
     const size_t pos = keyLowerBound(key);
-    order_.insert(order_.begin() + pos, static_cast<uint32_t>(place(key)));
+    insertOrder(pos, static_cast<uint32_t>(place(key)));
     return true;
 }
 
@@ -159,15 +288,16 @@ bool WordIndex::erase(std::string_view cp) {
     const WordKey key = keyOfCp1250(cp);
     const size_t slot = key == 0 ? kNone : find(key, hashOf(key));
     if (slot == kNone) return false;
-    order_.erase(order_.begin() + keyLowerBound(key));
+    eraseOrder(keyLowerBound(key));
     table_[slot] = {0, 0, kGraveMark};
     return true;
 }
 
 size_t WordIndex::keyLowerBound(WordKey key) const {
-    return std::lower_bound(order_.begin(), order_.end(), key,
-                            [this](uint32_t slot, WordKey k) { return keyOf(table_[slot]) < k; }) -
-           order_.begin();
+    const uint32_t* first = order_.data();
+    return std::lower_bound(first, first + words_, key,
+                            [this](uint32_t slot, WordKey k) { return keyOf(slotAt(slot)) < k; }) -
+           first;
 }
 
 size_t WordIndex::lowerBound(std::string_view cp) const {
@@ -188,7 +318,8 @@ size_t WordIndex::lowerBound(std::string_view cp) const {
 }
 
 std::string WordIndex::wordAt(size_t pos) const {
-    const WordKey key = keyOf(table_[order_.at(pos)]);
+    if (pos >= words_) throw std::out_of_range("WordIndex::wordAt");
+    const WordKey key = keyOf(slotAt(order_[pos]));
     std::string codes;
     for (size_t i = 0; i < kMaxLetters; ++i)
         if (const auto kod = static_cast<char>((key >> shiftOf(i)) & 63); kod != 0) codes += kod;

@@ -11,14 +11,19 @@
 // tenth of the table, so it tends to stay in the processor's cache) answers
 // nearly all of those without touching the table.
 //
-// The shipped list of about 2.8 million words takes some 65 MB.
+// The shipped list of about 2.8 million words takes some 65 MB. The build
+// writes that whole index beside the list as an image, which the game maps
+// instead of reading the list: it starts at once, and only the pages its
+// lookups touch take memory. Changes to a mapped index stay in memory.
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "files/files.h"
 #include "store/huge_array.h"
 
 namespace tb {
@@ -30,6 +35,9 @@ class WordIndex {
     static constexpr size_t kMaxLetters = 15;
 
     WordIndex();
+    WordIndex(WordIndex&&) noexcept;
+    WordIndex& operator=(WordIndex&&) noexcept;
+    ~WordIndex();
 
     // Loading: add words in any order, then seal() once.
     void reserve(size_t words) { loading_.reserve(words); }
@@ -38,6 +46,17 @@ class WordIndex {
     bool appendUtf8(std::string_view utf8);
     // Drops duplicates and builds the table and the order.
     void seal();
+
+    // The image of a sealed index, for the file `kImageName`; `stamp` names
+    // the word list it was built from (see fingerprint).
+    std::string image(uint32_t stamp) const;
+    // Maps an image file. Throws FileError when the file is not an image
+    // or was made from another word list than the one `stamp` names.
+    static WordIndex mapImage(const fs::path& path, uint32_t stamp);
+    // A number of the words, never 0, that a word list keeps to tell which
+    // image belongs to it.
+    uint32_t fingerprint() const;
+    static constexpr const char* kImageName = "Slovnik_cz.idx";
 
     // Code-page-1250 words. A word holding anything but the 38 letters, or
     // longer than the board, is never present.
@@ -48,7 +67,7 @@ class WordIndex {
     // True if the word was there.
     bool erase(std::string_view cp);
 
-    size_t size() const { return order_.size(); }
+    size_t size() const { return words_; }
     // Position of the first word not before the typed text `cp` (any bytes)
     // in index order; size() if there is none.
     size_t lowerBound(std::string_view cp) const;
@@ -59,6 +78,8 @@ class WordIndex {
     using Slot = std::array<uint32_t, 3>;  // key bits 0..31, 32..63, 64..95
     static WordKey keyOf(const Slot& s);
     static bool isGrave(const Slot& s) { return s[2] == kGraveMark; }
+    // The slot an entry of the order names; an image cannot point outside.
+    const Slot& slotAt(uint32_t slot) const { return table_[slot & (table_.size() - 1)]; }
     static constexpr uint32_t kGraveMark = 0x80000000;  // never set in a key
 
     void allocate(size_t capacity);
@@ -68,9 +89,15 @@ class WordIndex {
     size_t keyLowerBound(WordKey key) const;
     void rebuild(size_t capacity);
 
-    HugeArray<Slot> table_;        // key, or 0 empty, or a grave of an erased key
-    HugeArray<uint64_t> filter_;   // 8 bits per slot; erased words leave theirs set
-    std::vector<uint32_t> order_;  // slot numbers in key order
+    void insertOrder(size_t pos, uint32_t slot);
+    void eraseOrder(size_t pos);
+
+    struct Mapping;
+    std::unique_ptr<Mapping> image_;  // the mapped file the arrays below may view
+    HugeArray<Slot> table_;           // key, or 0 empty, or a grave of an erased key
+    HugeArray<uint64_t> filter_;      // 8 bits per slot; erased words leave theirs set
+    HugeArray<uint32_t> order_;       // slot numbers in key order, then room to grow
+    size_t words_ = 0;                // of order_
     std::vector<WordKey> loading_;
     size_t used_ = 0;  // slots holding a key or a grave
 };

@@ -10,6 +10,7 @@
 
 #include "files/text.h"
 #include "store/sqlite_db.h"
+#include "store/word_index.h"
 #include "store/word_list_file.h"
 #include "support/temp_dir.h"
 
@@ -20,8 +21,18 @@ using Words = std::vector<std::string>;
 
 class SqliteWordStoreTest : public ::testing::Test {
   protected:
-    void ship(Words words) {
-        writeWordListFile(install.path() / "Slovnik_cz.db", std::move(words));
+    // The list as the build leaves it, with the index image of `indexed`
+    // (of the list itself when empty), or with no image.
+    void ship(Words words, bool image = false, Words indexed = {}) {
+        uint32_t stamp = 0;
+        if (image) {
+            WordIndex index;
+            for (const auto& w : indexed.empty() ? words : indexed) index.appendUtf8(w);
+            index.seal();
+            stamp = index.fingerprint();
+            writeFileAtomic(install.path() / WordIndex::kImageName, index.image(stamp));
+        }
+        writeWordListFile(install.path() / "Slovnik_cz.db", std::move(words), stamp);
     }
     std::unique_ptr<SqliteWordStore> open() {
         return std::make_unique<SqliteWordStore>(FileRoot(install.path()), FileRoot(user.path()));
@@ -57,8 +68,21 @@ TEST_F(SqliteWordStoreTest, SeekFindsTheNearestWordAndCursorsShareChanges) {
     EXPECT_EQ(game->Browse(2), (Words{"pes"}));  // the last one left
 }
 
+// The image is what the game reads, but only beside the list it was made of.
+TEST_F(SqliteWordStoreTest, TheIndexImageServesOnlyTheListItWasMadeOf) {
+    ship({"pes"}, true, {"kos"});
+    EXPECT_TRUE(open()->openCursor()->Lookup("kos"));
+    const std::string image = readFile(install.path() / WordIndex::kImageName);
+    ship({"pes"});  // a list rebuilt without its image
+    writeFileAtomic(install.path() / WordIndex::kImageName, image);
+    EXPECT_EQ(all(*open()->openCursor()), (Words{"pes"}));
+    ship({"pes"}, true);
+    writeFileAtomic(install.path() / WordIndex::kImageName, image.substr(0, 4096));
+    EXPECT_EQ(all(*open()->openCursor()), (Words{"pes"}));
+}
+
 TEST_F(SqliteWordStoreTest, PlayersChangesOutliveReopeningAndARebuiltList) {
-    ship({"kos", "les", "pes"});
+    ship({"kos", "les", "pes"}, true);
     {
         auto store = open();
         auto game = store->openCursor();

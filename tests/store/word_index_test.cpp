@@ -8,6 +8,7 @@
 #include "engine/game/word_store.h"
 #include "files/text.h"
 #include "index_of.h"
+#include "support/temp_dir.h"
 
 namespace tb {
 namespace {
@@ -52,18 +53,24 @@ TEST(WordIndex, LowerBoundFindsFirstWordNotBeforeTypedText) {
     for (const auto& c : cases) EXPECT_EQ(index.lowerBound(c.typed), c.pos) << c.typed;
 }
 
-TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
-    WordIndex index;
-    index.seal();
-    // Enough words to make the table grow several times, then erase half.
+// Distinct words of plain letters, which keep byte order.
+std::vector<std::string> numberedWords(int from, int to) {
     std::vector<std::string> words;
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = from; i < to; ++i) {
         static const char kLetters[] = "abcdefghijklmnoprstu";
         std::string w;
         for (int n = i; n > 0 || w.empty(); n /= 20) w += kLetters[n % 20];
         words.push_back(w);
-        EXPECT_TRUE(index.insert(w));
     }
+    return words;
+}
+
+TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
+    WordIndex index;
+    index.seal();
+    // Enough words to make the table grow several times, then erase half.
+    const std::vector<std::string> words = numberedWords(0, 5000);
+    for (const auto& w : words) EXPECT_TRUE(index.insert(w));
     EXPECT_FALSE(index.insert(words[17]));
     for (size_t i = 0; i < words.size(); i += 2) EXPECT_TRUE(index.erase(words[i]));
     EXPECT_FALSE(index.erase(words[0]));
@@ -72,6 +79,39 @@ TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
     for (size_t i = 1; i < index.size(); ++i)
         EXPECT_LT(index.wordAt(i - 1), index.wordAt(i));  // these letters keep byte order
     EXPECT_TRUE(index.insert(words[0]));                  // an erased word comes back
+}
+
+// The build's image, mapped, is the index it was made of; the player's
+// changes to it, enough to outgrow its table and its order, stay in memory.
+TEST(WordIndex, AMappedImageIsTheIndexAndItsFileStaysAsItWas) {
+    test::TempDir dir;
+    const fs::path file = dir.path() / WordIndex::kImageName;
+    const auto words = numberedWords(0, 3000);
+    WordIndex built;
+    for (const auto& w : words) built.appendUtf8(w);
+    built.seal();
+    const std::string image = built.image(built.fingerprint());
+    writeFileAtomic(file, image);
+
+    WordIndex mapped = WordIndex::mapImage(file, built.fingerprint());
+    ASSERT_EQ(mapped.size(), words.size());
+    for (size_t i = 0; i < mapped.size(); ++i) ASSERT_EQ(mapped.wordAt(i), built.wordAt(i));
+    for (const char* typed : {"", "b", "zz", "ab-"})
+        EXPECT_EQ(mapped.lowerBound(typed), built.lowerBound(typed)) << typed;
+    const auto more = numberedWords(3000, 6000);
+    for (const auto& w : more) ASSERT_TRUE(mapped.insert(w));
+    for (size_t i = 0; i < words.size(); i += 2) ASSERT_TRUE(mapped.erase(words[i]));
+    for (size_t i = 0; i < words.size(); ++i) EXPECT_EQ(mapped.contains(words[i]), i % 2 == 1);
+    for (const auto& w : more) EXPECT_TRUE(mapped.contains(w));
+    EXPECT_EQ(mapped.size(), words.size() / 2 + more.size());
+    EXPECT_EQ(readFile(file), image);
+
+    // Another list's image, a cut one and no image at all are refused.
+    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint() + 1), FileError);
+    writeFileAtomic(file, image.substr(0, image.size() - 4));
+    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
+    writeFileAtomic(file, std::string(8192, 'x'));
+    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
 }
 
 TEST(WordIndex, RefusesWordsNoMoveCouldUse) {

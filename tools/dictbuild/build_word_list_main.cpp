@@ -1,6 +1,7 @@
 // Builds the game's word list Slovnik_cz.db from the Czech hunspell dictionary,
-// and the master's word graph of the same words beside it.
-// Usage: tb-wordlist <cs_CZ.aff> <cs_CZ.dic> <Slovnik_cz.db> <Slovnik_cz.dawg>
+// and beside it the master's word graph and the image of the word index of
+// the same words, which the game maps instead of reading the list.
+// Usage: tb-wordlist <cs_CZ.aff> <cs_CZ.dic> <Slovnik_cz.db> <Slovnik_cz.dawg> <Slovnik_cz.idx>
 
 #include <chrono>
 #include <cstdio>
@@ -9,13 +10,15 @@
 #include "engine/ai/word_graph.h"
 #include "engine/game/letter_codes.h"
 #include "files/files.h"
+#include "store/word_index.h"
 #include "store/word_list_file.h"
 #include "tools/dictbuild/word_list_builder.h"
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
+    if (argc != 6) {
         std::fprintf(stderr,
-                     "usage: %s <cs_CZ.aff> <cs_CZ.dic> <Slovnik_cz.db> <Slovnik_cz.dawg>\n",
+                     "usage: %s <cs_CZ.aff> <cs_CZ.dic> <Slovnik_cz.db> <Slovnik_cz.dawg> "
+                     "<Slovnik_cz.idx>\n",
                      argv[0]);
         return 2;
     }
@@ -31,8 +34,14 @@ int main(int argc, char** argv) {
         const double s =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         std::printf("%s: %zu bytes, built in %.1f s\n", argv[4], graph.size(), s);
+        tb::WordIndex index;
+        for (const auto& w : words) index.appendUtf8(w);
+        index.seal();
+        const uint32_t stamp = index.fingerprint();
+        tb::writeFileAtomic(argv[5], index.image(stamp));
+        std::printf("%s: %zu words, stamp %08x\n", argv[5], index.size(), stamp);
         const size_t count = words.size();
-        tb::writeWordListFile(argv[3], std::move(words));
+        tb::writeWordListFile(argv[3], std::move(words), stamp);
         std::printf("%s: %zu words\n", argv[3], count);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());

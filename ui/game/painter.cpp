@@ -32,9 +32,19 @@ GamePainter::GamePainter(Application& app, ImageLists& obrazky, GameForm& form, 
     : app_(app),
       obrazky_(obrazky),
       f_(form),
-      s_(s),
-      pozadi_(obrazky.get("DXImageList1")),
-      menu_(obrazky.get("Form1.DXMenu")) {}
+      s_(s) {}
+
+// The game's pictures are read when the game screen first needs them, so
+// the menu comes up without waiting for them.
+ImageList& GamePainter::pozadi() {
+    if (!pozadi_) pozadi_ = &obrazky_.get("DXImageList1");
+    return *pozadi_;
+}
+
+ImageList& GamePainter::menu() {
+    if (!menu_) menu_ = &obrazky_.get("Form1.DXMenu");
+    return *menu_;
+}
 
 void GamePainter::nactiPismena() {
     ImageList& pismena = obrazky_.get("DXPismeno");
@@ -78,19 +88,19 @@ void GamePainter::NactiObrazky() {
     panel("Panel2", "PanelX");
     if (s_.PocetHracu > 2) panel("Panel3", "PanelY");
     if (s_.PocetHracu > 3) panel("Panel4", "PanelY");
-    for (const Tlacitko& t : f_.tlacitka) menu_[t.tvar].draw(BackGnd1, t.OFF->left, t.OFF->top);
+    for (const Tlacitko& t : f_.tlacitka) menu()[t.tvar].draw(BackGnd1, t.OFF->left, t.OFF->top);
     if (s_.PocetHracu > 2) copyOpaque(BackGnd1, 830, 209, obr("Body3").bitmap());
     if (s_.PocetHracu > 3) copyOpaque(BackGnd1, 830, 274, obr("Body4").bitmap());
-    pozadi_[kPovrch1].assign(std::move(BackGnd1));
+    pozadi()[kPovrch1].assign(std::move(BackGnd1));
 }
 
 void GamePainter::PrintPozadi() {
-    pozadi_[kPovrch1].draw(surface(), 0, 0);
+    pozadi()[kPovrch1].draw(surface(), 0, 0);
     PrintPismena();
     PrintKV();
     if (f_.KurzorAno->visible)
-        pozadi_[kKurzorA].draw(surface(), f_.KurzorAno->left, f_.KurzorAno->top);
-    if (f_.KV->visible) pozadi_[kKurzorV].draw(surface(), f_.KV->left, f_.KV->top);
+        pozadi()[kKurzorA].draw(surface(), f_.KurzorAno->left, f_.KurzorAno->top);
+    if (f_.KV->visible) pozadi()[kKurzorV].draw(surface(), f_.KV->left, f_.KV->top);
 }
 
 void GamePainter::PrintPismena() {
@@ -104,15 +114,15 @@ void GamePainter::PrintPismena() {
 void GamePainter::PrintKV() {
     for (int i = 1; i <= kRack; ++i) {
         const Control& c = *f_.KVs[i];
-        if (c.visible) pozadi_[kKV].stretchDraw(surface(), Rect{c.left - 1, c.top, 34, 32});
+        if (c.visible) pozadi()[kKV].stretchDraw(surface(), Rect{c.left - 1, c.top, 34, 32});
     }
 }
 
 void GamePainter::PrintMyska(int x, int y) {
-    pozadi_[kPovrch1].draw(surface(), 0, 0);
+    pozadi()[kPovrch1].draw(surface(), 0, 0);
     PrintPismena();
     if (f_.KurzorAno->visible)
-        pozadi_[kKurzorA].draw(surface(), f_.KurzorAno->left, f_.KurzorAno->top);
+        pozadi()[kKurzorA].draw(surface(), f_.KurzorAno->left, f_.KurzorAno->top);
     if (const int t = s_.VRuce.kamen; t >= 1 && t <= pismena_.count())
         pismena_[t - 1].draw(surface(), x, y);
     app_.flip();
@@ -139,7 +149,7 @@ void GamePainter::PrintLabel() {
         PrintPanel(radky, Font{"Verdana", 12, true, kSvetla}, false);
     }
     CopyLabel(*f_.Display, 79);
-    pozadi_[kCAS].draw(surface(), 829, 688);
+    pozadi()[kCAS].draw(surface(), 829, 688);
     CopyLabel(*f_.CasCelkem, 60);
     CopyLabel(*f_.CasTah, 60);
     if (s_.SLimitem) CopyLabel(*f_.Odpocet, 60);
@@ -202,8 +212,8 @@ void GamePainter::VymazLabel() {
 }
 
 void GamePainter::kurzor(int x, int y) {
-    pozadi_[kMysStin].drawAlpha(surface(), Rect{x - 2, y - 2, 30, 30}, 60);
-    pozadi_[kMys].draw(surface(), x, y);
+    pozadi()[kMysStin].drawAlpha(surface(), Rect{x - 2, y - 2, 30, 30}, 60);
+    pozadi()[kMys].draw(surface(), x, y);
     app_.flip();
 }
 
@@ -213,7 +223,7 @@ void GamePainter::kurzor() {
 
 void GamePainter::tvar(int index) {
     const Tlacitko& t = f_.tlacitka[index / 3];
-    menu_[index].draw(surface(), t.OFF->left, t.OFF->top);
+    menu()[index].draw(surface(), t.OFF->left, t.OFF->top);
 }
 
 }  // namespace tb

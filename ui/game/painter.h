@@ -20,8 +20,8 @@ class GamePainter {
 
     // Item n - 1 is the picture of tile n (filled at the screen's activation).
     ImageList& DXPismeno() { return pismena_; }
-    ImageList& DXImageList1() { return pozadi_; }
-    ImageList& DXMenu() { return menu_; }
+    ImageList& DXImageList1() { return pozadi(); }
+    ImageList& DXMenu() { return menu(); }
     // Loads the 97 tile pictures from the letters' files, and the back.
     void nactiPismena();
 
@@ -66,8 +66,10 @@ class GamePainter {
     ImageLists& obrazky_;
     GameForm& f_;
     const GameState& s_;
-    ImageList& pozadi_;
-    ImageList& menu_;
+    ImageList& pozadi();
+    ImageList& menu();
+    ImageList* pozadi_ = nullptr;
+    ImageList* menu_ = nullptr;
     ImageList pismena_;
 };
 
