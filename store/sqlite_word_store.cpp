@@ -76,16 +76,18 @@ class PlayerChanges : public WordChanges {
 // The shipped list, opened and its query prepared before the reading starts,
 // so a missing or damaged file is reported at once.
 struct ShippedList {
-    ShippedList(const fs::path& path, fs::path image)
+    ShippedList(const fs::path& path, fs::path image, fs::path graph)
         : db(path, SqliteDb::Mode::ReadOnly),
           rows(db.prepare("SELECT Cesky FROM Slovnik")),
-          image(std::move(image)) {
+          image(std::move(image)),
+          graph(std::move(graph)) {
         auto version = db.prepare("PRAGMA user_version");
         if (version.step()) stamp = static_cast<uint32_t>(std::stoll(std::string(version.column(0))));
     }
     SqliteDb db;
     SqliteStatement rows;
     fs::path image;      // the index the build made of the list
+    fs::path graph;      // and its word graph
     uint32_t stamp = 0;  // the fingerprint of the list, 0 when it has none
 };
 
@@ -94,7 +96,14 @@ WordIndex readWords(ShippedList& shipped, const std::atomic<bool>& stop) {
     // an instant. Any other list is read row by row.
     if (shipped.stamp != 0 && existsAtAll(shipped.image)) {
         try {
-            return WordIndex::mapImage(shipped.image, shipped.stamp);
+            WordIndex index = WordIndex::mapImage(shipped.image, shipped.stamp);
+            try {
+                index.answerFrom(std::make_shared<const WordGraph>(
+                    readFile(shipped.graph, 64u << 20), shipped.graph.string()));
+            } catch (const FileError&) {
+                // The table answers every question then, in more memory.
+            }
+            return index;
         } catch (const FileError&) {
             // Left for the rows: they take a second or two longer.
         }
@@ -133,7 +142,8 @@ struct SqliteWordStore::Opened {
 
 SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
     auto shipped = std::make_unique<ShippedList>(install.resolve(kShippedName),
-                                                 install.resolve(WordIndex::kImageName));
+                                                 install.resolve(WordIndex::kImageName),
+                                                 install.resolve(WordGraph::kFileName));
     const fs::path changesPath = user.resolve(kChangesName);
     auto changes = std::make_unique<PlayerChanges>(changesPath);
     std::vector<std::string> added, removed;

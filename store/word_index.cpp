@@ -267,9 +267,25 @@ void WordIndex::eraseOrder(size_t pos) {
     --words_;
 }
 
+bool WordIndex::answerFrom(std::shared_ptr<const WordGraph> graph) {
+    if (!graph || graph->wordCount() != words_ || !added_.empty() || !erased_.empty())
+        return false;
+    graph_ = std::move(graph);
+    return true;
+}
+
 bool WordIndex::contains(std::string_view cp) const {
     const WordKey key = keyOfCp1250(cp);
     if (key == 0) return false;
+    if (graph_) {
+        if (added_.contains(key)) return true;
+        if (erased_.contains(key)) return false;
+        uint32_t node = WordGraph::root();
+        for (char c : cp)
+            if ((node = graph_->next(node, codeOfByte(static_cast<unsigned char>(c)))) == 0)
+                return false;
+        return graph_->isWord(node);
+    }
     const uint64_t hash = hashOf(key);
     return mayHold(hash) && find(key, hash) != kNone;
 }
@@ -281,6 +297,7 @@ bool WordIndex::insert(std::string_view cp) {
     if ((used_ + 1) * 5 > table_.size() * 4) rebuild(capacityFor(words_ + 1));
     const size_t pos = keyLowerBound(key);
     insertOrder(pos, static_cast<uint32_t>(place(key)));
+    if (graph_ && erased_.erase(key) == 0) added_.insert(key);
     return true;
 }
 
@@ -290,6 +307,7 @@ bool WordIndex::erase(std::string_view cp) {
     if (slot == kNone) return false;
     eraseOrder(keyLowerBound(key));
     table_[slot] = {0, 0, kGraveMark};
+    if (graph_ && added_.erase(key) == 0) erased_.insert(key);
     return true;
 }
 

@@ -15,14 +15,19 @@
 // writes that whole index beside the list as an image, which the game maps
 // instead of reading the list: it starts at once, and only the pages its
 // lookups touch take memory. Changes to a mapped index stay in memory.
+// Given the word graph of the same list, the index asks it whether a word is
+// in the list: its few megabytes stay in the processor's cache, and the
+// table's pages are then read only for the ordered questions.
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/ai/word_graph.h"
 #include "files/files.h"
 #include "store/huge_array.h"
 
@@ -57,6 +62,11 @@ class WordIndex {
     // image belongs to it.
     uint32_t fingerprint() const;
     static constexpr const char* kImageName = "Slovnik_cz.idx";
+
+    // Lets the graph answer which of the index's words are there, when it
+    // holds as many words as the index (so the same list); false when not.
+    // The player's changes since are kept beside it.
+    bool answerFrom(std::shared_ptr<const WordGraph> graph);
 
     // Code-page-1250 words. A word holding anything but the 38 letters, or
     // longer than the board, is never present.
@@ -100,6 +110,8 @@ class WordIndex {
     size_t words_ = 0;                // of order_
     std::vector<WordKey> loading_;
     size_t used_ = 0;  // slots holding a key or a grave
+    std::shared_ptr<const WordGraph> graph_;  // the words as answerFrom found them
+    std::set<WordKey> added_, erased_;        // the changes since
 };
 
 }  // namespace tb

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/ai/word_graph.h"
+#include "engine/game/letter_codes.h"
 #include "files/text.h"
 #include "store/sqlite_db.h"
 #include "store/word_index.h"
@@ -21,16 +23,21 @@ using Words = std::vector<std::string>;
 
 class SqliteWordStoreTest : public ::testing::Test {
   protected:
-    // The list as the build leaves it, with the index image of `indexed`
-    // (of the list itself when empty), or with no image.
+    // The list as the build leaves it, with the index image and the word
+    // graph of `indexed` (of the list itself when empty), or with neither.
     void ship(Words words, bool image = false, Words indexed = {}) {
         uint32_t stamp = 0;
         if (image) {
             WordIndex index;
-            for (const auto& w : indexed.empty() ? words : indexed) index.appendUtf8(w);
+            std::vector<std::string> codes;
+            for (const auto& w : indexed.empty() ? words : indexed) {
+                index.appendUtf8(w);
+                appendCodesOfUtf8(w, codes.emplace_back());
+            }
             index.seal();
             stamp = index.fingerprint();
             writeFileAtomic(install.path() / WordIndex::kImageName, index.image(stamp));
+            writeFileAtomic(install.path() / WordGraph::kFileName, buildWordGraph(codes));
         }
         writeWordListFile(install.path() / "Slovnik_cz.db", std::move(words), stamp);
     }
@@ -95,7 +102,11 @@ TEST_F(SqliteWordStoreTest, PlayersChangesOutliveReopeningAndARebuiltList) {
         ASSERT_TRUE(game->Lookup("sova"));
         game->DeleteWord();  // added, then removed again
     }
-    EXPECT_EQ(all(*open()->openCursor()), (Words{"čáp", "kos", "pes"}));
+    auto store = open();
+    auto reopened = store->openCursor();
+    EXPECT_EQ(all(*reopened), (Words{"čáp", "kos", "pes"}));
+    for (const char* w : {"les", "sova"}) EXPECT_FALSE(reopened->Lookup(w)) << w;
+    EXPECT_TRUE(reopened->Lookup(utf8ToCp1250("čáp")));
     // A new shipped list that now holds the added word, still holds the
     // removed one, and has one word more.
     ship({"čáp", "kos", "les", "pes", "vlk"});

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/ai/word_graph.h"
+#include "engine/game/letter_codes.h"
 #include "engine/game/word_store.h"
 #include "files/text.h"
 #include "index_of.h"
@@ -112,6 +114,34 @@ TEST(WordIndex, AMappedImageIsTheIndexAndItsFileStaysAsItWas) {
     EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
     writeFileAtomic(file, std::string(8192, 'x'));
     EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
+}
+
+std::string graphOf(const std::vector<std::string>& words) {
+    std::vector<std::string> codes;
+    for (const auto& w : words) codes.push_back(codesOfCp1250(w));
+    return buildWordGraph(std::move(codes));
+}
+
+// The graph answers for the list it was made of, the player's changes beside it.
+TEST(WordIndex, TheGraphOfItsWordsAnswersWithThePlayersChanges) {
+    auto words = numberedWords(0, 3000);
+    WordIndex index;
+    for (const auto& w : words) index.appendUtf8(w);
+    index.seal();
+    const auto graph = [](std::vector<std::string> w) {
+        return std::make_shared<const WordGraph>(graphOf(w), "test");
+    };
+    EXPECT_FALSE(index.answerFrom(graph({words.begin() + 1, words.end()})));
+    ASSERT_TRUE(index.answerFrom(graph(words)));
+    index.erase(words[0]);
+    index.insert("zzz");
+    index.erase("zzz");
+    index.insert(words[0]);
+    index.erase(words[1]);
+    index.insert("zzy");
+    for (const char* w : {"zzz", "zz", "ab-"}) EXPECT_FALSE(index.contains(w)) << w;
+    EXPECT_FALSE(index.contains(words[1]));
+    for (const auto& w : {words[0], words[2], std::string("zzy")}) EXPECT_TRUE(index.contains(w));
 }
 
 TEST(WordIndex, RefusesWordsNoMoveCouldUse) {
