@@ -1,12 +1,14 @@
 #include "files/files.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <fstream>
 
+#include "files/text.h"
 #include "support/temp_dir.h"
 
 namespace tb {
@@ -113,6 +115,35 @@ TEST(Files, RootsFromTheEnvironment) {
     setenv("HOME", "/home/hrac", 1);
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(findInstallRoot("/x/bin/tavik-borun", fs::path("/opt/tb")), fs::path("/opt/tb"));
+}
+
+// The system's own iconv is the reference for the code page.
+std::string byIconv(char b) {
+    iconv_t cd = iconv_open("UTF-8", "CP1250");
+    char in[1] = {b}, out[8], *src = in, *dst = out;
+    size_t srcLeft = 1, dstLeft = sizeof out;
+    iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    iconv_close(cd);
+    return std::string(out, dst);
+}
+
+TEST(Text, EveryAssignedByteRoundTripsAndMatchesIconv) {
+    for (int b = 1; b < 256; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        const std::string utf8 = cp1250ToUtf8(one);
+        if (utf8.empty()) continue;  // unassigned in the code page
+        EXPECT_EQ(utf8, byIconv(char(b))) << b;
+        EXPECT_EQ(utf8ToCp1250(utf8), one) << b;
+    }
+}
+
+TEST(Text, CharactersOutsideTheCodePageAreDroppedNotFatal) {
+    EXPECT_EQ(utf8ToCp1250("a\342\202\254b"), "a\200b");  // the euro sign is in it
+    EXPECT_EQ(utf8ToCp1250("x\346\227\245y"), "xy");      // CJK is not
+    EXPECT_EQ(utf8ToCp1250("k\360\237\230\200o"), "ko");  // emoji
+    EXPECT_EQ(utf8ToCp1250("a\303"), "a");                // cut short
+    EXPECT_EQ(utf8ToCp1250("a\377\376b"), "ab");          // not UTF-8 at all
+    EXPECT_EQ(cp1250ToUtf8("a\201b"), "ab");              // unassigned byte
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <string>
 #include <vector>
 
@@ -9,11 +10,19 @@
 #include "engine/game/letter_codes.h"
 #include "engine/game/word_store.h"
 #include "files/text.h"
-#include "index_of.h"
+#include "store/indexed_word_store.h"
 #include "support/temp_dir.h"
 
 namespace tb {
 namespace {
+
+// A sealed word index of the given UTF-8 words, as the loading leaves it.
+WordIndex indexOf(const std::vector<std::string>& utf8Words) {
+    WordIndex index;
+    for (const auto& w : utf8Words) index.appendUtf8(w);
+    index.seal();
+    return index;
+}
 
 std::vector<std::string> allWords(const WordIndex& index) {
     std::vector<std::string> out;
@@ -68,8 +77,7 @@ std::vector<std::string> numberedWords(int from, int to) {
 }
 
 TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
-    WordIndex index;
-    index.seal();
+    WordIndex index = indexOf({});
     // Enough words to make the table grow several times, then erase half.
     const std::vector<std::string> words = numberedWords(0, 5000);
     for (const auto& w : words) EXPECT_TRUE(index.insert(w));
@@ -89,9 +97,7 @@ TEST(WordIndex, AMappedImageIsTheIndexAndItsFileStaysAsItWas) {
     test::TempDir dir;
     const fs::path file = dir.path() / WordIndex::kImageName;
     const auto words = numberedWords(0, 3000);
-    WordIndex built;
-    for (const auto& w : words) built.appendUtf8(w);
-    built.seal();
+    const WordIndex built = indexOf(words);
     const std::string image = built.image(built.fingerprint());
     writeFileAtomic(file, image);
 
@@ -116,20 +122,14 @@ TEST(WordIndex, AMappedImageIsTheIndexAndItsFileStaysAsItWas) {
     EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
 }
 
-std::string graphOf(const std::vector<std::string>& words) {
-    std::vector<std::string> codes;
-    for (const auto& w : words) codes.push_back(codesOfCp1250(w));
-    return buildWordGraph(std::move(codes));
-}
-
 // The graph answers for the list it was made of, the player's changes beside it.
 TEST(WordIndex, TheGraphOfItsWordsAnswersWithThePlayersChanges) {
-    auto words = numberedWords(0, 3000);
-    WordIndex index;
-    for (const auto& w : words) index.appendUtf8(w);
-    index.seal();
-    const auto graph = [](std::vector<std::string> w) {
-        return std::make_shared<const WordGraph>(graphOf(w), "test");
+    const auto words = numberedWords(0, 3000);
+    WordIndex index = indexOf(words);
+    const auto graph = [](const std::vector<std::string>& list) {
+        std::vector<std::string> codes;
+        for (const auto& w : list) codes.push_back(codesOfCp1250(w));
+        return std::make_shared<const WordGraph>(buildWordGraph(std::move(codes)), "test");
     };
     EXPECT_FALSE(index.answerFrom(graph({words.begin() + 1, words.end()})));
     ASSERT_TRUE(index.answerFrom(graph(words)));
@@ -139,8 +139,8 @@ TEST(WordIndex, TheGraphOfItsWordsAnswersWithThePlayersChanges) {
     index.insert(words[0]);
     index.erase(words[1]);
     index.insert("zzy");
-    for (const char* w : {"zzz", "zz", "ab-"}) EXPECT_FALSE(index.contains(w)) << w;
-    EXPECT_FALSE(index.contains(words[1]));
+    for (const auto& w : std::vector<std::string>{"zzz", "zz", "ab-", words[1]})
+        EXPECT_FALSE(index.contains(w)) << w;
     for (const auto& w : {words[0], words[2], std::string("zzy")}) EXPECT_TRUE(index.contains(w));
 }
 
@@ -151,11 +151,32 @@ TEST(WordIndex, RefusesWordsNoMoveCouldUse) {
         EXPECT_THROW(index.insert(bad), BadWordError) << bad;
     EXPECT_EQ(index.size(), 0u);
     // The longest word that fits the board, of the last letter.
-    EXPECT_TRUE(index.insert(std::string(15, '\x9E')));
-    EXPECT_TRUE(index.contains(std::string(15, '\x9E')));
-    EXPECT_EQ(index.wordAt(0), std::string(15, '\x9E'));
-    EXPECT_EQ(index.lowerBound(std::string(15, '\x9E')), 0u);
-    EXPECT_EQ(index.lowerBound(std::string(16, '\x9E')), 1u);  // longer sorts after
+    const std::string longest(15, '\x9E');
+    EXPECT_TRUE(index.insert(longest));
+    EXPECT_EQ(std::tuple(index.contains(longest), index.wordAt(0), index.lowerBound(longest),
+                         index.lowerBound(longest + '\x9E')),  // longer sorts after
+              std::tuple(true, longest, size_t{0}, size_t{1}));
+}
+
+// The game opens the store and both cursors before its first frame; the
+// words arrive later. Nothing before the first question may wait for them,
+// and the first question must see every word.
+TEST(IndexedWordStore, OpeningWaitsForNothingAndTheFirstQuestionSeesTheWholeList) {
+    bool loaded = false;
+    auto loading = std::async(std::launch::deferred, [&] {
+        loaded = true;
+        return indexOf({"ahoj", "čáp", "pes", "žába"});
+    });
+    IndexedWordStore store(std::move(loading), nullptr);
+    auto game = store.openCursor();
+    auto pc = store.openCursor();
+    EXPECT_FALSE(loaded);
+
+    EXPECT_TRUE(pc->Lookup(utf8ToCp1250("žába")));
+    EXPECT_TRUE(loaded);
+    game->SeekNearest("b");
+    EXPECT_EQ(game->Browse(5),
+              (std::vector<std::string>{utf8ToCp1250("čáp"), "pes", utf8ToCp1250("žába")}));
 }
 
 }  // namespace

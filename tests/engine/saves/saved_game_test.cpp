@@ -7,12 +7,15 @@
 #include <cerrno>
 #include <set>
 
+#include "engine/game/clock_text.h"
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/record_part.h"
+#include "engine/saves/save_header.h"
 #include "engine/saves/slot_files.h"
 #include "engine/saves/user_settings.h"
 #include "files/file_lines.h"
 #include "saved_game_fixture.h"
+#include "support/game_fixture.h"
 #include "support/temp_dir.h"
 
 namespace tb {
@@ -260,6 +263,39 @@ TEST_F(SavedGameTest, MissingSlotOrRecordFile) {
     putSlot(9, {"old"});
     EXPECT_THROW(SaveAndExit(s, user, 9, "1.1.2027"), FileError);
     EXPECT_EQ(slot(9), std::vector<std::string>{"old"});
+}
+
+TEST(ResumedGame, ARecordMissingTheLastMoveIsNotSavedOverAGoodSlot) {
+    test::HerniStul a(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(3)));
+    const FileRoot root(a.dir.path());
+    a.start();
+    a.tah(3);
+    SaveAndExit(a.s, root, 3, "6.12.2026");
+    const std::string stary = a.mainDat();
+    a.hra.PrehazujClick();
+    writeFileAtomic(a.zapis.mainDat(), stary);
+    const std::string slot3 = readFile(root.resolve(slotName(3, false)));
+    EXPECT_THROW(SaveAndExit(a.s, root, 3, "6.12.2026"), FileError);
+    EXPECT_EQ(readFile(root.resolve(slotName(3, false))), slot3);
+}
+
+TEST(ClockText, FormatsAndParsesTheCaption) {
+    const struct {
+        int32_t sekundy;
+        const char* text;
+    } cases[] = {{0, "0:00:00"},    {59, "0:00:59"},     {425, "0:07:05"},
+                 {3725, "1:02:05"}, {36000, "10:00:00"}, {360000, "100:00:00"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(casText(c.sekundy), c.text);
+        int32_t back = -1;
+        EXPECT_TRUE(parseCasText(c.text, back)) << c.text;
+        EXPECT_EQ(back, c.sekundy);
+    }
+    for (const char* bad : {"", "1:2:05", "1:02", ":02:05", "1:02:05:", "a:02:05", "1;02:05",
+                            "1:0x:05", "99999999999:00:00"}) {
+        int32_t v = 7;
+        EXPECT_FALSE(parseCasText(bad, v)) << bad;
+    }
 }
 
 }  // namespace
