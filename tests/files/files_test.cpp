@@ -41,9 +41,7 @@ TEST(FileRoot, MatchesEachComponentWithoutRegardToCaseExactSpellingFirst) {
     for (const auto& c : cases) EXPECT_EQ(root.resolve(c.asked), dir.path() / c.found) << c.asked;
 }
 
-// Links planted in the user directory: a write replaces a link with a file
-// of its own and never writes through it, a dangling link does not make the
-// game create its target, and temporary files a killed game left go.
+// Planted links are replaced, never written through nor created; a killed game's temporaries go.
 TEST(Files, PlantedLinksAreReplacedAndStaleTemporariesRemoved) {
     TempDir dir, outside;
     const FileRoot user(dir.path());

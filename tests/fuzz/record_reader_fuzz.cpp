@@ -1,7 +1,5 @@
-// The move record reader of Data/main.dat: loading each record for the
-// viewer and listing the moves. The first byte picks the number of seats, the
-// rest is the file. Any bytes either load or fail with FileError, and a
-// record that fails leaves the game as it was.
+// The move record reader of Data/main.dat (the first byte picks the seats):
+// any bytes load or fail with FileError, and a failed record changes nothing.
 
 #include <unistd.h>
 

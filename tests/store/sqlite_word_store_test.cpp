@@ -107,15 +107,13 @@ TEST_F(SqliteWordStoreTest, PlayersChangesOutliveReopeningAndARebuiltList) {
     EXPECT_EQ(all(*reopened), (Words{"čáp", "kos", "pes"}));
     for (const char* w : {"les", "sova"}) EXPECT_FALSE(reopened->Lookup(w)) << w;
     EXPECT_TRUE(reopened->Lookup(utf8ToCp1250("čáp")));
-    // A new shipped list that now holds the added word, still holds the
-    // removed one, and has one word more.
+    // A new shipped list holding the added word, the removed one and one more.
     ship({"čáp", "kos", "les", "pes", "vlk"});
     EXPECT_EQ(all(*open()->openCursor()), (Words{"čáp", "kos", "pes", "vlk"}));
 }
 
-// The player's words that cannot be read never stop the game: the file is set
-// aside whole, the player is told, the shipped words serve and a fresh file
-// takes his words again. A full disk then fails an insert with its own error.
+// An unreadable file of the player's words is set aside, he is told, and a
+// fresh one takes his words; a full disk fails an insert with its own error.
 TEST_F(SqliteWordStoreTest, APlayersFileThatCannotBeReadIsSetAsideAndTheGameGoesOn) {
     ship({"kos", "pes"});
     const fs::path changes = user.path() / "Data" / "Slovnik_hrace.db";

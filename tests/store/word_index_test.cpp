@@ -158,9 +158,7 @@ TEST(WordIndex, RefusesWordsNoMoveCouldUse) {
               std::tuple(true, longest, size_t{0}, size_t{1}));
 }
 
-// The game opens the store and both cursors before its first frame; the
-// words arrive later. Nothing before the first question may wait for them,
-// and the first question must see every word.
+// Opening waits for no words (they arrive after the first frame); the first question sees them all.
 TEST(IndexedWordStore, OpeningWaitsForNothingAndTheFirstQuestionSeesTheWholeList) {
     bool loaded = false;
     auto loading = std::async(std::launch::deferred, [&] {

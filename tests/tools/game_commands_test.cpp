@@ -175,10 +175,8 @@ std::string shell(const ToolFixture& t, const std::string& script) {
     return out;
 }
 
-// A scripted game through the shell: an error changes nothing, a word taken
-// back ends the move as a pass, a word the player corrects himself stays, an
-// exchange waits for an empty board, and computer seats play a game to its
-// end, which can then be browsed.
+// Errors change nothing, a word taken back is a pass, an exchange waits for
+// an empty board, and computer seats play to the end, which can be browsed.
 TEST(ToolShell, ScriptedGame) {
     ToolFixture t(dvojice());
     const std::string out =
@@ -203,12 +201,8 @@ TEST(ToolShell, ScriptedGame) {
     EXPECT_TRUE(out.ends_with("ok\nok\n")) << out;
 }
 
-// Whole games in a few commands: passes end a game only once a word lies
-// (an exchange is no pass); a game saved in the middle of a move goes on
-// from the same position when loaded; steps through the record bring back
-// the pass count, saves made there keep it, and playing on from an earlier
-// position drops the moves after it; the time limit ends a move,
-// taking back a word that cannot stand.
+// Passes end a game only once a word lies, saves in mid-move and on earlier
+// records keep the position and the pass count, the limit takes a bad word back.
 TEST(ToolShell, PassesSavesStepsAndTheTimeLimit) {
     ToolFixture t(dvojice());
     struct Case {
@@ -256,9 +250,7 @@ TEST(ToolShell, PassesSavesStepsAndTheTimeLimit) {
     for (const Case& c : cases) EXPECT_EQ(shell(t, c.script), c.out) << c.script;
 }
 
-// The preview after lay and lift foretells what next then does: the rule it
-// breaks (too short; misses the centre; a lone letter; not connected), the
-// unknown word, or the words and points of the accepted move.
+// The preview after lay and lift foretells what next then does.
 TEST(ToolShell, PreviewAgreesWithNext) {
     ToolFixture t(dvojice());
     const std::vector<std::pair<std::string, int>> cases = {

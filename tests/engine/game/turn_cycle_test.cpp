@@ -40,8 +40,7 @@ TEST(TahovyCyklus, GoingOutChargesTheRacksAndCreditsTheWinner) {
 }
 
 // A failed record write still hands the move over, computer seats included,
-// and is told; a failure in a move that something else breaks off is told
-// with it, once.
+// and is told, once even when something else breaks the move off.
 TEST(TahovyCyklus, AFailedRecordWriteStillFinishesTheHandOverThenReports) {
     HerniStul t(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(8)));
     t.s.VolbaPC = {0, 0, 1};

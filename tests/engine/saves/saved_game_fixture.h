@@ -102,9 +102,8 @@ struct BadCase {
     std::function<void(std::vector<std::string>&)> edit;
 };
 
-// Each spoilt copy of `good`, written as slot `name`, must make `load` throw
-// naming the slot and the reason, and leave the state and Data/main.dat
-// as they were.
+// Each spoilt copy of `good` as slot `name` must make `load` throw naming the
+// slot and the reason, and leave the state and Data/main.dat as they were.
 inline void expectEveryBadSlotRefused(const FileRoot& user, const std::string& name,
                                       const std::vector<std::string>& good,
                                       std::span<const BadCase> cases,
