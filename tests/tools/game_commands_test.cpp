@@ -3,15 +3,57 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "engine/record/move_record.h"
 #include "engine/saves/saved_game.h"
 #include "files/file_lines.h"
+#include "store/sqlite_db.h"
 #include "support/board_setup.h"
-#include "tool_fixture.h"
+#include "support/temp_dir.h"
+#include "tools/tool/tool.h"
 
 namespace tb::test {
 namespace {
+
+struct ToolRun {
+    int code;
+    std::string out, err;
+};
+
+class ToolFixture {
+  public:
+    // Words in UTF-8.
+    explicit ToolFixture(const std::vector<std::string>& words) {
+        SqliteDb db(dict(), SqliteDb::Mode::ReadWriteCreate);
+        db.exec("CREATE TABLE Slovnik(Cesky TEXT PRIMARY KEY) WITHOUT ROWID");
+        db.exec("BEGIN");
+        auto insert = db.prepare("INSERT OR IGNORE INTO Slovnik VALUES (?1)");
+        for (const auto& w : words) insert.bind(1, w).run();
+        db.exec("COMMIT");
+    }
+    std::filesystem::path dict() const { return dir.path() / "slovnik.db"; }
+
+    // `in` is the standard input of the shell.
+    ToolRun run(std::vector<std::string> args, const std::string& in = "") const {
+        args.insert(args.begin(),
+                    {"--dict", dict().string(), "--user-dir", (dir.path() / "user").string()});
+        std::ostringstream out, err;
+        std::istringstream input(in);
+        const int code = tool::runTool(args, dir.path() / "tavik-borun-tool", out, err, &input);
+        return {code, out.str(), err.str()};
+    }
+    // The output of a run that must succeed.
+    std::string ok(const std::vector<std::string>& args, const std::string& in = "") const {
+        const ToolRun r = run(args, in);
+        EXPECT_EQ(r.code, 0) << r.err;
+        return r.out;
+    }
+
+    TempDir dir;
+};
 
 // A saved two-player game: "e" fixed on the centre, seat 1 on move with p
 // and s, seat 2 holding a and b.
@@ -76,9 +118,7 @@ TEST(Tool, HintAndPlayOnASavedGame) {
         ToolFixture t(kSlova);
         std::vector<std::string> args = c.args;
         args.insert(args.begin() + 1, ulozHru(t.dir.path()).string());
-        const ToolRun r = t.run(args);
-        EXPECT_EQ(r.code, 0) << r.err;
-        EXPECT_EQ(r.out, c.out) << c.args.size();
+        EXPECT_EQ(t.ok(args), c.out) << c.args.size();
     }
 }
 
@@ -120,18 +160,16 @@ TEST(Tool, BadFilesArgumentsAndUsageExitWithTwo) {
 
 TEST(ToolLookup, TypedWordsLoweredOnlyInAToZ) {
     ToolFixture t({"pes", "žába", "čaj"});
-    const ToolRun r = t.run({"lookup", "pes", "PES", "žába", "Žába", "ŽÁBA", "kočka", "čajω"});
-    EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "pes\t1\nPES\t1\nžába\t1\nŽába\t0\nŽÁBA\t0\nkočka\t0\nčajω\t0\n");
+    EXPECT_EQ(t.ok({"lookup", "pes", "PES", "žába", "Žába", "ŽÁBA", "kočka", "čajω"}),
+              "pes\t1\nPES\t1\nžába\t1\nŽába\t0\nŽÁBA\t0\nkočka\t0\nčajω\t0\n");
 }
 
 TEST(ToolMovelist, TurnsOfARecordAfterAMove) {
     ToolFixture t(kSlova);
-    ASSERT_EQ(t.run({"play", ulozHru(t.dir.path()).string(), "7,8=p", "9,8=s"}).code, 0);
-    const ToolRun r =
-        t.run({"movelist", (t.dir.path() / "user/Data/main.dat").string(), "--names", "Eva,Jan"});
-    EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "1\tEva\tpes(7,8) :3\t3\t0:01\n");  // the resuming tick is a second
+    t.ok({"play", ulozHru(t.dir.path()).string(), "7,8=p", "9,8=s"});
+    EXPECT_EQ(
+        t.ok({"movelist", (t.dir.path() / "user/Data/main.dat").string(), "--names", "Eva,Jan"}),
+        "1\tEva\tpes(7,8) :3\t3\t0:01\n");  // the resuming tick is a second
     // A running game's directory is not written.
     const UserDirLock hraBezi(t.dir.path() / "user");
     const ToolRun zamceno = t.run({"play", ulozHru(t.dir.path()).string(), "7,8=p", "9,8=s"});
@@ -145,11 +183,9 @@ TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
     ToolFixture t(dvojice());
     const auto dir = t.dir.path() / "zaznamy";
     const auto hraj = [&] {
-        const ToolRun r = t.run({"selfplay", "--games", "2", "--seed", "7", "--players", "3",
-                                 "--record-dir", dir.string()});
-        EXPECT_EQ(r.code, 0) << r.out << r.err;
+        std::istringstream in(t.ok({"selfplay", "--games", "2", "--seed", "7", "--players", "3",
+                                    "--record-dir", dir.string()}));
         std::string bezCasu;
-        std::istringstream in(r.out);
         for (std::string radek; std::getline(in, radek);)
             bezCasu += radek.substr(0, radek.find(", search ms")) + "\n";
         return bezCasu;
@@ -158,18 +194,16 @@ TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
     EXPECT_TRUE(prvni.starts_with("game 1: moves ")) << prvni;
     EXPECT_TRUE(prvni.ends_with("2 games, invariants ok\n")) << prvni;
     EXPECT_EQ(hraj(), prvni);
-    const ToolRun r = t.run({"movelist", (dir / "game-2.dat").string(), "--names", "A,B,C"});
-    EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_TRUE(r.out.ends_with("Celkový čas hry:\t0:00:00\n")) << r.out;
-    EXPECT_NE(r.out.find("\n\nA\t"), std::string::npos) << r.out;
+    const std::string seznam =
+        t.ok({"movelist", (dir / "game-2.dat").string(), "--names", "A,B,C"});
+    EXPECT_TRUE(seznam.ends_with("Celkový čas hry:\t0:00:00\n")) << seznam;
+    EXPECT_NE(seznam.find("\n\nA\t"), std::string::npos) << seznam;
 }
 
 // What the shell answers to `script`, empty board rows left out.
 std::string shell(const ToolFixture& t, const std::string& script) {
-    const ToolRun r = t.run({"shell"}, script);
-    EXPECT_EQ(r.code, 0) << r.err;
     std::string out;
-    std::istringstream in(r.out);
+    std::istringstream in(t.ok({"shell"}, script));
     for (std::string radek; std::getline(in, radek);)
         if (radek.find_first_not_of('.') != std::string::npos) out += radek + "\n";
     return out;

@@ -5,27 +5,135 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <set>
+#include <span>
 #include <tuple>
 
+#include "engine/game/bag.h"
 #include "engine/game/clock_text.h"
 #include "engine/game/menu_reset.h"
+#include "engine/game/tiles.h"
+#include "engine/record/move_record.h"
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/record_part.h"
 #include "engine/saves/save_header.h"
 #include "engine/saves/slot_files.h"
 #include "engine/saves/user_settings.h"
 #include "files/file_lines.h"
-#include "saved_game_fixture.h"
 #include "support/game_fixture.h"
 #include "support/temp_dir.h"
 
 namespace tb {
 namespace {
 
-using test::rozehranaHra;
-using test::snapshot;
-using test::zaznamHry;
+// `hracu` seats, racks dealt from a shuffled bag (one slot of seat 1 empty),
+// a word fixed across the centre, the clock at 1:02:05 and 12 records.
+GameState rozehranaHra(int hracu, uint64_t seed = 7) {
+    GameState s;
+    dejVsechnaPismena(s);
+    Nahoda rnd(seed);
+    michej(s, rnd);
+    InitBodovanePole(s);
+    s.PocetHracu = hracu;
+    int k = 0;
+    for (int p = 1; p <= hracu; ++p)
+        for (int slot = 1; slot <= kRack; ++slot) {
+            if (p == 1 && slot == 3) continue;
+            const int t = s.Pytel[++k];
+            s.Zasobnik[p][slot] = t;
+            s.Kameny[t].Vlastnik = p;
+        }
+    for (int x = 6; x <= 10; ++x) s.Pole[x][8].Pevny = s.Pytel[++k];
+    s.Vytazeno = k;
+    const char* jmena[] = {"", "Jana", "PC2", "K\xE1rel;x", "Eva"};  // "Kárel;x" in cp1250
+    const int body[] = {0, 37, -4, 12, 0};
+    for (int p = 1; p <= kSeats; ++p) {
+        s.Hraci[p].Jmeno = jmena[p];
+        s.Hraci[p].BodyCelkem = body[p];
+        s.Hraci[p].JePC = p == 2;
+    }
+    s.NaTahu = 2;
+    s.CisloTahu = s.PosledniTah = 12;
+    s.SekundHry = 3725;
+    s.SLimitem = 1;
+    s.LimitTahu = 90;
+    s.MinPismen = 3;
+    s.PrvniTah = 0;
+    return s;
+}
+
+// The 34 lines of a position record numbered `cislo`.
+std::vector<std::string> zaznamTahu(const GameState& s, int cislo) {
+    GameState t = s;
+    t.CisloTahu = cislo;
+    t.Rozpis = "pes(5,8) :12,";
+    return splitLines(zaznamText(t));
+}
+
+std::vector<std::string> zaznamHry(const GameState& s, int records) {
+    std::vector<std::string> l;
+    for (int k = 1; k <= records; ++k) {
+        auto r = zaznamTahu(s, k);
+        l.insert(l.end(), r.begin(), r.end());
+    }
+    return l;
+}
+
+// Every field a slot restores or a load resets, as text, to see that a
+// failed load changed nothing.
+std::string snapshot(const GameState& s) {
+    std::string o;
+    auto put = [&](auto v) { o += std::to_string(v) + ","; };
+    for (int n = 1; n <= kTiles; ++n) put(s.Kameny[n].Vlastnik), put(s.Kameny[n].Aktivni);
+    for (int n = 1; n <= kTiles; ++n) put(s.Pytel[n]);
+    for (int p = 1; p <= kSeats; ++p) {
+        for (int k = 1; k <= kRack; ++k) put(s.Zasobnik[p][k]);
+        put(s.Hraci[p].BodyTah), put(s.Hraci[p].BodyCelkem), put(s.Hraci[p].JePC);
+        o += s.Hraci[p].Jmeno + ";";
+    }
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) put(s.Pole[x][y].Pevny), put(s.Pole[x][y].Novy);
+    for (int32_t v : {s.Vytazeno, s.PocetHracu, s.NaTahu, s.CisloTahu, s.PosledniTah, s.PocetVzdani,
+                      s.SekundHry, s.SekundTahu, s.ZbyvaCasu, s.MinPismen, s.LimitTahu,
+                      s.VRuce.kamen, s.AktSlot})
+        put(v);
+    for (bool v : {s.PrvniTah, s.HlidatLimit, s.SLimitem, s.Rozdano, s.RezimVymeny, s.HrajePC})
+        put(v);
+    put(static_cast<int>(s.Faze));
+    return o + s.Rozpis;
+}
+
+// One way of spoiling a good slot file, and the reason the load must give.
+struct BadCase {
+    const char* why;
+    std::function<void(std::vector<std::string>&)> edit;
+};
+
+// Each spoilt copy of `good` as slot `name` must make `load` throw naming the
+// slot and the reason, and leave the state and Data/main.dat as they were.
+void expectEveryBadSlotRefused(const FileRoot& user, const std::string& name,
+                               const std::vector<std::string>& good, std::span<const BadCase> cases,
+                               const std::function<void(GameState&)>& load) {
+    for (const BadCase& c : cases) {
+        auto lines = good;
+        c.edit(lines);
+        writeUserFile(user, name, joinLines(lines));
+        writeRecordFile(user, {"kept"});
+        GameState s = rozehranaHra(4, 5);
+        const std::string before = snapshot(s);
+        try {
+            load(s);
+            ADD_FAILURE() << c.why << ": loaded";
+        } catch (const FileError& e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find(name), std::string::npos) << what;
+            EXPECT_NE(what.find(c.why), std::string::npos) << c.why << ": " << what;
+        }
+        EXPECT_EQ(snapshot(s), before) << c.why;
+        EXPECT_EQ(readFile(user.resolve(kMainDat)), "kept\r\n") << c.why;
+    }
+}
 
 class SavedGameTest : public ::testing::Test {
   protected:
@@ -104,7 +212,7 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
     save(hra, 3);
     const auto good = slot(3);
     const int t = hra.Zasobnik[1][1];
-    const test::BadCase cases[] = {
+    const BadCase cases[] = {
         {"free", [](auto& l) { l[0] = ""; }},
         {"not a number", [](auto& l) { l[3] = "12a"; }},
         {"outside", [](auto& l) { l[8] = "5"; }},
@@ -129,8 +237,8 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
         {"ends too early", [](auto& l) { l.resize(20); }},
         {"longer than 10", [](auto& l) { l[9] = std::string(100000, 'x'); }},
     };
-    test::expectEveryBadSlotRefused(user, "Save/3.dat", good, cases,
-                                    [&](GameState& s) { LoadGame(s, user, 3); });
+    expectEveryBadSlotRefused(user, "Save/3.dat", good, cases,
+                              [&](GameState& s) { LoadGame(s, user, 3); });
 
     // A game record slot: its header, then the record and its closing section.
     auto zapis = zaznamHry(hra, hra.PosledniTah);
@@ -147,7 +255,7 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
     LoadPr(nacteny, user, 2);
     EXPECT_EQ(nacteny.VolbaPC[2] * 10 + nacteny.Hraci[2].JePC, kMistr * 10) << "kept, not playing";
     const size_t rec = 18;  // first line of record 1
-    const test::BadCase zaznamy[] = {
+    const BadCase zaznamy[] = {
         {"free", [](auto& l) { l[0] = ""; }},
         {"not a number", [](auto& l) { l[2] = "x"; }},
         {"outside", [](auto& l) { l[8] = "7"; }},
@@ -160,12 +268,12 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
         // Record 1, where the viewer opens, must load as a position.
         {"no such player on move 3", [&](auto& l) { l[rec + 4] = "3"; }},
     };
-    test::expectEveryBadSlotRefused(user, "Save/Prubeh/2.dat", dobry, zaznamy,
-                                    [&](GameState& s) { LoadPr(s, user, 2); });
+    expectEveryBadSlotRefused(user, "Save/Prubeh/2.dat", dobry, zaznamy,
+                              [&](GameState& s) { LoadPr(s, user, 2); });
 
     // Data/main.dat itself, read at every step through the game: line n of record 2.
     const auto r2 = [](size_t n) { return 34 + n - 1; };
-    const test::BadCase tahy[] = {
+    const BadCase tahy[] = {
         {"not a number", [&](auto& r) { r[r2(3)] = "12x"; }},
         {"empty number line", [&](auto& r) { r[r2(5)] = ""; }},
         {"tile 98 on a rack", [&](auto& r) { r[r2(7)] = "98,0,0,0,0,0,0,"; }},
