@@ -146,11 +146,10 @@ TEST(Vitez, WhatTheResultsScreenShows) {
             s.Hraci[h].JePC = p.pc[h];
         }
         const Vysledek v = vysledekHry(s, "0:28:35");
-        EXPECT_EQ(v.obrazek, p.obrazek);
-        EXPECT_EQ(v.wpl, p.wpl);
-        EXPECT_EQ(cp1250ToUtf8(v.radekVitez),
-                  *p.vitez ? "Jméno vítěze: " + std::string(p.vitez) : "");
-        EXPECT_EQ(cp1250ToUtf8(v.radekDelka), "Délka hry: 0:28:35");
+        EXPECT_EQ(
+            std::tuple(v.obrazek, v.wpl, cp1250ToUtf8(v.radekVitez), cp1250ToUtf8(v.radekDelka)),
+            std::tuple(p.obrazek, p.wpl, *p.vitez ? "Jméno vítěze: " + std::string(p.vitez) : "",
+                       "Délka hry: 0:28:35"));
     }
 }
 
