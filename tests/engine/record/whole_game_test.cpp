@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <tuple>
 #include <vector>
 
@@ -16,7 +15,6 @@
 #include "engine/record/replay.h"
 #include "engine/record/winner.h"
 #include "files/text.h"
-#include "support/board_setup.h"
 #include "support/game_fixture.h"
 
 namespace tb {
@@ -202,20 +200,6 @@ TEST(Prehravani, BackToAnEmptyBoardAfterPassesWaitsForTheFirstWordAgain) {
     t.tah(2);
     EXPECT_TRUE(t.ui.pravidla.empty());
     EXPECT_EQ(t.s.CisloTahu, 4);
-}
-
-TEST(Pytel, LoadedPositionOwnsExactlyTheDealtPartOfTheBag) {
-    test::Deska d;
-    GameState& s = d.s;
-    s.PocetHracu = 2;
-    for (int t = 1; t <= kTiles; ++t) s.Pytel[t] = t;
-    s.Vytazeno = 14;
-    // Racks hold 1..6, 8..14 and 50 (as after an exchange of 7 for 50, stepped back wrongly).
-    for (int i = 1; i <= 7; ++i) s.Zasobnik[1][i] = i == 7 ? 50 : i, s.Zasobnik[2][i] = 7 + i;
-    srovnejPytel(s);
-    EXPECT_EQ(std::set<int>(s.Pytel.begin() + 1, s.Pytel.begin() + 15),
-              (std::set<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 50}));
-    EXPECT_EQ(std::set<int>(s.Pytel.begin() + 1, s.Pytel.end()).size(), size_t(kTiles));
 }
 
 }  // namespace
