@@ -71,8 +71,7 @@ TEST(Files, PlantedLinksAreReplacedAndStaleTemporariesRemoved) {
     EXPECT_FALSE(existsAtAll(outside.path() / "new2"));
 }
 
-// One game a user directory: a second is refused while the first runs, and
-// a game killed outright leaves no lock behind.
+// A second game in a user directory is refused; one killed outright leaves no lock.
 TEST(Files, AUserDirectoryIsLockedWhileItsGameRuns) {
     TempDir dir;
     int ready[2];

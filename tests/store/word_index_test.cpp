@@ -95,8 +95,7 @@ TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
     EXPECT_TRUE(index.insert(words[0]));                  // an erased word comes back
 }
 
-// The build's image, mapped, is the index it was made of; the player's
-// changes to it, enough to outgrow its table and its order, stay in memory.
+// The mapped image is the index it was made of; the player's changes stay in memory.
 TEST(WordIndex, AMappedImageIsTheIndexAndItsFileStaysAsItWas) {
     test::TempDir dir;
     const fs::path file = dir.path() / WordIndex::kImageName;

@@ -55,8 +55,7 @@ class ToolFixture {
     TempDir dir;
 };
 
-// A saved two-player game: "e" fixed on the centre, seat 1 on move with p
-// and s, seat 2 holding a and b.
+// A saved two-player game: "e" on the centre, seat 1 on move with p, s; seat 2 with a, b.
 std::filesystem::path ulozHru(const std::filesystem::path& dir) {
     Deska d;
     d.pevne(8, 8, true, "e");
@@ -90,8 +89,7 @@ std::vector<std::string> dvojice() {
     return slova;
 }
 
-// Hint lists the candidates of the seat on move in list order; play answers
-// the dialogs and says the outcome.
+// Hint lists the candidates in list order; play answers the dialogs and says the outcome.
 TEST(Tool, HintAndPlayOnASavedGame) {
     struct Case {
         std::vector<std::string> args;
@@ -122,8 +120,7 @@ TEST(Tool, HintAndPlayOnASavedGame) {
     }
 }
 
-// Whatever the tool cannot do exits with 2, says why on stderr and prints
-// nothing.
+// Whatever the tool cannot do exits with 2, says why on stderr and prints nothing.
 TEST(Tool, BadFilesArgumentsAndUsageExitWithTwo) {
     ToolFixture t(kSlova);
     const auto hra = ulozHru(t.dir.path()).string();
@@ -173,8 +170,7 @@ TEST(ToolMovelist, TurnsOfARecordAfterAMove) {
     EXPECT_NE(zamceno.err.find("už běží"), std::string::npos) << zamceno.err;
 }
 
-// Selfplay on two-letter words: whole games, reproducible from the
-// seed, and their records listed with the closing section.
+// Selfplay: whole games, reproducible from the seed, their records listed.
 TEST(ToolSelfplay, ReproducibleGamesWithTheirRecords) {
     ToolFixture t(dvojice());
     const auto dir = t.dir.path() / "zaznamy";

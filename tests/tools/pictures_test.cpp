@@ -64,8 +64,7 @@ std::string pixelsOf(const std::filesystem::path& p) {
     return all.substr(all.compare(0, 2, "BM") == 0 ? 54 : 33);
 }
 
-// Every letter tile is its own, and a button's OFF, ON and Down faces can be
-// told apart.
+// Every letter tile is its own, and a button's OFF, ON and Down faces differ.
 TEST(PicturePixels, TilesAndTheFacesOfAButtonDiffer) {
     std::set<std::string> tiles;
     for (int kod = 1; kod <= 38; ++kod)
@@ -115,9 +114,7 @@ TEST(BoardPicture, EverySquareShowsItsPremium) {
     tb::InitBodovanePole(*state);
     for (int x = 1; x <= 15; ++x)
         for (int y = 1; y <= 15; ++y) {
-            // The tile of cell (x, y) is drawn at round((x - 1) * 37.714285 + 6),
-            // round((y - 1) * 37.714285 + 5); half way down near its left edge
-            // the square shows clear of its label.
+            // Half way down near the left edge of where the tile is drawn, clear of the label.
             const uint32_t p = pixel(board.get(), int(std::lround((x - 1) * 37.714285 + 6)) + 3,
                                      int(std::lround((y - 1) * 37.714285 + 5)) + 16);
             EXPECT_EQ(premiumOf(p), state->BodovanePole[x][y]) << "cell " << x << "," << y;

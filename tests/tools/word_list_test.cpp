@@ -86,8 +86,7 @@ TEST(WordListBuilder, KeepsOnlyWordsOfTheTileSet) {
     EXPECT_FALSE(isGameWord(""));
 }
 
-// The built word list: hunspell itself accepts a random sample of it, and it
-// holds common forms of every kind.
+// Hunspell itself accepts a sample of the built list, which holds common forms of every kind.
 TEST(ShippedWordList, HunspellAcceptsASampleAndCommonFormsAreIn) {
     SqliteDb db(std::string(TB_ROOT_DIR) + "/Slovnik_cz.db", SqliteDb::Mode::ReadOnly);
     auto rows = db.prepare("SELECT Cesky FROM Slovnik");

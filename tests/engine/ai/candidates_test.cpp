@@ -1,5 +1,4 @@
-// The computer player's search: the runs it extends, exactly which words,
-// where and in which order, the estimate, and laying the chosen one.
+// The computer player's runs, candidates (a run of one: the tool's hint), estimate and laying.
 
 #include <gtest/gtest.h>
 
@@ -94,12 +93,6 @@ TEST(Candidates, ExactListAroundRunsOfOneTwoThreeAndFourRackLetters) {
         std::initializer_list<std::string> dictionary;
         Words expected;
     } cases[] = {
-        {"run of one: rows before columns, later wins a tie",
-         {{8, 8, true, "e"}},
-         "ps",
-         {"pe", "es", "pes", "sep", "eps"},
-         {"pes 8 7 V 3", "eps 8 8 V 3", "sep 8 7 V 3", "pes 7 8 H 3", "eps 8 8 H 3", "sep 7 8 H 3",
-          "pe 8 7 V 2", "es 8 8 V 2", "pe 7 8 H 2", "es 8 8 H 2"}},
         {"run of two: one letter after, then the six orders of each pair",
          {{7, 8, true, "le"}},
          "pso",

@@ -1,6 +1,4 @@
-// The tile table, the bag, the moves of the hand and the rack that keep every
-// tile in one place, the tile check naming each way a tile can be lost or
-// doubled, and the command line.
+// Tiles, the bag, moves keeping every tile in one place; the command line.
 
 #include "engine/game/move.h"
 

@@ -1,6 +1,4 @@
-// One whole game played headless through the turn cycle: pinned chance, a
-// small dictionary grown through the word dialog, an exchange that is
-// stepped back over, and play to the last tile of the bag.
+// Whole games headless, an exchange stepped back over; the results; stepping through records.
 #include <gtest/gtest.h>
 
 #include <algorithm>
