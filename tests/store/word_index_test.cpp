@@ -4,8 +4,10 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <future>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,7 +82,7 @@ std::vector<std::string> numberedWords(int from, int to) {
     return words;
 }
 
-TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
+TEST(WordIndex, InsertAndEraseKeepTheOrder) {
     WordIndex index = indexOf({});
     // Enough words to make the table grow several times, then erase half.
     const std::vector<std::string> words = numberedWords(0, 5000);
@@ -95,56 +97,42 @@ TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
     EXPECT_TRUE(index.insert(words[0]));                  // an erased word comes back
 }
 
-// The mapped image is the index it was made of; the player's changes stay in memory.
-TEST(WordIndex, AMappedImageIsTheIndexAndItsFileStaysAsItWas) {
-    test::TempDir dir;
-    const fs::path file = dir.path() / WordIndex::kImageName;
-    const auto words = numberedWords(0, 3000);
-    const WordIndex built = indexOf(words);
-    const std::string image = built.image(built.fingerprint());
-    writeFileAtomic(file, image);
-
-    WordIndex mapped = WordIndex::mapImage(file, built.fingerprint());
-    ASSERT_EQ(mapped.size(), words.size());
-    for (size_t i = 0; i < mapped.size(); ++i) ASSERT_EQ(mapped.wordAt(i), built.wordAt(i));
-    for (const char* typed : {"", "b", "zz", "ab-"})
-        EXPECT_EQ(mapped.lowerBound(typed), built.lowerBound(typed)) << typed;
-    const auto more = numberedWords(3000, 6000);
-    for (const auto& w : more) ASSERT_TRUE(mapped.insert(w));
-    for (size_t i = 0; i < words.size(); i += 2) ASSERT_TRUE(mapped.erase(words[i]));
-    for (size_t i = 0; i < words.size(); ++i) EXPECT_EQ(mapped.contains(words[i]), i % 2 == 1);
-    for (const auto& w : more) EXPECT_TRUE(mapped.contains(w));
-    EXPECT_EQ(mapped.size(), words.size() / 2 + more.size());
-    EXPECT_EQ(readFile(file), image);
-
-    // Another list's image, a cut one and no image at all are refused.
-    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint() + 1), FileError);
-    writeFileAtomic(file, image.substr(0, image.size() - 4));
-    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
-    writeFileAtomic(file, std::string(8192, 'x'));
-    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
-}
-
-// The graph answers for the list it was made of, the player's changes beside it.
-TEST(WordIndex, TheGraphOfItsWordsAnswersWithThePlayersChanges) {
+// The player's changes stand in their places among the graph's words.
+TEST(WordIndex, TheGraphsWordsAndThePlayersChangesKeepOneOrder) {
     const auto words = numberedWords(0, 3000);
     WordIndex index = indexOf(words);
-    const auto graph = [](const std::vector<std::string>& list) {
-        std::vector<std::string> codes;
-        for (const auto& w : list) codes.push_back(codesOfCp1250(w));
-        return std::make_shared<const WordGraph>(buildWordGraph(std::move(codes)), "test");
-    };
-    EXPECT_FALSE(index.answerFrom(graph({words.begin() + 1, words.end()})));
-    ASSERT_TRUE(index.answerFrom(graph(words)));
-    index.erase(words[0]);
-    index.insert("zzz");
-    index.erase("zzz");
-    index.insert(words[0]);
-    index.erase(words[1]);
-    index.insert("zzy");
-    for (const auto& w : std::vector<std::string>{"zzz", "zz", "ab-", words[1]})
-        EXPECT_FALSE(index.contains(w)) << w;
-    for (const auto& w : {words[0], words[2], std::string("zzy")}) EXPECT_TRUE(index.contains(w));
+    std::set<std::string> model(words.begin(), words.end());
+    for (size_t i = 0; i < words.size(); i += 3) {
+        ASSERT_TRUE(index.erase(words[i]));
+        model.erase(words[i]);
+    }
+    for (const auto& w : numberedWords(2900, 3300)) {  // some erased, some new
+        ASSERT_EQ(index.insert(w + "v"), model.insert(w + "v").second);
+        ASSERT_EQ(index.insert(w), model.insert(w).second);
+    }
+    const std::string added = numberedWords(3000, 3001)[0] + "v";
+    ASSERT_TRUE(index.erase(added));
+    model.erase(added);
+    ASSERT_EQ(index.size(), model.size());
+    size_t pos = 0;
+    for (const auto& w : model) {
+        ASSERT_EQ(index.wordAt(pos), w) << pos;
+        ASSERT_EQ(index.lowerBound(w), pos++) << w;
+        ASSERT_TRUE(index.contains(w)) << w;
+    }
+    for (size_t i = 0; i < words.size(); i += 3)
+        EXPECT_EQ(index.contains(words[i]), model.contains(words[i])) << words[i];
+    EXPECT_EQ(index.lowerBound("zz"), model.size());
+}
+
+// A damaged graph file whose edges go round in a circle.
+TEST(WordIndex, RefusesAGraphThatGoesRoundInACircle) {
+    std::string bytes = buildWordGraph({"\x01\x02"});  // "ab"
+    // The last edge, from "a" on "b", leads back to "a".
+    uint32_t a = 0;
+    std::memcpy(&a, bytes.data() + bytes.size() - 4, 4);
+    std::memcpy(bytes.data() + bytes.size() - 8, &a, 4);
+    EXPECT_THROW(WordIndex(std::make_shared<const WordGraph>(bytes, "test")), FileError);
 }
 
 TEST(WordIndex, RefusesWordsNoMoveCouldUse) {
@@ -184,21 +172,17 @@ using Words = std::vector<std::string>;
 
 class SqliteWordStoreTest : public ::testing::Test {
   protected:
-    // The list as the build leaves it, with the index image and the word
-    // graph of `indexed` (of the list itself when empty), or with neither.
-    void ship(Words words, bool image = false, Words indexed = {}) {
+    // The list as the build leaves it, with the word graph of `graphed`
+    // (of the list itself when empty) and its stamp, or with neither.
+    void ship(Words words, bool graph = false, Words graphed = {}) {
         uint32_t stamp = 0;
-        if (image) {
-            WordIndex index;
+        if (graph) {
             std::vector<std::string> codes;
-            for (const auto& w : indexed.empty() ? words : indexed) {
-                index.appendUtf8(w);
+            for (const auto& w : graphed.empty() ? words : graphed)
                 appendCodesOfUtf8(w, codes.emplace_back());
-            }
-            index.seal();
-            stamp = index.fingerprint();
-            writeFileAtomic(install.path() / WordIndex::kImageName, index.image(stamp));
-            writeFileAtomic(install.path() / WordGraph::kFileName, buildWordGraph(codes));
+            const std::string bytes = buildWordGraph(codes);
+            stamp = WordIndex::stampOf(bytes);
+            writeFileAtomic(install.path() / WordGraph::kFileName, bytes);
         }
         writeWordListFile(install.path() / "Slovnik_cz.db", std::move(words), stamp);
     }
@@ -236,16 +220,16 @@ TEST_F(SqliteWordStoreTest, SeekFindsTheNearestWordAndCursorsShareChanges) {
     EXPECT_EQ(game->Browse(2), (Words{"pes"}));  // the last one left
 }
 
-// The image is what the game reads, but only beside the list it was made of.
-TEST_F(SqliteWordStoreTest, TheIndexImageServesOnlyTheListItWasMadeOf) {
+// The graph is what the game reads, but only beside the list it was made of.
+TEST_F(SqliteWordStoreTest, TheWordGraphServesOnlyTheListItWasMadeOf) {
     ship({"pes"}, true, {"kos"});
-    EXPECT_TRUE(open()->openCursor()->Lookup("kos"));
-    const std::string image = readFile(install.path() / WordIndex::kImageName);
-    ship({"pes"});  // a list rebuilt without its image
-    writeFileAtomic(install.path() / WordIndex::kImageName, image);
+    EXPECT_EQ(all(*open()->openCursor()), (Words{"kos"}));
+    const std::string graph = readFile(install.path() / WordGraph::kFileName);
+    ship({"pes"});  // a list rebuilt without its graph
+    writeFileAtomic(install.path() / WordGraph::kFileName, graph);
     EXPECT_EQ(all(*open()->openCursor()), (Words{"pes"}));
     ship({"pes"}, true);
-    writeFileAtomic(install.path() / WordIndex::kImageName, image.substr(0, 4096));
+    writeFileAtomic(install.path() / WordGraph::kFileName, graph.substr(0, 20));
     EXPECT_EQ(all(*open()->openCursor()), (Words{"pes"}));
 }
 
