@@ -172,8 +172,7 @@ using Words = std::vector<std::string>;
 
 class SqliteWordStoreTest : public ::testing::Test {
   protected:
-    // The list as the build leaves it, with the word graph of `graphed`
-    // (of the list itself when empty) and its stamp, or with neither.
+    // The list as built, with the stamped graph of `graphed` (or of the list), or without.
     void ship(Words words, bool graph = false, Words graphed = {}) {
         uint32_t stamp = 0;
         if (graph) {
@@ -316,8 +315,7 @@ TEST_F(SqliteWordStoreTest, BadFilesAreErrorsNamingTheFile) {
     fs::rename(list.string() + ".x", list);
     expectNamed("no table");
 
-    // Damage found only while the words are read in the background shows at
-    // the first use, and at every use after it.
+    // Damage found while the words load in the background shows at every use.
     Words many;
     for (int i = 0; i < 20000; ++i) many.push_back("slovo" + std::to_string(i));
     ship(many);

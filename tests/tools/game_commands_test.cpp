@@ -25,13 +25,12 @@ struct ToolRun {
 
 class ToolFixture {
   public:
-    // Words in UTF-8.
-    explicit ToolFixture(const std::vector<std::string>& words) {
+    explicit ToolFixture(const std::vector<std::string>& utf8Words) {
         SqliteDb db(dict(), SqliteDb::Mode::ReadWriteCreate);
         db.exec("CREATE TABLE Slovnik(Cesky TEXT PRIMARY KEY) WITHOUT ROWID");
         db.exec("BEGIN");
         auto insert = db.prepare("INSERT OR IGNORE INTO Slovnik VALUES (?1)");
-        for (const auto& w : words) insert.bind(1, w).run();
+        for (const auto& w : utf8Words) insert.bind(1, w).run();
         db.exec("COMMIT");
     }
     std::filesystem::path dict() const { return dir.path() / "slovnik.db"; }
@@ -201,8 +200,7 @@ std::string shell(const ToolFixture& t, const std::string& script) {
     return out;
 }
 
-// Errors change nothing, a word taken back is a pass, an exchange waits for
-// an empty board, and computer seats play to the end, which can be browsed.
+// Errors change nothing, a taken back word is a pass; computer seats play to a browsable end.
 TEST(ToolShell, ScriptedGame) {
     ToolFixture t(dvojice());
     const std::string out =

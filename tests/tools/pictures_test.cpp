@@ -59,8 +59,7 @@ Coverage coverageOf(const std::filesystem::path& file) {
 
 std::string pixelsOf(const std::filesystem::path& p) {
     const std::string all = tbtest::readBytes(p, std::filesystem::file_size(p));
-    // Skip the file header: for PNG the compressed stream still differs when
-    // the pixels do, for BMP the pixels follow byte 54.
+    // Past the header: PNG streams differ with the pixels, BMP pixels follow byte 54.
     return all.substr(all.compare(0, 2, "BM") == 0 ? 54 : 33);
 }
 
@@ -87,8 +86,7 @@ TEST(PicturePixels, TilesAndTheFacesOfAButtonDiffer) {
     }
 }
 
-// Which of the five looks a pixel is nearest to: a plain square, light green
-// "2P", dark green "3P", light red "2S", dark red "3S".
+// The nearest look: plain, light green 2P, dark green 3P, light red 2S, dark red 3S.
 int premiumOf(uint32_t p) {
     struct Look {
         int premium, r, g, b;

@@ -30,7 +30,6 @@ TEST(SoundFiles, EffectsArePcmWavesOfSensibleLengthAndLevel) {
         SCOPED_TRACE(e.file);
         const std::string w = wholeFile(installRoot() / "Sound" / e.file);
         ASSERT_GE(w.size(), 44u);
-        // 16-bit mono PCM at 44100 Hz, its lengths adding up.
         const uint32_t bytes = le32(w, 40);
         ASSERT_EQ(
             std::tuple(w.substr(0, 4), le32(w, 4), w.substr(8, 8), le16(w, 20), le16(w, 22),
@@ -45,8 +44,7 @@ TEST(SoundFiles, EffectsArePcmWavesOfSensibleLengthAndLevel) {
     }
 }
 
-// Walks the whole module as a player reads it; any length that does not add
-// up fails.
+// Walks the whole module as a player reads it; any length that does not add up fails.
 struct XmShape {
     int channels = 0, patterns = 0, instruments = 0, orders = 0;
 };

@@ -74,8 +74,7 @@ TEST(WordListBuilder, ExpandsEveryKindOfFormOfAHandMadeDictionary) {
 }
 
 TEST(WordListBuilder, KeepsOnlyWordsOfTheTileSet) {
-    // "ha" and "mil" are symbols but Czech words too; "yd", "oz" and "ly" are
-    // unit symbols with a vowel; 15 letters fill the board, 16 do not fit.
+    // "ha", "mil": symbols but words too; "yd", "oz", "ly": unit symbols; 16 letters do not fit.
     for (const char* w :
          {"pes", "čtvrť", "vlk", "prst", "čtvrt", "krk", "ha", "mil", "ne", "nejpodivnějšími"})
         EXPECT_TRUE(isGameWord(w)) << w;

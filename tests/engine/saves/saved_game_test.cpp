@@ -27,8 +27,7 @@
 namespace tb {
 namespace {
 
-// `hracu` seats, racks dealt from a shuffled bag (one slot of seat 1 empty),
-// a word fixed across the centre, the clock at 1:02:05 and 12 records.
+// `hracu` seats dealt (seat 1 a slot short), a word across the centre, 1:02:05, 12 records.
 GameState rozehranaHra(int hracu, uint64_t seed = 7) {
     GameState s;
     dejVsechnaPismena(s);
