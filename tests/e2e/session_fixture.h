@@ -35,20 +35,22 @@ inline std::string cp(const char* utf8) {
     return utf8ToCp1250(utf8);
 }
 
-struct Sezeni : OknaSkript {
-    explicit Sezeni(std::initializer_list<std::string> slova = {})
-        : slovnik(slova), slova(slovnik.openCursor()) {}
+// The whole content of a file, empty when there is none.
+inline std::string obsahSouboru(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
 
+struct Sezeni : OknaSkript {
     // Runs the game with `args` after the pinned ones; the exit status.
-    int spust(std::vector<std::string> args, uint64_t seed = 3) {
-        std::vector<std::string> vse{"--window",  "--seed",     std::to_string(seed), "--root",
-                                     TB_ROOT_DIR, "--user-dir", dir.path().string()};
+    int spust(std::vector<std::string> args) {
+        std::vector<std::string> vse{"--window",   "--seed",           "3", "--root", TB_ROOT_DIR,
+                                     "--user-dir", dir.path().string()};
         vse.insert(vse.end(), args.begin(), args.end());
-        AppDrivers d;
-        d.events = &events;
-        d.ticks = &clock;
-        d.slovnik = vestavenySlovnik ? nullptr : &slovnik;
-        d.zvuk = &zvuk;
+        AppDrivers d{.events = &events,
+                     .ticks = &clock,
+                     .slovnik = vestavenySlovnik ? nullptr : &slovnik,
+                     .zvuk = &zvuk};
         d.zprava = [this](const std::string& text) { zpravy.push_back(text); };
         d.onStart = [this](HerniAplikace& h) {
             hra_ = &h;
@@ -75,10 +77,7 @@ struct Sezeni : OknaSkript {
     TMainMenu& menu() { return hra_->menu(); }
     Bitmap& obraz() { return app().surface(); }
     std::filesystem::path soubor(const std::string& rel) const { return dir.path() / rel; }
-    std::string obsah(const std::string& rel) const {
-        std::ifstream f(soubor(rel), std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
+    std::string obsah(const std::string& rel) const { return obsahSouboru(soubor(rel)); }
 
     // Steps of the player, each queued as checkpoints.
 
@@ -87,6 +86,16 @@ struct Sezeni : OknaSkript {
     void menuTlacitko(int r, bool rychle = false) {
         const Rect& q = TMainMenu::Recty()[r];
         menuKlik(q.x + q.w / 2, q.y + q.h / 2, rychle);
+    }
+    void menuTlacitka(std::initializer_list<int> rs) {
+        for (int r : rs) menuTlacitko(r);
+    }
+    // New game from the main menu, with the setup buttons `volby` pressed first.
+    void novaHra(std::initializer_list<int> volby = {}) {
+        menuTlacitko(1);
+        menuTlacitka(volby);
+        menuTlacitko(13);
+        cekej(100);
     }
     void menuKlik(int x, int y, bool rychle = false) {
         potom([this, x, y] { events.move(x, y); });
@@ -141,6 +150,11 @@ struct Sezeni : OknaSkript {
             // Next and Change overlap the tops of Back and forward by a few pixels.
             events.click(c.left + c.width - 5, c.top + c.height - 5);
         });
+    }
+    // A row of the in-game menu.
+    void vMenu(const std::string& volba) {
+        tlacitko(kMenu);
+        dialog(volba);
     }
     // A picture button of the open dialog.
     void dialog(const std::string& tlacitko) {
@@ -201,7 +215,7 @@ struct Sezeni : OknaSkript {
     bool vestavenySlovnik = false;
     FakeBackend zvuk;
     MemoryWordStore slovnik;
-    std::unique_ptr<WordCursor> slova;  // the test's own cursor: words added by hand
+    std::unique_ptr<WordCursor> slova = slovnik.openCursor();  // words added by hand
     TempDir dir;
     std::vector<std::string> zpravy;  // why the game could not start
     std::function<void()> priStartu;  // runs before the first frame

@@ -1,7 +1,9 @@
 #include "platform/application.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include "platform/display.h"
 #include "platform/draw.h"
 #include "support/dummy_drivers.h"
 #include "support/scripted_events.h"
@@ -36,6 +38,42 @@ TEST(Application, QuittingEndsEveryLoopAndF12ShotsTheBackBufferEachIntoItsOwnFil
     ASSERT_EQ(back.height(), 768);
     EXPECT_EQ(back.rgb(105, 105), (Rgb{1, 2, 3}));
     EXPECT_EQ(back.rgb(0, 0), Rgb{});
+}
+
+// An unchanged picture is not sent to the screen again; the back buffer
+// persists across flips (the shots of it are the application's test).
+TEST(Display, OnlyAChangedBackBufferIsSentAgainAndItPersistsAcrossFlips) {
+    Display display(false);
+    Bitmap& s = display.surface();
+    fillRect(s, {100, 100, 10, 10}, Rgb{1, 2, 3});
+    display.flip();
+    display.flip();
+    EXPECT_EQ(display.flips(), 2);
+    EXPECT_EQ(display.presents(), 1) << "an unchanged picture is not sent again";
+    s.set(0, 0, Rgb{4, 5, 6}.argb());
+    display.flip();
+    EXPECT_EQ(display.presents(), 2);
+    EXPECT_EQ(s.rgb(105, 105), (Rgb{1, 2, 3}));
+}
+
+// Started where there is no display at all, the game says so instead of
+// running unseen; a driver asked for by name is still taken as asked.
+TEST(Display, NoDisplayIsAnErrorUnlessADriverIsAskedFor) {
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+    try {
+        // A machine with a console display of its own may start on that.
+        Display found(false);
+        EXPECT_STRNE(SDL_GetCurrentVideoDriver(), "offscreen") << "the game runs unseen";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("No display"), std::string::npos) << e.what();
+    }
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    Display offscreen(false);
+    offscreen.flip();
+    EXPECT_EQ(offscreen.flips(), 1);
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
 }
 
 }  // namespace

@@ -38,11 +38,8 @@ bool pouzitelny(const Control& c) {
     return c.visible && c.enabled && c.width > 0 && c.height > 0;
 }
 
-// Random but plausible input for the whole game: pointer moves, presses,
-// releases, clicks and drags aimed mostly at what can be used on the screen
-// shown (menu buttons, slots, name and word boxes, board squares, rack slots,
-// the nine buttons, the controls of an open window), and keys. The same seed
-// and the same screens give the same stream.
+// Random but plausible input aimed mostly at what can be used on the screen
+// shown; the same seed and the same screens give the same stream.
 class NahodnyVstup {
   public:
     explicit NahodnyVstup(uint64_t seed) : rng_(seed) {}
@@ -50,47 +47,33 @@ class NahodnyVstup {
     // A point inside r.
     Bod bodV(Rect r) { return {r.x + nahoda(std::max(r.w, 1)), r.y + nahoda(std::max(r.h, 1))}; }
 
-    // Menu screens: mostly their buttons from the hit table (a range of it and
-    // how many times each is put in), the name and word boxes where they show.
+    // Menu screens: buttons of the hit table (from, to, times each is put
+    // in), the name and word boxes where they show.
     Bod vMenu(HerniAplikace& hra) {
-        struct Rozsah {
-            int od, po, kolikrat;
-        };
         TMainMenu& m = hra.menu();
-        std::vector<Rozsah> rozsahy;
+        std::vector<std::array<int, 3>> rozsahy;
         std::vector<Rect> cile;
-        switch (m.MenuObrazovka) {
-            case kMenuHlavni:
-                // A new game most often: that is where the play is. Exit ends the
-                // session, now and then.
-                rozsahy = {{1, 1, 8}, {2, 5, 2}, {6, 6, sance(3)}};
-                break;
-            case kMenuNova:
-                rozsahy = {{7, 12, 1}, {13, 13, 4}, {14, 14, 1}, {27, 30, 2}};
-                for (int p = 1; p <= kSeats; ++p)
-                    if (m.MJmeno(p).visible) cile.push_back(m.MJmeno(p).bounds());
-                break;
-            case kMenuNacti:
-            case kMenuNactiPrubeh:
-            case kMenuUloz:
-            case kMenuUlozPrubeh:
-                rozsahy = {{17, 26, 1}, {15, 15, 4}, {16, 16, 2}};
-                break;
-            case kMenuNastaveni:
-                rozsahy = {{31, 32, 2}, {33, 33, 2}};
-                for (const Control* c :
-                     {static_cast<Control*>(&m.SlovnikO()), static_cast<Control*>(&m.DBListBox1())})
-                    if (c->visible) cile.insert(cile.end(), 3, c->bounds());
-                break;
-            case kMenuInfo:
-                rozsahy = {{34, 36, 1}, {35, 35, 1}};
-                break;
-            default:
-                break;
+        const int o = m.MenuObrazovka;
+        if (o == kMenuHlavni) {
+            // A new game most often: that is where the play is. Exit now and then.
+            rozsahy = {{1, 1, 8}, {2, 5, 2}, {6, 6, sance(3)}};
+        } else if (o == kMenuNova) {
+            rozsahy = {{7, 12, 1}, {13, 13, 4}, {14, 14, 1}, {27, 30, 2}};
+            for (int p = 1; p <= kSeats; ++p)
+                if (m.MJmeno(p).visible) cile.push_back(m.MJmeno(p).bounds());
+        } else if (o == kMenuNacti || o == kMenuNactiPrubeh || o == kMenuUloz ||
+                   o == kMenuUlozPrubeh) {
+            rozsahy = {{17, 26, 1}, {15, 15, 4}, {16, 16, 2}};
+        } else if (o == kMenuNastaveni) {
+            rozsahy = {{31, 32, 2}, {33, 33, 2}};
+            for (const Control* c :
+                 {static_cast<Control*>(&m.SlovnikO()), static_cast<Control*>(&m.DBListBox1())})
+                if (c->visible) cile.insert(cile.end(), 3, c->bounds());
+        } else if (o == kMenuInfo) {
+            rozsahy = {{34, 36, 1}, {35, 35, 1}};
         }
-        for (const Rozsah& r : rozsahy)
-            for (int i = r.od; i <= r.po; ++i)
-                cile.insert(cile.end(), r.kolikrat, TMainMenu::Recty()[i]);
+        for (const auto& [od, po, kolikrat] : rozsahy)
+            for (int i = od; i <= po; ++i) cile.insert(cile.end(), kolikrat, TMainMenu::Recty()[i]);
         if (cile.empty() || sance(12)) return {nahoda(kSirka), nahoda(kVyska)};
         return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
     }
@@ -134,11 +117,9 @@ class NahodnyVstup {
         return vOkne(f);
     }
 
-    // A window: its usable controls (not the background over all of it), a
-    // point inside it, now and then anywhere.
+    // A window: its usable controls (not the background over all of it), those
+    // that answer the mouse more often than texts and pictures; now and then anywhere.
     Bod vOkne(const Window& w) {
-        // Controls that answer the mouse (buttons, boxes) are worth more tries
-        // than plain texts and pictures.
         std::vector<Rect> cile;
         for (const Control* c : w.controls()) {
             if (!pouzitelny(*c) || c->width * c->height >= w.bounds.w * w.bounds.h / 2) continue;
@@ -221,11 +202,10 @@ class NahodnyVstup {
         }
         for (int i = 0; i < k; ++i)
             if (!volno(x0 + i * dx, y0 + i * dy)) return false;
+        const auto doprostred = [](Bod b) { return Bod{b.x + 16, b.y + 16}; };
         for (int i = 0; i < k; ++i) {
-            klik({polohaNaStojanu(s.NaTahu, sloty[i]).x + 16,
-                  polohaNaStojanu(s.NaTahu, sloty[i]).y + 16});
-            klik({polohaNaDesce(x0 + i * dx, y0 + i * dy).x + 16,
-                  polohaNaDesce(x0 + i * dx, y0 + i * dy).y + 16});
+            klik(doprostred(polohaNaStojanu(s.NaTahu, sloty[i])));
+            klik(doprostred(polohaNaDesce(x0 + i * dx, y0 + i * dy)));
         }
         const Control& next = *hra.screen().form().tlacitka[kNext].OFF;
         klik({next.left + next.width / 2, next.top + next.height - 8});
@@ -241,17 +221,12 @@ class NahodnyVstup {
                 return tah(EventKind::MouseMove, kamKliknout(hra));
             case 2: {  // drag: pressed here, released there
                 const Bod a = kamKliknout(hra), b = kamKliknout(hra);
-                tah(EventKind::MouseMove, a);
-                tah(EventKind::MouseDown, a);
+                tah(EventKind::MouseMove, a), tah(EventKind::MouseDown, a);
                 tah(EventKind::MouseMove, {(a.x + b.x) / 2, (a.y + b.y) / 2});
-                tah(EventKind::MouseMove, b);
-                tah(EventKind::MouseUp, b);
-                return;
+                return tah(EventKind::MouseMove, b), tah(EventKind::MouseUp, b);
             }
-            case 3: {  // a lone press or release
-                tah(sance(50) ? EventKind::MouseDown : EventKind::MouseUp, kamKliknout(hra));
-                return;
-            }
+            case 3:  // a lone press or release
+                return tah(sance(50) ? EventKind::MouseDown : EventKind::MouseUp, kamKliknout(hra));
             case 4: {  // double click
                 const Bod b = kamKliknout(hra);
                 for (int i = 0; i < 2; ++i)
@@ -261,14 +236,11 @@ class NahodnyVstup {
             case 5: {  // the other buttons
                 const Bod b = kamKliknout(hra);
                 const int t = sance(70) ? 3 : 2;
-                tah(EventKind::MouseDown, b, t);
-                tah(EventKind::MouseUp, b, t);
-                return;
+                return tah(EventKind::MouseDown, b, t), tah(EventKind::MouseUp, b, t);
             }
             case 6: {
                 const Bod b = kamKliknout(hra);
-                fronta_.push_back({EventKind::Wheel, b.x, b.y, 1, 0, sance(50) ? 1 : -1});
-                return;
+                return fronta_.push_back({EventKind::Wheel, b.x, b.y, 1, 0, sance(50) ? 1 : -1});
             }
             default:
                 return klavesa(hra);
@@ -298,9 +270,7 @@ class NahodnyVstup {
     bool sance(int procent) { return nahoda(100) < procent; }
     int mezi(int a, int b) { return a + nahoda(b - a + 1); }
     void klik(Bod b) {
-        tah(EventKind::MouseMove, b);
-        tah(EventKind::MouseDown, b);
-        tah(EventKind::MouseUp, b);
+        tah(EventKind::MouseMove, b), tah(EventKind::MouseDown, b), tah(EventKind::MouseUp, b);
     }
     void tah(EventKind k, Bod b, int tlacitko = 1) { fronta_.push_back({k, b.x, b.y, tlacitko}); }
 
@@ -319,10 +289,9 @@ struct Nalez {
     std::string co;
 };
 
-// Input and clock of one soak. Time moves by the waits of the loop and a
-// little at every reading of the clock; readings that pile up without a rest
-// (a blocking animation) move it faster, so the animations end in a few dozen
-// frames. The next event comes only once the game has rested after the last.
+// Input and clock of one soak: time moves by the loop's waits and a little at
+// every clock reading (faster when they pile up without a rest, so animations
+// end); the next event comes once the game has rested after the last.
 class Pohon : public EventSource, public Ticks {
   public:
     Pohon(NahodnyVstup& vstup, long udalosti, SoakVysledek& v)

@@ -1,11 +1,8 @@
 #pragma once
-// A soak of the whole application: the game's own entry function on SDL's
-// dummy drivers, fed a long random stream of input with a pinned clock.
-// After every event the game must come back to rest within a bounded pinned
-// time and number of loop passes, and at every rest every tile must be in
-// exactly one place. When the player leaves the game (Exit, Esc on the main
-// menu) it is started again on the same user directory until the stream is
-// used up; then it is sent a quit.
+// A soak of the whole application on SDL's dummy drivers: a long random
+// stream of input with a pinned clock. After every event the game must come
+// to rest within bounded pinned time and loop passes, every tile in exactly
+// one place; a game the player leaves is started again until the stream ends.
 
 #include <cstdint>
 #include <filesystem>

@@ -33,10 +33,8 @@ TEST(Soak, ShortStreamsFindNoFault) {
 
 TEST(Soak, SameSeedReplaysTheSameRun) {
     const SoakVysledek a = spust(7, 300), b = spust(7, 300);
-    EXPECT_EQ(a.pinovanyCas, b.pinovanyCas);
-    EXPECT_EQ(a.relace, b.relace);
-    EXPECT_EQ(a.okna, b.okna);
-    EXPECT_EQ(a.chyba, b.chyba);
+    EXPECT_EQ(std::tie(a.pinovanyCas, a.relace, a.okna, a.chyba),
+              std::tie(b.pinovanyCas, b.relace, b.okna, b.chyba));
 }
 
 }  // namespace

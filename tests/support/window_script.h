@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -67,6 +68,12 @@ class OknaSkript {
         return *c;
     }
     std::string text(const std::string& label) { return prvek<Label>(label).caption; }
+    // The captions of `labels`, joined by '|'.
+    std::string texty(std::initializer_list<const char*> labels) {
+        std::string t;
+        for (const char* l : labels) t += "|" + text(l);
+        return t.substr(1);
+    }
     bool svitiBy(const std::string& face) { return prvek(face).visible; }
     // A click in the middle of a control of the open window.
     void klikni(const std::string& name) {
@@ -78,7 +85,11 @@ class OknaSkript {
         events_->move(x, y);
     }
     // A picture button of a dialog: over its OFF face (it lights), then the
-    // click on the lit face.
+    // click on the lit face, at once or (`stiskni`) at the next checkpoint.
+    void zmackni(const std::string& tlacitko) {
+        najed(tlacitko + "OFF");
+        klikni(tlacitko + "ON");
+    }
     void stiskni(const std::string& tlacitko) {
         najed(tlacitko + "OFF");
         potom([this, tlacitko] { klikni(tlacitko + "ON"); });
