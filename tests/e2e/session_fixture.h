@@ -117,39 +117,43 @@ struct Sezeni : OknaSkript {
         cekej(100);
         klavesa(27);
     }
+    // The steps below take the checkpoint `pak` that follows them.
+    using Pak = std::function<void()>;
+    void krok(Pak udelej, Pak pak) {
+        potom(std::move(udelej));
+        if (pak) potom(std::move(pak));
+    }
     // On a save or load screen: slot n, then OK.
-    void naPozici(int n) {
+    void naPozici(int n, Pak pak = {}) {
         menuTlacitko(16 + n);
         menuTlacitko(15);
+        if (pak) potom(std::move(pak));
     }
-    void klavesa(int k) {
-        potom([this, k] { events.key(k); });
+    void klavesa(int k, Pak pak = {}) {
+        krok([this, k] { events.key(k); }, std::move(pak));
     }
-    // A tile of the rack of the seat on move.
-    void slot(int n) {
-        potom([this, n] {
-            const int hrac = s().NaTahu;
-            const Bod b = polohaNaStojanu(hrac, n);
-            events.click(b.x + 16, b.y + 16);
-        });
+    // A tile of the rack of the seat on move; a square of the board.
+    void slot(int n, Pak pak = {}) {
+        krok([this, n] { klikNa(polohaNaStojanu(s().NaTahu, n)); }, std::move(pak));
     }
-    void pole(int x, int y) {
-        potom([this, x, y] {
-            const Bod b = polohaNaDesce(x, y);
-            events.click(b.x + 16, b.y + 16);
-        });
+    void pole(int x, int y, Pak pak = {}) {
+        krok([this, x, y] { klikNa(polohaNaDesce(x, y)); }, std::move(pak));
     }
+    void klikNa(Bod b) { events.click(b.x + 16, b.y + 16); }
     // Rack slots laid in order along row `y` from column `x`.
-    void poloz(std::vector<int> sloty, int x, int y) {
+    void poloz(std::vector<int> sloty, int x, int y, Pak pak = {}) {
         for (int n : sloty) slot(n), pole(x++, y);
+        if (pak) potom(std::move(pak));
     }
     // A button of the game screen: over it (it lights), pressed and released.
-    void tlacitko(int i) {
-        potom([this, i] {
-            const Control& c = *form().tlacitka[i].OFF;
-            // Next and Change overlap the tops of Back and forward by a few pixels.
-            events.click(c.left + c.width - 5, c.top + c.height - 5);
-        });
+    // Next and Change overlap the tops of Back and forward by a few pixels.
+    void tlacitko(int i, Pak pak = {}) {
+        krok(
+            [this, i] {
+                const Control& c = *form().tlacitka[i].OFF;
+                events.click(c.left + c.width - 5, c.top + c.height - 5);
+            },
+            std::move(pak));
     }
     // A row of the in-game menu.
     void vMenu(const std::string& volba) {
@@ -157,8 +161,8 @@ struct Sezeni : OknaSkript {
         dialog(volba);
     }
     // A picture button of the open dialog.
-    void dialog(const std::string& tlacitko) {
-        potom([this, tlacitko] { stiskni(tlacitko); });
+    void dialog(const std::string& tlacitko, Pak pak = {}) {
+        krok([this, tlacitko] { stiskni(tlacitko); }, std::move(pak));
     }
 
     // The word the tiles of this move spell along row `y` from column `x`.
