@@ -79,7 +79,18 @@ struct Sezeni : OknaSkript {
     std::filesystem::path soubor(const std::string& rel) const { return dir.path() / rel; }
     std::string obsah(const std::string& rel) const { return obsahSouboru(soubor(rel)); }
 
-    // Steps of the player, each queued as checkpoints.
+    // Steps of the player, each queued as checkpoints; most take the
+    // checkpoint `pak` that follows them.
+    using Pak = std::function<void()>;
+    void krok(Pak udelej, Pak pak) {
+        potom(std::move(udelej));
+        if (pak) potom(std::move(pak));
+    }
+    using OknaSkript::cekej;
+    void cekej(uint32_t ms, Pak pak) {
+        cekej(ms);
+        potom(std::move(pak));
+    }
 
     // A menu button of hit rectangle `r`: over it, held for a frame, released;
     // or `rychle`, pressed and released between two frames.
@@ -91,11 +102,12 @@ struct Sezeni : OknaSkript {
         for (int r : rs) menuTlacitko(r);
     }
     // New game from the main menu, with the setup buttons `volby` pressed first.
-    void novaHra(std::initializer_list<int> volby = {}) {
+    void novaHra(std::initializer_list<int> volby = {}, Pak pak = {}) {
         menuTlacitko(1);
         menuTlacitka(volby);
         menuTlacitko(13);
         cekej(100);
+        if (pak) potom(std::move(pak));
     }
     void menuKlik(int x, int y, bool rychle = false) {
         potom([this, x, y] { events.move(x, y); });
@@ -116,12 +128,6 @@ struct Sezeni : OknaSkript {
         dialog("Konec");
         cekej(100);
         klavesa(27);
-    }
-    // The steps below take the checkpoint `pak` that follows them.
-    using Pak = std::function<void()>;
-    void krok(Pak udelej, Pak pak) {
-        potom(std::move(udelej));
-        if (pak) potom(std::move(pak));
     }
     // On a save or load screen: slot n, then OK.
     void naPozici(int n, Pak pak = {}) {
@@ -156,9 +162,9 @@ struct Sezeni : OknaSkript {
             std::move(pak));
     }
     // A row of the in-game menu.
-    void vMenu(const std::string& volba) {
+    void vMenu(const std::string& volba, Pak pak = {}) {
         tlacitko(kMenu);
-        dialog(volba);
+        dialog(volba, std::move(pak));
     }
     // A picture button of the open dialog.
     void dialog(const std::string& tlacitko, Pak pak = {}) {

@@ -59,11 +59,9 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     Sezeni t;
 
     // The intro plays until Esc; the main menu lights the button under the pointer.
-    t.cekej(300);
-    t.potom([&] { EXPECT_EQ(t.s().Faze, Phase::Intro) << "the intro is still playing"; });
+    t.cekej(300, [&] { EXPECT_EQ(t.s().Faze, Phase::Intro) << "the intro is still playing"; });
     t.klavesa(27, [&] { t.events.move(420, 200); });
-    t.cekej(100);
-    t.potom([&] {
+    t.cekej(100, [&] {
         EXPECT_EQ(std::pair(t.s().Faze, t.menu().MenuObrazovka),
                   std::pair(Phase::Menu, kMenuHlavni));
         EXPECT_TRUE(t.naObrazovce(t.obrazky("DXMenu")[2], 412, 130, 100, 20)) << "New is lit";
@@ -99,8 +97,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         };
     });
     t.menuTlacitko(13);
-    t.cekej(100);
-    t.potom([&] {
+    t.cekej(100, [&] {
         EXPECT_TRUE(hodiny);
         EXPECT_EQ(hracu, (std::vector<int>{3200, 4200, 2200, 2300, 2400, 2500, 2200, 2210, 2200}));
         const GameState& s = t.s();
@@ -268,13 +265,11 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
 
     // Leave the game, play a little of a new one, leave it too, and load slot 2.
     t.vMenu("Konec");
-    t.cekej(100);
-    t.potom([&] {
+    t.cekej(100, [&] {
         EXPECT_EQ(std::pair(t.menu().MenuObrazovka, t.hra().hra().interval()),
                   std::pair(int(kMenuHlavni), 0));
     });
-    t.novaHra();
-    t.potom([&] {
+    t.novaHra({}, [&] {
         EXPECT_EQ(pevnych(t.s()), 0) << "a new game";
         EXPECT_TRUE(t.tvar(3 * kMenu)) << "not lit by the last one";
         EXPECT_NE(pozice(t.s()), ulozena);
@@ -283,8 +278,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.dialog("Konec");
     t.menuTlacitko(2);
     t.naPozici(2);
-    t.cekej(3000);
-    t.potom([&] {
+    t.cekej(3000, [&] {
         EXPECT_EQ(pozice(t.s()), ulozena);
         // The board has been revealed.
         EXPECT_EQ(std::tuple(t.s().Hraci[1].Jmeno, t.s().Faze, t.hra().hra().interval()),
@@ -393,8 +387,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     });
     // The settings from the viewer return to it: no clock, the board still
     // closed to the mouse.
-    t.vMenu("Nastaveni");
-    t.potom([&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
+    t.vMenu("Nastaveni", [&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
     t.menuTlacitko(33);
     t.slot(1);
     t.tlacitko(kFF, [&] {
@@ -403,8 +396,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     });
     // Leaving the viewer for the menu.
     t.vMenu("KonecPr");
-    t.cekej(100);
-    t.potom([&] {
+    t.cekej(100, [&] {
         EXPECT_EQ(std::pair(t.menu().MenuObrazovka, t.s().Faze == Phase::Browse),
                   std::pair(int(kMenuHlavni), false));
     });
@@ -416,8 +408,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     size_t skladeb = 0;
     t.menuTlacitka({3, 16 + 3});
     t.menuTlacitko(15, true);  // a click quicker than a frame counts too
-    t.cekej(200);
-    t.potom([&] {
+    t.cekej(200, [&] {
         const GameState& s = t.s();
         EXPECT_EQ(prohlizec(t), std::tuple("GameForm", true, 1, 0, false));
         // No computer moves while viewing.
@@ -430,8 +421,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
         skladeb = t.zvuk.only("load").size();
         t.zvuk.finished = true;
     });
-    t.cekej(100);
-    t.potom([&] {
+    t.cekej(100, [&] {
         EXPECT_GT(t.zvuk.only("load").size(), skladeb);
         t.zvuk.finished = false;
     });
@@ -513,8 +503,7 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     t.tlacitko(kPrubeh, [&] { EXPECT_EQ(t.okno().name, "TZapis"); });
     t.dialog("ZrusPr");
     // The word meaning opens over the in-game menu and returns to it.
-    t.vMenu("Vyklad");
-    t.potom([&] { EXPECT_EQ(t.okno().name, "TVyznam"); });
+    t.vMenu("Vyklad", [&] { EXPECT_EQ(t.okno().name, "TVyznam"); });
     t.dialog("Exit", [&] { EXPECT_EQ(t.okno().name, "TGMenu"); });
     t.dialog("Return", [&] {  // the clocks run again
         EXPECT_EQ(std::pair(t.okno().name, t.app().timer().Enabled()), std::pair("GameForm", true));
@@ -525,15 +514,13 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
 
 TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenBack) {
     Sezeni t;
-    t.novaHra({12});
-    t.potom([&] {
+    t.novaHra({12}, [&] {
         EXPECT_EQ(std::tuple(t.s().SLimitem, t.s().LimitTahu, t.s().NaTahu), std::tuple(1, 30, 1));
     });
     // Past the limit with a tile in the hand: the move cannot end yet.
     t.poloz({1}, 8, 8);
     t.slot(2);
-    t.cekej(35000);
-    t.potom([&] {
+    t.cekej(35000, [&] {
         const Label& odpocet = *t.form().Odpocet;
         EXPECT_EQ(std::tuple(t.okno().name, t.s().VRuce.drzi(), t.s().ZbyvaCasu, odpocet.caption,
                              odpocet.font.color),
@@ -542,8 +529,7 @@ TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenB
     // Dropped: the next second ends the move; the word is unknown and can
     // only be taken back or added, not corrected.
     t.pole(9, 8);
-    t.cekej(1500);
-    t.potom([&] {
+    t.cekej(1500, [&] {
         EXPECT_EQ(std::pair(t.okno().name, t.prvek("Button2OFF").enabled),
                   std::pair("TChybaSlova", false));
     });
@@ -768,8 +754,7 @@ TEST(Session, TheHiddenRackOfTheComputerNeverShowsAFace) {
     };
     // The person passes, so that the computer moves (if it has not begun).
     t.tlacitko(kNext);
-    t.cekej(100);
-    t.potom([&] {
+    t.cekej(100, [&] {
         konec = t.s().PosledniTah >= 3;
         t.events.push({EventKind::Quit});
     });

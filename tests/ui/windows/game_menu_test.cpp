@@ -29,15 +29,11 @@ TEST(Windows, EachFitsTheScreenWithItsControlsInside) {
         const char* name;
         std::function<void(F&)> otevri;
     };
+    const ChybaPravidla pravidla{0, 1, 2, 8, 3, 3, "pes"};
+    const ChybaSlova slovo{"xyz", 0, 8, 3, 1};
     const Okno okna[] = {
-        {"TChyba1Box",
-         [](F& f) {
-             showRuleErrorBox(f.ctx, {0, 1, 2, 8, 3, 3, "pes"});
-         }},
-        {"TChybaSlova",
-         [](F& f) {
-             showWordErrorDialog(f.ctx, {"xyz", 0, 8, 3, 1});
-         }},
+        {"TChyba1Box", [&](F& f) { showRuleErrorBox(f.ctx, pravidla); }},
+        {"TChybaSlova", [&](F& f) { showWordErrorDialog(f.ctx, slovo); }},
         {"TChybaVymena", [](F& f) { showExchangeRefused(f.ctx); }},
         {"TTestSlova", [](F& f) { showWordTestDialog(f.ctx); }},
         {"TVyznam", [](F& f) { showMeaningDialog(f.ctx); }},

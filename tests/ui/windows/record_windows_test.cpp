@@ -80,30 +80,19 @@ TEST(LettersTable, ShowsTheBagTheWholeSetAndThePoints) {
 }
 
 TEST(ResultsScreen, ShowsTheWinnerAndTellsWhetherToBrowse) {
+    // The picture shown, and the button pressed: the record browses.
     struct Case {
         Vysledek v;
         const char* videt;
         const char* tlacitko;
-        bool prohlizet;
     };
+    using enum VysledekObrazek;
+    const std::vector<RadekVysledku> tabulka{{1, 1, "Eva", 50, 0, 3}, {2, 2, "Jan", 40, 3, 0}};
     const Case cases[] = {
-        {{VysledekObrazek::Win,
-          0,
-          cp("Jméno vítěze: Eva"),
-          cp("Délka hry: 0:28:35"),
-          {{1, 1, "Eva", 50, 0, 3}, {2, 2, "Jan", 40, 3, 0}}},
-         "Win",
-         "Prubeh",
-         true},
-        {{VysledekObrazek::Lost, 0, cp("Jméno vítěze: PC"), cp("Délka hry: 1:02:00"), {}},
-         "Lost",
-         "Konec",
-         false},
-        {{VysledekObrazek::WinPL, 3, cp("Jméno vítěze: Olga"), cp("Délka hry: 0:40:00"), {}},
-         "WPL3",
-         "Konec",
-         false},
-        {{VysledekObrazek::Remiza, 0, "", cp("Délka hry: 0:10:00"), {}}, "Remiza", "Prubeh", true},
+        {{Win, 0, cp("Jméno vítěze: Eva"), cp("Délka hry: 0:28:35"), tabulka}, "Win", "Prubeh"},
+        {{Lost, 0, cp("Jméno vítěze: PC"), cp("Délka hry: 1:02:00"), {}}, "Lost", "Konec"},
+        {{WinPL, 3, cp("Jméno vítěze: Olga"), cp("Délka hry: 0:40:00"), {}}, "WPL3", "Konec"},
+        {{Remiza, 0, "", cp("Délka hry: 0:10:00"), {}}, "Remiza", "Prubeh"},
     };
     for (const Case& k : cases) {
         test::WindowsFixture f;
@@ -113,10 +102,10 @@ TEST(ResultsScreen, ShowsTheWinnerAndTellsWhetherToBrowse) {
             if (!k.v.tabulka.empty()) EXPECT_EQ(f.text("T2_3"), "-3");
             for (const char* p : {"Win", "Lost", "Remiza", "WPL1", "WPL2", "WPL3", "WPL4"})
                 EXPECT_EQ(f.svitiBy(p), std::string(p) == k.videt) << p;
-            EXPECT_EQ(f.svitiBy("WinPL"), k.v.obrazek == VysledekObrazek::WinPL);
+            EXPECT_EQ(f.svitiBy("WinPL"), k.v.obrazek == WinPL);
             f.zmackni(k.tlacitko);
         });
-        EXPECT_EQ(showResultsScreen(f.ctx, k.v), k.prohlizet) << k.videt;
+        EXPECT_EQ(showResultsScreen(f.ctx, k.v), std::string(k.tlacitko) == "Prubeh") << k.videt;
         EXPECT_TRUE(f.zvuky.empty());
     }
 }
