@@ -454,20 +454,15 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     t.potom([&] { t.events.type(slovo); });
     t.menuTlacitko(31);
     // Each press of Add (31) or Remove (32) says what became of the word in the box.
-    struct Krok {
-        const char* slovo;
-        int tlacitko;
-        const char* hlaska;
-    };
-    for (const Krok k : {Krok{"kvakvaš", 32, "Slovo odebráno"},
-                         {"kvakvaš", 32, "Slovo ve slovníku není"},
-                         {"kvakvaš", 31, "Slovo přidáno"},
-                         {"kvakvaš", 31, "Slovo už ve slovníku je"},
-                         {"ab1", 31, "Není české slovo"},
-                         {"", 32, "Zadejte slovo"}}) {
-        t.potom([&t, k] { t.menu().SlovnikO().text = cp(k.slovo); });
-        t.menuTlacitko(k.tlacitko);
-        t.potom([&t, k] { EXPECT_EQ(t.menu().Hlaska, k.hlaska) << k.slovo; });
+    for (const auto& [slovo_, tlacitko, hlaska] : {std::tuple{"kvakvaš", 32, "Slovo odebráno"},
+                                                   {"kvakvaš", 32, "Slovo ve slovníku není"},
+                                                   {"kvakvaš", 31, "Slovo přidáno"},
+                                                   {"kvakvaš", 31, "Slovo už ve slovníku je"},
+                                                   {"ab1", 31, "Není české slovo"},
+                                                   {"", 32, "Zadejte slovo"}}) {
+        t.potom([&t, w = slovo_] { t.menu().SlovnikO().text = cp(w); });
+        t.menuTlacitko(tlacitko);
+        t.potom([&t, w = slovo_, h = hlaska] { EXPECT_EQ(t.menu().Hlaska, h) << w; });
     }
     t.menuKlik(469 + 100, 244 + 10);
     t.menuKlik(660, 320);

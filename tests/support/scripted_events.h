@@ -27,11 +27,10 @@ class ScriptedEvents : public EventSource {
     void wait(uint32_t ms) override {
         if (ticks_) ticks_->now += ms;
         if (!queue.empty()) return;
-        if (onIdle) {
+        if (onIdle)
             onIdle();
-        } else if (++idleWaits > maxIdleWaits) {
+        else if (++idleWaits > maxIdleWaits)
             throw std::runtime_error("the event script ran out while a loop still waits");
-        }
     }
 
     // An animation's frames take pinned time and never reach the script.

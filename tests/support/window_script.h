@@ -1,10 +1,7 @@
 #pragma once
-// Input for the real loop in checkpoints: a checkpoint runs once the loop has
-// used up the events queued before it and waits for more; it looks at what is
-// open and queues the next input. Checkpoints queued while one runs come
-// right after it, so a checkpoint can unfold into steps of its own. Controls
-// are found by name in the window on top and clicked in their middle, as a
-// player would.
+// Input for the real loop in checkpoints: each runs once the loop has used up
+// the events before it, looks at what is open and queues more; those it queues
+// come right after it. Controls are found by name in the window on top.
 
 #include <deque>
 #include <functional>
@@ -49,10 +46,7 @@ class OknaSkript {
     }
     // The loop runs on for `ms` of its clock before the next checkpoint.
     void cekej(uint32_t ms) {
-        potom([this, ms] {
-            const uint32_t konec = app().GetTickCount() + ms;
-            cekejDo(konec);
-        });
+        potom([this, ms] { cekejDo(app().GetTickCount() + ms); });
     }
     bool hotovo() const { return kroky_.empty(); }
 
@@ -75,15 +69,9 @@ class OknaSkript {
         return t.substr(1);
     }
     bool svitiBy(const std::string& face) { return prvek(face).visible; }
-    // A click in the middle of a control of the open window.
-    void klikni(const std::string& name) {
-        const auto [x, y] = stred(name);
-        events_->click(x, y);
-    }
-    void najed(const std::string& name) {
-        const auto [x, y] = stred(name);
-        events_->move(x, y);
-    }
+    // A click in the middle of a control of the open window; the pointer moved there.
+    void klikni(const std::string& name) { events_->click(stred(name).first, stred(name).second); }
+    void najed(const std::string& name) { events_->move(stred(name).first, stred(name).second); }
     // A picture button of a dialog: over its OFF face (it lights), then the
     // click on the lit face, at once or (`stiskni`) at the next checkpoint.
     void zmackni(const std::string& tlacitko) {
