@@ -1,8 +1,6 @@
 #pragma once
-// The whole application as the player starts it, on SDL's dummy drivers with
-// a pinned clock, a pinned seed, a small dictionary and a fresh user
-// directory. The test queues what the player does as checkpoints; each runs
-// when the game has handled everything before it and waits for input.
+// The whole application on SDL's dummy drivers, with a pinned clock and seed, a small
+// dictionary and a fresh user directory; the player's steps are queued as checkpoints.
 
 #include <gtest/gtest.h>
 
@@ -79,8 +77,7 @@ struct Sezeni : OknaSkript {
     std::filesystem::path soubor(const std::string& rel) const { return dir.path() / rel; }
     std::string obsah(const std::string& rel) const { return obsahSouboru(soubor(rel)); }
 
-    // Steps of the player, each queued as checkpoints; most take the
-    // checkpoint `pak` that follows them.
+    // Steps of the player; most take the checkpoint `pak` that follows them.
     using Pak = std::function<void()>;
     void krok(Pak udelej, Pak pak) {
         potom(std::move(udelej));
@@ -92,8 +89,7 @@ struct Sezeni : OknaSkript {
         potom(std::move(pak));
     }
 
-    // A menu button of hit rectangle `r`: over it, held for a frame, released;
-    // or `rychle`, pressed and released between two frames.
+    // Menu button `r`: over it, held for a frame, released; or `rychle`, within one frame.
     void menuTlacitko(int r, bool rychle = false) {
         const Rect& q = TMainMenu::Recty()[r];
         menuKlik(q.x + q.w / 2, q.y + q.h / 2, rychle);
@@ -121,8 +117,7 @@ struct Sezeni : OknaSkript {
         potom([this, x, y] { events.up(x, y); });
         cekej(40);
     }
-    // From a game through the in-game menu's End to the main menu, and Esc
-    // there ends the application.
+    // From a game through the in-game menu's End to the main menu, where Esc ends it all.
     void odejdi() {
         klavesa(27);
         dialog("Konec");
@@ -220,8 +215,7 @@ struct Sezeni : OknaSkript {
 
     ManualTicks clock;
     ScriptedEvents events{&clock};
-    // The game's own dictionary (the built word list and the player's words
-    // in the user directory) instead of the small one below.
+    // The game's own dictionary instead of the small one below.
     bool vestavenySlovnik = false;
     FakeBackend zvuk;
     MemoryWordStore slovnik;

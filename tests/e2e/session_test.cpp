@@ -1,6 +1,4 @@
-// Whole sessions through the real application: the intro, the menus, a game
-// of a person against the computer with every dialog it can meet, saving,
-// loading, the end of a game, its record and the record screens.
+// Whole sessions through the real application, from the intro to the record screens.
 #include <sys/stat.h>
 
 #include "engine/saves/game_record_slot.h"
@@ -68,8 +66,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_TRUE(t.naObrazovce(t.obrazky("DXMenu")[4], 287, 220, 100, 40)) << "Load is not";
     });
 
-    // The setup: the number of seats wraps, the first seat gets a name, the
-    // computer keeps the second one.
+    // The setup: the seats wrap, the first gets a name, the computer keeps the second.
     t.menuTlacitko(1);
     // The letters limit (10) and the time limit (11, 12) wrap too.
     std::vector<int> hracu;
@@ -111,8 +108,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(tah(t), std::tuple("GameForm", 1, 0, 7));
     });
 
-    // A lone letter off the centre: the rule error box; taking it back
-    // leaves the board empty and checks the move again, which passes it.
+    // A lone letter off the centre: the rule error box; taking it back empties the board.
     t.poloz({1}, 1, 1);
     t.tlacitko(kNext, [&] {
         EXPECT_EQ(t.okno().name, "TChyba1Box");
@@ -160,8 +156,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(checkTiles(s), "");
     });
 
-    // A tile dropped on an occupied square stays in the hand; a lit button
-    // shows its ON face.
+    // A tile dropped on an occupied square stays in the hand; a lit button shows its ON face.
     t.poloz({4}, 8, 8, [&] {
         EXPECT_EQ(std::pair(t.s().VRuce.drzi(), t.s().Zasobnik[1][4]), std::pair(true, 0));
     });
@@ -205,9 +200,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         EXPECT_EQ(checkTiles(s), "");
     });
 
-    // With a tile on the board, exchanging and stepping back are refused;
-    // the tile moves to another square and back to the rack. It lies under
-    // the refusal's button, so that window closes over a tile.
+    // With a tile (under the refusal's button) on the board, exchange and Back are refused.
     t.poloz({1}, 11, 9);
     t.poloz({2}, 11, 9,
             [&] { EXPECT_TRUE(t.s().VRuce.drzi()) << "a tile of this move lies there"; });
@@ -233,9 +226,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.pole(3, 3);
     t.slot(1, [&] { EXPECT_EQ(tah(t), std::tuple("GameForm", 1, 0, 7)); });
 
-    // Saved into slot 2 through the in-game menu (Esc) with one tile of the
-    // move on the board and one in the hand: both go back to the rack
-    // first. Play resumes.
+    // Saved into slot 2 with a tile on the board and one in the hand: both go back to the rack.
     Pozice ulozena;
     int polozeny = 0, neseny = 0;
     t.poloz({3}, 12, 12);
@@ -297,8 +288,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
 TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) {
     Sezeni t;
 
-    // Straight into a game of the saved choices: a person against the
-    // computer, which knows no word and passes.
+    // Straight into a game against the computer, which knows no word and passes.
     std::string slovo;
     t.potom([&] { EXPECT_EQ(t.s().Hraci[2].JePC, 1); });
     t.poloz({1, 2}, 8, 8);
@@ -385,8 +375,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
         EXPECT_EQ(parseRecordSlot(*readSlotLines(FileRoot(t.dir.path()), 3, true), "3").zapis,
                   splitLines(t.obsah(kMainDat)));
     });
-    // The settings from the viewer return to it: no clock, the board still
-    // closed to the mouse.
+    // The settings from the viewer return to it: no clock, the board closed to the mouse.
     t.vMenu("Nastaveni", [&] { EXPECT_EQ(t.menu().MenuObrazovka, kMenuNastaveni); });
     t.menuTlacitko(33);
     t.slot(1);
@@ -403,8 +392,7 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.klavesa(27);
     t.hraj({"--new-game"});
 
-    // After a restart the record screen loads it, with its players' names;
-    // the music goes on while the viewer's clocks stand.
+    // After a restart the record screen loads it; the music goes on, the clocks stand.
     size_t skladeb = 0;
     t.menuTlacitka({3, 16 + 3});
     t.menuTlacitko(15, true);  // a click quicker than a frame counts too
@@ -474,8 +462,7 @@ TEST(Session, SettingsAndTheGameWindowsKeepWhatThePlayerChangedAcrossARestart) {
     t.klavesa(27);
     t.hraj({"--no-intro"});
 
-    // After a restart: the settings are read back, the word is known to the
-    // word test of a new game.
+    // After a restart the settings are read back, the word known to the word test.
     t.potom([&] {
         EXPECT_EQ(std::pair(t.hra().nastaveni().HlasitostHudby, t.s().ZvukyZap), std::pair(100, 0));
     });
@@ -521,8 +508,7 @@ TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenB
                              odpocet.font.color),
                   std::tuple("GameForm", true, 0, "0:00:00", Rgb{255, 0, 0}));
     });
-    // Dropped: the next second ends the move; the word is unknown and can
-    // only be taken back or added, not corrected.
+    // Dropped: the next second ends the move; the unknown word cannot be corrected.
     t.pole(9, 8);
     t.cekej(1500, [&] {
         EXPECT_EQ(std::pair(t.okno().name, t.prvek("Button2OFF").enabled),
@@ -539,8 +525,7 @@ TEST(Session, TheTimeLimitWaitsForTheCarriedTileThenEndsTheMoveWithItsWordTakenB
     t.hraj({"--no-intro"});
 }
 
-// One person and three computer seats: the three answers come inside the
-// person's move, and Back steps over all of them at once.
+// Three computer seats answer inside the person's move, and Back steps over them at once.
 TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) {
     Sezeni t;
     t.vestavenySlovnik = true;
@@ -584,10 +569,8 @@ TEST(Session, ThreeComputerSeatsAnswerInsideThePersonsMoveAndBackStepsOverThem) 
     t.hraj({"--no-intro"});
 }
 
-// The same game through the window and through the game shell: the same
-// board, racks and scores at every step, and the same record file byte for
-// byte. The shell's clock is told the seconds the window's ran: those before
-// a move ended (the record has them) before the command, the rest after it.
+// The same game through the window and the shell shows the same and writes the same files;
+// the shell's clock is told the seconds the window's ran before and after each command.
 TEST(Session, TheGameShellPlaysAGameAsTheWindowDoes) {
     Sezeni t;
     t.vestavenySlovnik = true;
@@ -682,9 +665,8 @@ TEST(Session, TheGameShellPlaysAGameAsTheWindowDoes) {
     EXPECT_EQ(obsahSouboru(shell.path() / slotName(1, false)), ulozena);
 }
 
-// The deal of a new game: with the quick animations it takes a quarter of
-// its time or less; Esc or a click cuts it short at once, and closing the
-// window ends the game within half a second, its record whole.
+// The deal: quick animations take a quarter of its time, Esc or a click cut it short,
+// closing the window ends the game within half a second with its record whole.
 TEST(Session, TheDealIsQuickOrCutShort) {
     const struct {
         bool rychle;
@@ -728,8 +710,7 @@ TEST(Session, TheDealIsQuickOrCutShort) {
     EXPECT_LT(doby[4], 500u);
 }
 
-// With the computer's rack hidden no frame shows the face of one of its
-// rack tiles, from the deal through the computer's whole move.
+// With the computer's rack hidden no frame shows the face of one of its tiles.
 TEST(Session, TheHiddenRackOfTheComputerNeverShowsAFace) {
     Sezeni t;
     t.vestavenySlovnik = true;
@@ -758,9 +739,7 @@ TEST(Session, TheHiddenRackOfTheComputerNeverShowsAFace) {
     EXPECT_GT(kontrol, 100);
 }
 
-// What keeps the game from starting is said in a box, not only on a terminal
-// the player does not see; a settings file it cannot read is said at start
-// and kept.
+// What keeps the game from starting is said in a box; an unreadable settings file is kept.
 TEST(Session, AGameThatCannotStartOrReadItsSettingsSaysSoInABox) {
     {
         Sezeni t;

@@ -47,8 +47,7 @@ class NahodnyVstup {
     // A point inside r.
     Bod bodV(Rect r) { return {r.x + nahoda(std::max(r.w, 1)), r.y + nahoda(std::max(r.h, 1))}; }
 
-    // Menu screens: buttons of the hit table (from, to, times each is put
-    // in), the name and word boxes where they show.
+    // Menu screens: hit table buttons (from, to, times each), the name and word boxes.
     Bod vMenu(HerniAplikace& hra) {
         TMainMenu& m = hra.menu();
         std::vector<std::array<int, 3>> rozsahy;
@@ -78,8 +77,7 @@ class NahodnyVstup {
         return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
     }
 
-    // The game screen: rack slots of the player on move, board squares, the
-    // nine buttons, exchange marks, any tile, anywhere.
+    // The game screen: rack slots, squares, the nine buttons, exchange marks, tiles, anywhere.
     Bod veHre(HerniAplikace& hra) {
         const GameState& s = hra.stav();
         GameForm& f = hra.screen().form();
@@ -166,9 +164,7 @@ class NahodnyVstup {
         fronta_.push_back({EventKind::KeyPress, 0, 0, 1, klavesy[volba]});
     }
 
-    // A player who knows the rules: a few rack tiles in a line through the
-    // centre or on from a tile already fixed, then Next. False when the
-    // game screen is not at play.
+    // A few rack tiles in a line through the centre or on from a fixed tile, then Next.
     bool polozRadu(HerniAplikace& hra) {
         const GameState& s = hra.stav();
         Application& app = hra.ctx().app;
@@ -259,8 +255,7 @@ class NahodnyVstup {
         if (!fronta_.empty() || sance(84)) return 0;
         const bool hra_bezi = hra.ctx().app.timer().Interval() == 1000;
         if (sance(85)) return mezi(20, 1500);
-        // Long rests only in play, where they let the clocks and the time limit
-        // run; the menus would draw frames all the while.
+        // Long rests only in play (the clocks and the time limit run), not in the menus.
         if (!hra_bezi || sance(80)) return mezi(1500, 5000);
         return mezi(5000, 200000);
     }
@@ -278,13 +273,11 @@ class NahodnyVstup {
     std::deque<Event> fronta_;
 };
 
-// Longest the game may go without coming to rest (the longest blocking run
-// is a deal of four racks or three computer seats laying seven tiles each).
+// Longest without a rest: a deal of four racks or three computer seats laying seven tiles.
 constexpr uint32_t kMaxBezOddechu = 300000;
 constexpr long kMaxSmycek = 2000000;
 
-// A fault of the game found by the soak. Not a std::exception, so that no
-// handler of the game can swallow it on its way out.
+// A fault found; not a std::exception, so that no handler of the game swallows it.
 struct Nalez {
     std::string co;
 };
