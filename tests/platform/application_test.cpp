@@ -40,8 +40,7 @@ TEST(Application, QuittingEndsEveryLoopAndF12ShotsTheBackBufferEachIntoItsOwnFil
     EXPECT_EQ(back.rgb(0, 0), Rgb{});
 }
 
-// An unchanged picture is not sent to the screen again; the back buffer
-// persists across flips (the shots of it are the application's test).
+// An unchanged picture is not sent to the screen again; the back buffer persists.
 TEST(Display, OnlyAChangedBackBufferIsSentAgainAndItPersistsAcrossFlips) {
     Display display(false);
     Bitmap& s = display.surface();
@@ -56,8 +55,7 @@ TEST(Display, OnlyAChangedBackBufferIsSentAgainAndItPersistsAcrossFlips) {
     EXPECT_EQ(s.rgb(105, 105), (Rgb{1, 2, 3}));
 }
 
-// Started where there is no display at all, the game says so instead of
-// running unseen; a driver asked for by name is still taken as asked.
+// With no display at all the game says so instead of running unseen, unless a driver is named.
 TEST(Display, NoDisplayIsAnErrorUnlessADriverIsAskedFor) {
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");

@@ -11,8 +11,7 @@
 namespace tb {
 namespace {
 
-// A picture, a list or a manifest line that cannot be read is an error that
-// names the file, the line or the picture.
+// A picture, list or manifest line that cannot be read is an error naming its place.
 TEST(ImageList, MissingBrokenOrMalformedFilesAreErrorsNamingTheirPlace) {
     test::TempDir dir;
     std::ofstream(dir.path() / "broken.bmp") << "not a picture";

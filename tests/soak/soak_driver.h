@@ -1,8 +1,6 @@
 #pragma once
-// A soak of the whole application on SDL's dummy drivers: a long random
-// stream of input with a pinned clock. After every event the game must come
-// to rest within bounded pinned time and loop passes, every tile in exactly
-// one place; a game the player leaves is started again until the stream ends.
+// A long random stream of input to the whole game with a pinned clock: after every event the
+// game must rest soon, every tile in one place; a game left is started again.
 
 #include <cstdint>
 #include <filesystem>
@@ -22,10 +20,7 @@ struct SoakVysledek {
     long chybaPoUdalosti = -1;
 };
 
-// Runs one seed's stream on the installation `root` with the player's files
-// in `userDir`, against a few hundred short everyday words (enough for the
-// computer player to lay something now and then). Never throws for a fault
-// of the game: it is reported in the result.
+// One seed's stream against a few hundred short words; a fault is reported, never thrown.
 SoakVysledek soak(uint64_t seed, long udalosti, const std::filesystem::path& root,
                   const std::filesystem::path& userDir);
 

@@ -1,7 +1,5 @@
-// The long soak: tb_soak [events] [first seed] [seeds] (SOAK_ROOT: the
-// installation root). The events are split over the seeds; each seed plays
-// its own stream on a fresh user directory. Prints what each seed reached
-// and, for every fault, the command that replays it.
+// The long soak: tb_soak [events] [first seed] [seeds] (SOAK_ROOT: the installation root).
+// Prints what each seed reached and, for every fault, the command that replays it.
 
 #include <unistd.h>
 

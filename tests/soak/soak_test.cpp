@@ -1,5 +1,4 @@
-// Short random streams through the whole game: every event handled, every
-// tile in its one place at every rest, and the stream reaches the game.
+// Short random streams through the whole game find no fault and reach the game.
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 #pragma once
-// Input for the real loop in checkpoints: each runs once the loop has used up
-// the events before it, looks at what is open and queues more; those it queues
-// come right after it. Controls are found by name in the window on top.
+// Input for the real loop in checkpoints: each runs once the loop has used up the events
+// before it and queues more, those it queues right after it. Controls are found by name.
 
 #include <deque>
 #include <functional>
@@ -72,8 +71,7 @@ class OknaSkript {
     // A click in the middle of a control of the open window; the pointer moved there.
     void klikni(const std::string& name) { events_->click(stred(name).first, stred(name).second); }
     void najed(const std::string& name) { events_->move(stred(name).first, stred(name).second); }
-    // A picture button of a dialog: over its OFF face (it lights), then the
-    // click on the lit face, at once or (`stiskni`) at the next checkpoint.
+    // Over a dialog button's OFF face (it lights), a click on the ON face; `stiskni` later.
     void zmackni(const std::string& tlacitko) {
         najed(tlacitko + "OFF");
         klikni(tlacitko + "ON");

@@ -22,8 +22,7 @@ namespace {
 using F = test::WindowsFixture;
 using test::cp;
 
-// Every window of the game screen lies on the screen, and so does every
-// control of it inside the window.
+// Every window of the game screen lies on the screen, every control inside its window.
 TEST(Windows, EachFitsTheScreenWithItsControlsInside) {
     struct Okno {
         const char* name;
@@ -102,8 +101,7 @@ TEST(ErrorTexts, RuleErrorsFillTheirLabelsWordForWord) {
     };
     const Case cases[] = {
         {{0, 1, 2, 4, 9, 1, "k"}, {"", "", "Písmeno \"k\" je samotné. Souřadnice jsou:9,4.", ""}},
-        // Two letters against a minimum of five: "písmena" for the count,
-        // "písmen" for the limit.
+        // "písmena" for two letters, "písmen" for a limit of five.
         {{0, 1, 5, 8, 7, 2, "ne"},
          {"", "Slovo \"ne\" na souřadnicích:7,8 je moc krátké.", "Obsahuje pouze: 2 písmena.",
           "A vy máte nastaven limit na: 5 písmen."}},

@@ -15,8 +15,7 @@ namespace {
 using test::cp;
 using Druh = RadekSeznamu::Druh;
 
-// Each column is drawn at its stop: a long name is cut short before the
-// words, and the final scores stand under the player and the points.
+// Each column at its stop: a long name is cut short, the scores stand under their heads.
 TEST(MoveList, ColumnsStartAtTheirStops) {
     test::WindowsFixture f;
     ListBox l("Tabule", Rect{0, 0, 458, 36});

@@ -1,8 +1,5 @@
 #pragma once
-// The windows under test run on SDL's dummy drivers with the generated
-// pictures of the build tree, a small dictionary and scripted input. A test
-// queues events and checkpoints: each checkpoint runs when the window has
-// used up the events before it, looks at the open window and queues more.
+// Windows on SDL's dummy drivers with the build's pictures, a small dictionary and checkpoints.
 
 #include <memory>
 #include <stdexcept>

@@ -54,8 +54,7 @@ TEST(WordTest, AnswersForKnownAndUnknownWordsAndIgnoresAnEmptyBox) {
     EXPECT_EQ(f.zvuky, (std::vector<int>{1, 1, 1}));
 }
 
-// An installation whose meaning file the test writes; the pictures are the
-// build's.
+// An installation whose meaning file the test writes; the pictures are the build's.
 struct MeaningFixture : test::WindowsFixture {
     explicit MeaningFixture(const std::string& utf8Lines) {
         std::filesystem::create_directories(dir.path() / "data");
@@ -114,8 +113,7 @@ TEST(WordMeaning, ExplainsAWordOrSaysWhetherItExistsAtAll) {
     EXPECT_EQ(f.zvuky, std::vector<int>(std::size(cases) + 2, 1));
 }
 
-// Without the meanings file the player hears so once, not that one word after
-// another has no meaning yet.
+// Without the meanings file the player hears so once, not that each word has no meaning.
 TEST(WordMeaning, AMissingMeaningsFileIsSaidOnce) {
     MeaningFixture f("");
     std::filesystem::remove(f.dir.path() / "data" / "information.dat");
