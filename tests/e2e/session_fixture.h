@@ -17,6 +17,7 @@
 #include "app/game_app.h"
 #include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
+#include "files/files.h"
 #include "files/text.h"
 #include "store/memory_word_store.h"
 #include "support/dummy_drivers.h"
@@ -76,6 +77,11 @@ struct Sezeni : OknaSkript {
     Bitmap& obraz() { return app().surface(); }
     std::filesystem::path soubor(const std::string& rel) const { return dir.path() / rel; }
     std::string obsah(const std::string& rel) const { return obsahSouboru(soubor(rel)); }
+    // The default settings and the lines `navic` in the user directory.
+    void nastaveni(const std::string& navic) {
+        std::filesystem::create_directories(soubor("Data"));
+        writeFileAtomic(soubor("Data/User.dat"), defaultUserDat(0) + navic);
+    }
 
     // Steps of the player; most take the checkpoint `pak` that follows them.
     using Pak = std::function<void()>;
@@ -108,14 +114,9 @@ struct Sezeni : OknaSkript {
     void menuKlik(int x, int y, bool rychle = false) {
         potom([this, x, y] { events.move(x, y); });
         cekej(40);
-        potom([this, x, y, rychle] {
-            events.down(x, y);
-            if (rychle) events.up(x, y);
-        });
+        potom([this, x, y, rychle] { rychle ? events.down(x, y).up(x, y) : events.down(x, y); });
         cekej(40);
-        if (rychle) return;
-        potom([this, x, y] { events.up(x, y); });
-        cekej(40);
+        if (!rychle) potom([this, x, y] { events.up(x, y); }), cekej(40);
     }
     // From a game through the in-game menu's End to the main menu, where Esc ends it all.
     void odejdi() {

@@ -24,15 +24,13 @@ struct Pozice {
 };
 
 Pozice pozice(const GameState& s) {
-    Pozice p;
+    Pozice p{.NaTahu = s.NaTahu, .PosledniTah = s.PosledniTah};
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y) p.pevne[x][y] = s.Pole[x][y].Pevny;
     for (int h = 1; h <= kSeats; ++h) {
         for (int k = 1; k <= kRack; ++k) p.stojany[h][k] = s.Zasobnik[h][k];
         p.body[h] = s.Hraci[h].BodyCelkem;
     }
-    p.NaTahu = s.NaTahu;
-    p.PosledniTah = s.PosledniTah;
     return p;
 }
 
@@ -679,9 +677,7 @@ TEST(Session, TheDealIsQuickOrCutShort) {
     std::vector<uint32_t> doby;
     for (const auto& p : pripady) {
         Sezeni t;
-        fs::create_directories(t.soubor("Data"));
-        writeFileAtomic(t.soubor("Data/User.dat"),
-                        defaultUserDat(0) + (p.rychle ? "RychleAnimace=1\r\n" : ""));
+        t.nastaveni(p.rychle ? "RychleAnimace=1\r\n" : "");
         int snimku = 0;
         uint32_t zacatek = 0, vstup = 0;
         std::optional<uint32_t> konec;
@@ -714,8 +710,7 @@ TEST(Session, TheDealIsQuickOrCutShort) {
 TEST(Session, TheHiddenRackOfTheComputerNeverShowsAFace) {
     Sezeni t;
     t.vestavenySlovnik = true;
-    fs::create_directories(t.soubor("Data"));
-    writeFileAtomic(t.soubor("Data/User.dat"), defaultUserDat(0) + "SkrytPC=1\r\n");
+    t.nastaveni("SkrytPC=1\r\n");
     int kontrol = 0;
     bool konec = false;
     t.priStartu = [&] {

@@ -30,10 +30,11 @@ struct WindowsFixture : OknaSkript {
     // The game screen's picture under the windows.
     void hraciPlocha() {
         auto& form = images.get("Form1");
-        form[form.find("Pozadi")].draw(app.surface(), 0, 0);
-        form[form.find("HraciPlocha")].draw(app.surface(), 129, 98);
-        form[form.find("Panel1")].draw(app.surface(), 235, 707);
-        form[form.find("Panel2")].draw(app.surface(), 235, 4);
+        for (auto [n, x, y] : {std::tuple{"Pozadi", 0, 0},
+                               {"HraciPlocha", 129, 98},
+                               {"Panel1", 235, 707},
+                               {"Panel2", 235, 4}})
+            form[form.find(n)].draw(app.surface(), x, y);
     }
 
     ManualTicks clock;
