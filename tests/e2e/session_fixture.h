@@ -46,10 +46,9 @@ struct Sezeni : OknaSkript {
         std::vector<std::string> vse{"--window",   "--seed",           "3", "--root", TB_ROOT_DIR,
                                      "--user-dir", dir.path().string()};
         vse.insert(vse.end(), args.begin(), args.end());
-        AppDrivers d{.events = &events,
-                     .ticks = &clock,
-                     .slovnik = vestavenySlovnik ? nullptr : &slovnik,
-                     .zvuk = &zvuk};
+        AppDrivers d;
+        d.events = &events, d.ticks = &clock, d.zvuk = &zvuk;
+        d.slovnik = vestavenySlovnik ? nullptr : &slovnik;
         d.zprava = [this](const std::string& text) { zpravy.push_back(text); };
         d.onStart = [this](HerniAplikace& h) {
             hra_ = &h;
@@ -96,9 +95,10 @@ struct Sezeni : OknaSkript {
     }
 
     // Menu button `r`: over it, held for a frame, released; or `rychle`, within one frame.
-    void menuTlacitko(int r, bool rychle = false) {
+    void menuTlacitko(int r, Pak pak = {}, bool rychle = false) {
         const Rect& q = TMainMenu::Recty()[r];
         menuKlik(q.x + q.w / 2, q.y + q.h / 2, rychle);
+        if (pak) potom(std::move(pak));
     }
     void menuTlacitka(std::initializer_list<int> rs) {
         for (int r : rs) menuTlacitko(r);

@@ -194,7 +194,7 @@ TEST(HintDialog, NoCandidateOffersOnlyClose) {
         f.najed("NextOFF");
     });
     f.potom([&] {
-        EXPECT_EQ(std::pair(f.svitiBy("PolozON"), f.svitiBy("NextON")), std::pair(false, false));
+        EXPECT_EQ(std::tuple(f.svitiBy("PolozON"), f.svitiBy("NextON")), std::tuple(false, false));
         f.klikni("ZavriOFF");
     });
     EXPECT_EQ(showHintDialog(f.ctx, f.ai), 0);

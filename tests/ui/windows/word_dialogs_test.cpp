@@ -40,14 +40,14 @@ TEST(WordTest, AnswersForKnownAndUnknownWordsAndIgnoresAnEmptyBox) {
         f.events.down(357 + c.left + 5, 334 + c.top + 5);
     });
     f.potom([&] {
-        EXPECT_EQ(std::pair(f.svitiBy("KontrolaDown"), f.svitiBy("KontrolaON")),
-                  std::pair(true, false));
+        EXPECT_EQ(std::tuple(f.svitiBy("KontrolaDown"), f.svitiBy("KontrolaON")),
+                  std::tuple(true, false));
         const Control& c = f.prvek("KontrolaON");
         f.events.up(357 + c.left + 5, 334 + c.top + 5);
     });
     f.potom([&] {
-        EXPECT_EQ(std::pair(f.svitiBy("KontrolaDown"), f.text("Vysledek")),
-                  std::pair(false, cp("Neznám")));
+        EXPECT_EQ(std::tuple(f.svitiBy("KontrolaDown"), f.text("Vysledek")),
+                  std::tuple(false, cp("Neznám")));
         f.zmackni("Cancel");
     });
     showWordTestDialog(f.ctx);
