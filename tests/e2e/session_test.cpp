@@ -69,12 +69,11 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.menuTlacitko(1);
     // The letters limit (10) and the time limit (11, 12) wrap too.
     std::vector<int> hracu;
-    for (int r : {8, 8, 8, 10, 10, 10, 10, 11, 12}) {
+    for (int r : {8, 8, 8, 10, 10, 10, 10, 11, 12})
         t.menuTlacitko(r, [&] {
             const UserSettings& n = t.hra().nastaveni();
             hracu.push_back(n.NastHracu * 1000 + n.NastMinPismen * 100 + n.NastLimit / 30);
         });
-    }
     // Seat 3 goes person, computer, master (out of play with two seats).
     for (int i = 0; i < 2; ++i) t.menuKlik(551 + 40, 420 + 15);
     t.menuKlik(261 + 50, 380 + 15);

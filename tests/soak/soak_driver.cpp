@@ -290,23 +290,15 @@ class Pohon : public EventSource, public Ticks {
     Pohon(NahodnyVstup& vstup, long udalosti, SoakVysledek& v)
         : vstup_(vstup), limit_(udalosti), v_(v) {}
 
-    void pripoj(HerniAplikace* hra) {
-        hra_ = hra;
-        top_ = nullptr;
-    }
+    void pripoj(HerniAplikace* hra) { hra_ = hra, top_ = nullptr; }
     bool konec() const { return quit_; }
 
     bool poll(Event& e) override {
         hlidej();
         if (cekaNaOddech_ || quit_ || !hra_ || now_ < dalsiAz_) return false;
-        if (v_.udalosti >= limit_) {
-            e = Event{EventKind::Quit};
-            quit_ = true;
-            return true;
-        }
-        e = vstup_.dalsi(*hra_);
-        ++v_.udalosti;
-        cekaNaOddech_ = true;
+        quit_ = v_.udalosti >= limit_;
+        e = quit_ ? Event{EventKind::Quit} : vstup_.dalsi(*hra_);
+        if (!quit_) ++v_.udalosti, cekaNaOddech_ = true;
         return true;
     }
 
@@ -316,9 +308,7 @@ class Pohon : public EventSource, public Ticks {
             if (hra_) dalsiAz_ = now_ + vstup_.prodleva(*hra_);
         }
         now_ += ms;
-        oddech_ = now_;
-        smycky_ = 0;
-        cteni_ = 0;
+        oddech_ = now_, smycky_ = 0, cteni_ = 0;
         if (hra_) sleduj(*hra_);
     }
 
@@ -392,8 +382,7 @@ class Pohon : public EventSource, public Ticks {
     uint32_t now_ = 1000, oddech_ = 1000, dalsiAz_ = 0;
     long smycky_ = 0;
     int cteni_ = 0;
-    bool cekaNaOddech_ = false;
-    bool quit_ = false;
+    bool cekaNaOddech_ = false, quit_ = false;
     const Window* top_ = nullptr;
     std::string topJmeno_;
     int posledniTah_ = 0;
