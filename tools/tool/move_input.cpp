@@ -38,15 +38,33 @@ DialogVolba tlacitko(const std::string& jmeno) {
     return tlacitka.at(jmeno);
 }
 
+namespace {
+
+// The square of "X,Y" or "X,Y=L"; `m[3]` is the letter, if there is one.
+Polozeni pole(const std::string& arg, const std::regex& tvar, std::smatch& m, const char* form) {
+    if (!std::regex_match(arg, m, tvar)) throw UsageError(std::string("not ") + form + ": " + arg);
+    const int x = std::stoi(m[1]), y = std::stoi(m[2]);
+    if (x < 1 || x > kBoard || y < 1 || y > kBoard) throw UsageError("no such square: " + arg);
+    return {x, y, 0};
+}
+
+}  // namespace
+
 Polozeni rozeber(const std::string& arg) {
     static const std::regex tvar(R"(^(\d{1,2}),(\d{1,2})=(.+)$)");
     std::smatch m;
-    if (!std::regex_match(arg, m, tvar)) throw UsageError("not X,Y=LETTER: " + arg);
-    const int x = std::stoi(m[1]), y = std::stoi(m[2]);
-    const std::string p = lowerAZ(utf8ToCp1250(m[3].str()));
-    if (x < 1 || x > kBoard || y < 1 || y > kBoard) throw UsageError("no such square: " + arg);
-    if (p.size() != 1 || letterCodeOf(p[0]) == 0) throw UsageError("not a tile letter: " + arg);
-    return {x, y, p[0]};
+    Polozeni p = pole(arg, tvar, m, "X,Y=LETTER");
+    const std::string pismeno = lowerAZ(utf8ToCp1250(m[3].str()));
+    if (pismeno.size() != 1 || letterCodeOf(pismeno[0]) == 0)
+        throw UsageError("not a tile letter: " + arg);
+    p.pismeno = pismeno[0];
+    return p;
+}
+
+Polozeni rozeberPole(const std::string& arg) {
+    static const std::regex tvar(R"(^(\d{1,2}),(\d{1,2})$)");
+    std::smatch m;
+    return pole(arg, tvar, m, "X,Y");
 }
 
 void poloz(GameState& s, const Polozeni& p, const std::string& arg) {

@@ -45,6 +45,8 @@ struct Polozeni {
 // "X,Y=L"; throws UsageError for another form, a square off the board or a
 // letter that is no tile.
 Polozeni rozeber(const std::string& arg);
+// "X,Y", the same way: the square is {x, y, 0}.
+Polozeni rozeberPole(const std::string& arg);
 // Takes the first tile of the letter from the rack of the seat on move onto
 // the square; throws UsageError naming `arg` when the square is taken or the
 // letter is not on the rack.

@@ -241,13 +241,9 @@ class Shell {
 
     void zvedni(const std::vector<std::string>& slova) {
         GameState& s = hrajici().s;
-        int x = 0, y = 0;
-        char carka = 0;
-        std::istringstream in(slova.size() == 1 ? slova[0] : "");
-        if (!(in >> x >> carka >> y) || carka != ',' || !in.eof() || x < 1 || x > kBoard || y < 1 ||
-            y > kBoard)
-            throw UsageError("lift needs X,Y");
-        if (vratNaStojan(s, x, y) == 0) throw UsageError("no tile of this move on " + slova[0]);
+        if (slova.size() != 1) throw UsageError("lift needs X,Y");
+        const Polozeni p = rozeberPole(slova[0]);
+        if (vratNaStojan(s, p.x, p.y) == 0) throw UsageError("no tile of this move on " + slova[0]);
         nahled();
     }
 
