@@ -645,17 +645,14 @@ TEST(Session, TheGameShellPlaysAGameAsTheWindowDoes) {
                       shell.path() / "tavik-borun-tool", out, err, &vstup),
         0)
         << err.str();
-    std::vector<std::string> odpovedi{""};
-    std::istringstream radky(out.str());
-    for (std::string r; std::getline(radky, r);) {
-        odpovedi.back() += r + "\n";
-        if (r == "ok" || r.starts_with("error:")) odpovedi.emplace_back();
-    }
+    std::istringstream radky(out.str()), prikazy(skript);
     std::vector<std::string> ukazal;
-    std::istringstream prikazy(skript);
-    size_t i = 0;
-    for (std::string p; std::getline(prikazy, p) && i < odpovedi.size(); ++i)
-        if (p == "show") ukazal.push_back(odpovedi[i]);
+    for (std::string p; std::getline(prikazy, p);) {
+        std::string odpoved;  // up to its "ok" or "error:" line
+        for (std::string r; std::getline(radky, r);)
+            if (odpoved += r + "\n"; r == "ok" || r.starts_with("error:")) break;
+        if (p == "show") ukazal.push_back(odpoved);
+    }
     EXPECT_EQ(ukazal, ukazano) << skript << out.str();
     EXPECT_EQ(obsahSouboru(shell.path() / kMainDat), zaznam) << skript;
     EXPECT_NE(ulozena, "");

@@ -20,20 +20,6 @@ namespace {
 
 constexpr int kSirka = 1024, kVyska = 768;
 
-// Picks an index by weight.
-template <class Gen>
-int podleVah(Gen&& nahoda, std::initializer_list<int> vahy) {
-    int soucet = 0;
-    for (int v : vahy) soucet += v;
-    int r = nahoda(soucet), i = 0;
-    for (int v : vahy) {
-        if (r < v) return i;
-        r -= v;
-        ++i;
-    }
-    return i - 1;
-}
-
 bool pouzitelny(const Control& c) {
     return c.visible && c.enabled && c.width > 0 && c.height > 0;
 }
@@ -82,20 +68,16 @@ class NahodnyVstup {
         const GameState& s = hra.stav();
         GameForm& f = hra.screen().form();
         auto kolem = [&](Bod b) { return Bod{b.x + mezi(2, 30), b.y + mezi(2, 30)}; };
-        const int volba = podleVah([&](int n) { return nahoda(n); }, {28, 27, 20, 5, 5, 15});
+        const int volba = podleVah({28, 27, 20, 5, 5, 15});
         switch (volba) {
-            case 0: {
-                const int hrac = s.NaTahu;
-                if (hrac >= 1 && hrac <= kSeats)
-                    return kolem(polohaNaStojanu(hrac, mezi(1, kRack)));
-                break;
-            }
+            case 0:
+                if (s.NaTahu < 1 || s.NaTahu > kSeats) break;
+                return kolem(polohaNaStojanu(s.NaTahu, mezi(1, kRack)));
             case 1:
                 if (sance(50)) return kolem(polohaNaDesce(mezi(5, 11), mezi(5, 11)));
                 return kolem(polohaNaDesce(mezi(1, kBoard), mezi(1, kBoard)));
             case 2: {
-                const int i =
-                    podleVah([&](int n) { return nahoda(n); }, {45, 12, 8, 8, 6, 6, 6, 6, 8});
+                const int i = podleVah({45, 12, 8, 8, 6, 6, 6, 6, 8});
                 return bodV(f.tlacitka[i].OFF->bounds());
             }
             case 3:
@@ -152,7 +134,7 @@ class NahodnyVstup {
             utf8ToCp1250("aábcčdďeéěfghiíjklmnňoóprřsštťuůúvyýzžAKZ09 .-");
         static const int specialni[] = {kKeyUp,       kKeyDown, kKeyPageUp,
                                         kKeyPageDown, kKeyHome, kKeyEnd};
-        const int volba = podleVah([&](int n) { return nahoda(n); }, {esc, 60, 60, 15, 400, 50, 2});
+        const int volba = podleVah({esc, 60, 60, 15, 400, 50, 2});
         if (volba >= 5) {
             fronta_.push_back(
                 {EventKind::KeyDown, 0, 0, 1, volba == 5 ? specialni[nahoda(6)] : kKeyF11});
@@ -210,7 +192,7 @@ class NahodnyVstup {
 
     void gesto(HerniAplikace& hra) {
         if (sance(15) && polozRadu(hra)) return;
-        switch (podleVah([&](int n) { return nahoda(n); }, {38, 18, 8, 4, 3, 2, 2, 25})) {
+        switch (podleVah({38, 18, 8, 4, 3, 2, 2, 25})) {
             case 0:
                 return klik(kamKliknout(hra));
             case 1:
@@ -261,6 +243,17 @@ class NahodnyVstup {
     }
 
   private:
+    // Picks an index by weight.
+    int podleVah(std::initializer_list<int> vahy) {
+        int soucet = 0;
+        for (int v : vahy) soucet += v;
+        int r = nahoda(soucet), i = 0;
+        for (int v : vahy) {
+            if (r < v) return i;
+            r -= v, ++i;
+        }
+        return i - 1;
+    }
     int nahoda(int n) { return n <= 1 ? 0 : static_cast<int>(rng_() % static_cast<uint64_t>(n)); }
     bool sance(int procent) { return nahoda(100) < procent; }
     int mezi(int a, int b) { return a + nahoda(b - a + 1); }
