@@ -119,8 +119,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     t.poloz({1, 2, 3}, 8, 8);
     t.tlacitko(kNext, [&] {
         slovo = t.noveSlovo(8, 8);
-        EXPECT_EQ(slovo.size(), 3u);
-        EXPECT_EQ(t.okno().name, "TChybaSlova");
+        EXPECT_EQ(std::tuple(slovo.size(), t.okno().name), std::tuple(3u, "TChybaSlova"));
         EXPECT_EQ(t.texty({"Label1", "Label2"}),
                   cp("Slovo \"") + slovo + cp("\" na souřadnicích: 8,8|není ve slovníku."));
     });
@@ -139,15 +138,12 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
         slovo = t.noveSlovo(8, 8);
         t.slovaKRade(slovo, 2);  // what the computer can answer with
     });
-    t.dialog("Button3");
-    // The computer answers through the word with its flying tiles.
-    t.potom([&] {
+    // The word added; the computer answers through it with its flying tiles.
+    t.dialog("Button3", [&] {
         const GameState& s = t.s();
-        EXPECT_TRUE(t.veSlovniku(slovo));
-        EXPECT_EQ(s.Kameny[s.Pole[8][8].Pevny].Pismeno, slovo.substr(0, 1));
-        EXPECT_GT(s.Hraci[1].BodyCelkem, 0);
-        EXPECT_GT(s.Hraci[2].BodyCelkem, 0) << "the computer laid a word";
-        EXPECT_GT(pevnych(s), 3);
+        EXPECT_EQ(std::tuple(t.veSlovniku(slovo), s.Kameny[s.Pole[8][8].Pevny].Pismeno,
+                             s.Hraci[1].BodyCelkem > 0, s.Hraci[2].BodyCelkem > 0, pevnych(s) > 3),
+                  std::tuple(true, slovo.substr(0, 1), true, true, true));
         EXPECT_EQ(tah(t), std::tuple("GameForm", 1, 0, 7));
         t.deskaUkazana();
         EXPECT_EQ(checkTiles(s), "");
@@ -294,21 +290,20 @@ TEST(Session, AFinishedGameIsBrowsedSavedAsARecordAndViewedFromTheRecordScreen) 
     t.dialog("Button3");
     // Once a word lies on the board, two rounds of passes end the game.
     std::array<int, kSeats + 1> skore{};
+    int posledni = 0;
     t.tlacitko(kNext, [&] {
         EXPECT_EQ(t.s().PocetVzdani, 2);
         for (int p = 1; p <= 2; ++p) skore[p] = t.s().Hraci[p].BodyCelkem;
     });
-    t.tlacitko(kNext);
-    int posledni = 0;
-    t.potom([&] {
+    t.tlacitko(kNext, [&] {
         const GameState& s = t.s();
         EXPECT_EQ(t.okno().name, "TKonecForm");
         posledni = s.PosledniTah;
         // The tiles left are charged to their holders.
-        for (int p = 1; p <= 2; ++p) {
+        for (int p = 1; p <= 2; ++p)
             for (int k = 1; k <= kRack; ++k) skore[p] -= s.Kameny[s.Zasobnik[p][k]].Hodnota;
-            EXPECT_EQ(s.Hraci[p].BodyCelkem, skore[p]) << p;
-        }
+        EXPECT_EQ(std::tuple(s.Hraci[1].BodyCelkem, s.Hraci[2].BodyCelkem),
+                  std::tuple(skore[1], skore[2]));
         ASSERT_NE(skore[1], skore[2]);
         EXPECT_EQ(t.text("Label1"),
                   cp("Jméno vítěze: ") + s.Hraci[skore[1] > skore[2] ? 1 : 2].Jmeno);
