@@ -31,15 +31,12 @@ TEST(Application, QuittingEndsEveryLoopAndF12ShotsTheBackBufferEachIntoItsOwnFil
     };
     events.special(kKeyF12).special(kKeyF12).push(Event{EventKind::Quit});
     app.run(main);
-    EXPECT_EQ(result, 0);
-    EXPECT_TRUE(app.quitting());
+    EXPECT_EQ(std::tuple(result, app.quitting()), std::tuple(0, true));
     const std::vector<fs::path> shots(fs::directory_iterator(app.screenshotDir), {});
     ASSERT_EQ(shots.size(), 2u) << "a second shot never overwrites the first";
     const Bitmap back = loadBitmap(shots[0]);
-    ASSERT_EQ(back.width(), 1024);
-    ASSERT_EQ(back.height(), 768);
-    EXPECT_EQ(back.rgb(105, 105), (Rgb{1, 2, 3}));
-    EXPECT_EQ(back.rgb(0, 0), Rgb{});
+    EXPECT_EQ(std::tuple(back.width(), back.height(), back.rgb(105, 105), back.rgb(0, 0)),
+              std::tuple(1024, 768, Rgb{1, 2, 3}, Rgb{}));
 }
 
 // An unchanged picture is not sent to the screen again; the back buffer persists.
@@ -49,12 +46,10 @@ TEST(Display, OnlyAChangedBackBufferIsSentAgainAndItPersistsAcrossFlips) {
     fillRect(s, {100, 100, 10, 10}, Rgb{1, 2, 3});
     display.flip();
     display.flip();
-    EXPECT_EQ(display.flips(), 2);
-    EXPECT_EQ(display.presents(), 1) << "an unchanged picture is not sent again";
+    EXPECT_EQ(std::tuple(display.flips(), display.presents()), std::tuple(2, 1));
     s.set(0, 0, Rgb{4, 5, 6}.argb());
     display.flip();
-    EXPECT_EQ(display.presents(), 2);
-    EXPECT_EQ(s.rgb(105, 105), (Rgb{1, 2, 3}));
+    EXPECT_EQ(std::tuple(display.presents(), s.rgb(105, 105)), std::tuple(2, Rgb{1, 2, 3}));
 }
 
 // With no display at all the game says so instead of running unseen, unless a driver is named.
