@@ -171,8 +171,7 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     int vytazeno = 0, cislo = 0;
     std::string vymena;
     t.potom([&] {
-        vytazeno = t.s().Vytazeno;
-        cislo = t.s().CisloTahu;
+        vytazeno = t.s().Vytazeno, cislo = t.s().CisloTahu;
         for (int k : {1, 2}) vymena += t.s().Kameny[t.s().Zasobnik[1][k]].Pismeno + ",";
     });
     t.tlacitko(kChange);
@@ -225,12 +224,10 @@ TEST(Session, APersonMeetsEveryDialogOfAGameAgainstTheComputerThenSavesAndLoadsI
     int polozeny = 0, neseny = 0;
     t.poloz({3}, 12, 12);
     t.slot(4, [&] {
-        polozeny = t.s().Pole[12][12].Novy;
-        neseny = t.s().VRuce.kamen;
         ulozena = pozice(t.s());
         // The hand's tile fills the first empty slot, the board's the next.
-        ulozena.stojany[1][3] = neseny;
-        ulozena.stojany[1][4] = polozeny;
+        ulozena.stojany[1][3] = neseny = t.s().VRuce.kamen;
+        ulozena.stojany[1][4] = polozeny = t.s().Pole[12][12].Novy;
         ulozena.NaTahu = 1;
     });
     t.klavesa(27, [&] { EXPECT_EQ(t.okno().name, "TGMenu"); });

@@ -76,23 +76,19 @@ class NahodnyVstup {
             case 1:
                 if (sance(50)) return kolem(polohaNaDesce(mezi(5, 11), mezi(5, 11)));
                 return kolem(polohaNaDesce(mezi(1, kBoard), mezi(1, kBoard)));
-            case 2: {
-                const int i = podleVah({45, 12, 8, 8, 6, 6, 6, 6, 8});
-                return bodV(f.tlacitka[i].OFF->bounds());
-            }
+            case 2:
+                return bodV(f.tlacitka[podleVah({45, 12, 8, 8, 6, 6, 6, 6, 8})].OFF->bounds());
             case 3:
             case 4: {
                 // An exchange mark, or any tile that shows.
                 std::vector<Rect> cile;
-                for (int i = 1; i <= kTiles; ++i) {
-                    const Control* c = volba == 3 ? (i <= kRack ? f.KVs[i] : nullptr) : f.Image[i];
-                    if (c && pouzitelny(*c)) cile.push_back(c->bounds());
-                }
+                for (int i = 1; i <= kTiles; ++i)
+                    if (const Control* c =
+                            volba == 3 ? (i <= kRack ? f.KVs[i] : nullptr) : f.Image[i];
+                        c && pouzitelny(*c))
+                        cile.push_back(c->bounds());
                 if (!cile.empty()) return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
-                break;
             }
-            default:
-                break;
         }
         return vOkne(f);
     }
@@ -135,11 +131,9 @@ class NahodnyVstup {
         static const int specialni[] = {kKeyUp,       kKeyDown, kKeyPageUp,
                                         kKeyPageDown, kKeyHome, kKeyEnd};
         const int volba = podleVah({esc, 60, 60, 15, 400, 50, 2});
-        if (volba >= 5) {
-            fronta_.push_back(
+        if (volba >= 5)
+            return fronta_.push_back(
                 {EventKind::KeyDown, 0, 0, 1, volba == 5 ? specialni[nahoda(6)] : kKeyF11});
-            return;
-        }
         const int klavesy[] = {
             27, 13, 8, '\\',
             static_cast<unsigned char>(pismena[nahoda(static_cast<int>(pismena.size()))])};

@@ -36,14 +36,12 @@ TEST(WordTest, AnswersForKnownAndUnknownWordsAndIgnoresAnEmptyBox) {
         EXPECT_EQ(f.prvek<Edit>("ETest").text, "kolobezka") << "at most 9 letters";
         EXPECT_TRUE(f.svitiBy("KontrolaON"));
         // Held: the pressed face instead of the lit one; a click answers.
-        const Control& c = f.prvek("KontrolaON");
-        f.events.down(357 + c.left + 5, 334 + c.top + 5);
+        f.events.down(357 + f.prvek("KontrolaON").left + 5, 334 + f.prvek("KontrolaON").top + 5);
     });
     f.potom([&] {
         EXPECT_EQ(std::tuple(f.svitiBy("KontrolaDown"), f.svitiBy("KontrolaON")),
                   std::tuple(true, false));
-        const Control& c = f.prvek("KontrolaON");
-        f.events.up(357 + c.left + 5, 334 + c.top + 5);
+        f.events.up(357 + f.prvek("KontrolaON").left + 5, 334 + f.prvek("KontrolaON").top + 5);
     });
     f.potom([&] {
         EXPECT_EQ(std::tuple(f.svitiBy("KontrolaDown"), f.text("Vysledek")),
