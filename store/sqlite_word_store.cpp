@@ -76,36 +76,31 @@ class PlayerChanges : public WordChanges {
 // The shipped list, opened and its query prepared before the reading starts,
 // so a missing or damaged file is reported at once.
 struct ShippedList {
-    ShippedList(const fs::path& path, fs::path image, fs::path graph)
+    ShippedList(const fs::path& path, fs::path graph)
         : db(path, SqliteDb::Mode::ReadOnly),
           rows(db.prepare("SELECT Cesky FROM Slovnik")),
-          image(std::move(image)),
           graph(std::move(graph)) {
         auto version = db.prepare("PRAGMA user_version");
-        if (version.step()) stamp = static_cast<uint32_t>(std::stoll(std::string(version.column(0))));
+        if (version.step())
+            stamp = static_cast<uint32_t>(std::stoll(std::string(version.column(0))));
     }
     SqliteDb db;
     SqliteStatement rows;
-    fs::path image;      // the index the build made of the list
-    fs::path graph;      // and its word graph
-    uint32_t stamp = 0;  // the fingerprint of the list, 0 when it has none
+    fs::path graph;      // the word graph the build made of the list
+    uint32_t stamp = 0;  // the stamp of that graph, 0 when the list has none
 };
 
 WordIndex readWords(ShippedList& shipped, const std::atomic<bool>& stop) {
-    // The index the build made of this very list, if it is there: mapped in
+    // The graph the build made of this very list, if it is there: read in
     // an instant. Any other list is read row by row.
-    if (shipped.stamp != 0 && existsAtAll(shipped.image)) {
+    if (shipped.stamp != 0 && existsAtAll(shipped.graph)) {
         try {
-            WordIndex index = WordIndex::mapImage(shipped.image, shipped.stamp);
-            try {
-                index.answerFrom(std::make_shared<const WordGraph>(
-                    readFile(shipped.graph, 64u << 20), shipped.graph.string()));
-            } catch (const FileError&) {
-                // The table answers every question then, in more memory.
-            }
-            return index;
+            std::string bytes = readFile(shipped.graph, 64u << 20);
+            if (WordIndex::stampOf(bytes) == shipped.stamp)
+                return WordIndex(
+                    std::make_shared<const WordGraph>(std::move(bytes), shipped.graph.string()));
         } catch (const FileError&) {
-            // Left for the rows: they take a second or two longer.
+            // Left for the rows: they take a few seconds longer.
         }
     }
     WordIndex index;
@@ -142,7 +137,6 @@ struct SqliteWordStore::Opened {
 
 SqliteWordStore::Opened SqliteWordStore::open(const FileRoot& install, const FileRoot& user) {
     auto shipped = std::make_unique<ShippedList>(install.resolve(kShippedName),
-                                                 install.resolve(WordIndex::kImageName),
                                                  install.resolve(WordGraph::kFileName));
     const fs::path changesPath = user.resolve(kChangesName);
     auto changes = std::make_unique<PlayerChanges>(changesPath);

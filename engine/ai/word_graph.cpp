@@ -1,7 +1,6 @@
 #include "engine/ai/word_graph.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <unordered_map>
 
@@ -121,36 +120,6 @@ WordGraph::WordGraph(std::string bytes, std::string_view what) : bytes_(std::mov
             bad();
     for (uint32_t t : edges_)
         if (t < 2 || t >= n) bad();
-}
-
-size_t WordGraph::wordCount() const {
-    // Depth first from the root, each node counted once; a node met again
-    // while its own count is still open closes a circle.
-    constexpr size_t kOpen = SIZE_MAX - 1, kNone = SIZE_MAX;
-    std::vector<size_t> count(masks_.size(), kNone);
-    struct Krok {
-        uint32_t node, edge;
-    };
-    std::vector<Krok> cesta{{root(), 0}};
-    count[root()] = kOpen;
-    while (!cesta.empty()) {
-        Krok& k = cesta.back();
-        const uint32_t edges = static_cast<uint32_t>(std::popcount(masks_[k.node] >> 1));
-        if (k.edge == edges) {
-            size_t n = masks_[k.node] & 1;
-            for (uint32_t i = 0; i < edges; ++i) n += count[edges_[firsts_[k.node] + i]];
-            count[k.node] = n;
-            cesta.pop_back();
-            continue;
-        }
-        const uint32_t child = edges_[firsts_[k.node] + k.edge++];
-        if (count[child] == kOpen) return SIZE_MAX;
-        if (count[child] == kNone) {
-            count[child] = kOpen;
-            cesta.push_back({child, 0});
-        }
-    }
-    return count[root()];
 }
 
 WordGraph WordGraph::load(const FileRoot& install) {

@@ -36,9 +36,7 @@ class WordGraph {
     WordGraph(const WordGraph&) = delete;
     WordGraph& operator=(const WordGraph&) = delete;
 
-    // How many words the graph holds; SIZE_MAX for a damaged graph whose
-    // edges go round in a circle.
-    size_t wordCount() const;
+    size_t nodes() const { return masks_.size(); }
 
     static uint32_t root() { return 1; }
     uint64_t mask(uint32_t node) const { return masks_[node]; }

@@ -19,7 +19,7 @@ for f in bin/tavik-borun bin/tavik-borun-tool \
   share/applications/tavik-borun.desktop \
   share/icons/hicolor/48x48/apps/tavik-borun.png \
   share/icons/hicolor/256x256/apps/tavik-borun.png \
-  share/tavik-borun/Slovnik_cz.db share/tavik-borun/Slovnik_cz.dawg share/tavik-borun/Slovnik_cz.idx \
+  share/tavik-borun/Slovnik_cz.db share/tavik-borun/Slovnik_cz.dawg \
   share/tavik-borun/data/information.dat \
   share/tavik-borun/images/manifest.txt share/tavik-borun/images/pismena/pismeno38.bmp \
   share/tavik-borun/Sound/klik.wav share/tavik-borun/Sound/1.xm; do

@@ -35,7 +35,7 @@ share="$root/usr/share"
 for f in bin/tavik-borun bin/tavik-borun-tool share/applications/tavik-borun.desktop \
   share/metainfo/cz.tavikborun.TavikBorun.metainfo.xml share/man/man6/tavik-borun.6.gz \
   share/man/man6/tavik-borun-tool.6.gz share/icons/hicolor/48x48/apps/tavik-borun.png \
-  share/tavik-borun/Slovnik_cz.db share/tavik-borun/Slovnik_cz.idx share/tavik-borun/data/information.dat \
+  share/tavik-borun/Slovnik_cz.db share/tavik-borun/data/information.dat \
   share/tavik-borun/Sound/klik.wav; do
   [ -s "$root/usr/$f" ] || fail "the package lacks /usr/$f"
 done

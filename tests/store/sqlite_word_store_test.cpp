@@ -23,21 +23,17 @@ using Words = std::vector<std::string>;
 
 class SqliteWordStoreTest : public ::testing::Test {
   protected:
-    // The list as the build leaves it, with the index image and the word
-    // graph of `indexed` (of the list itself when empty), or with neither.
-    void ship(Words words, bool image = false, Words indexed = {}) {
+    // The list as the build leaves it, with the word graph of `graphed`
+    // (of the list itself when empty) and its stamp, or with neither.
+    void ship(Words words, bool graph = false, Words graphed = {}) {
         uint32_t stamp = 0;
-        if (image) {
-            WordIndex index;
+        if (graph) {
             std::vector<std::string> codes;
-            for (const auto& w : indexed.empty() ? words : indexed) {
-                index.appendUtf8(w);
+            for (const auto& w : graphed.empty() ? words : graphed)
                 appendCodesOfUtf8(w, codes.emplace_back());
-            }
-            index.seal();
-            stamp = index.fingerprint();
-            writeFileAtomic(install.path() / WordIndex::kImageName, index.image(stamp));
-            writeFileAtomic(install.path() / WordGraph::kFileName, buildWordGraph(codes));
+            const std::string bytes = buildWordGraph(codes);
+            stamp = WordIndex::stampOf(bytes);
+            writeFileAtomic(install.path() / WordGraph::kFileName, bytes);
         }
         writeWordListFile(install.path() / "Slovnik_cz.db", std::move(words), stamp);
     }
@@ -75,16 +71,16 @@ TEST_F(SqliteWordStoreTest, SeekFindsTheNearestWordAndCursorsShareChanges) {
     EXPECT_EQ(game->Browse(2), (Words{"pes"}));  // the last one left
 }
 
-// The image is what the game reads, but only beside the list it was made of.
-TEST_F(SqliteWordStoreTest, TheIndexImageServesOnlyTheListItWasMadeOf) {
+// The graph is what the game reads, but only beside the list it was made of.
+TEST_F(SqliteWordStoreTest, TheWordGraphServesOnlyTheListItWasMadeOf) {
     ship({"pes"}, true, {"kos"});
-    EXPECT_TRUE(open()->openCursor()->Lookup("kos"));
-    const std::string image = readFile(install.path() / WordIndex::kImageName);
-    ship({"pes"});  // a list rebuilt without its image
-    writeFileAtomic(install.path() / WordIndex::kImageName, image);
+    EXPECT_EQ(all(*open()->openCursor()), (Words{"kos"}));
+    const std::string graph = readFile(install.path() / WordGraph::kFileName);
+    ship({"pes"});  // a list rebuilt without its graph
+    writeFileAtomic(install.path() / WordGraph::kFileName, graph);
     EXPECT_EQ(all(*open()->openCursor()), (Words{"pes"}));
     ship({"pes"}, true);
-    writeFileAtomic(install.path() / WordIndex::kImageName, image.substr(0, 4096));
+    writeFileAtomic(install.path() / WordGraph::kFileName, graph.substr(0, 20));
     EXPECT_EQ(all(*open()->openCursor()), (Words{"pes"}));
 }
 

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "engine/ai/word_graph.h"
-#include "engine/game/letter_codes.h"
 #include "engine/game/word_store.h"
 #include "files/text.h"
 #include "index_of.h"
-#include "support/temp_dir.h"
 
 namespace tb {
 namespace {
@@ -67,7 +67,7 @@ std::vector<std::string> numberedWords(int from, int to) {
     return words;
 }
 
-TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
+TEST(WordIndex, InsertAndEraseKeepTheOrder) {
     WordIndex index;
     index.seal();
     // Enough words to make the table grow several times, then erase half.
@@ -83,65 +83,42 @@ TEST(WordIndex, InsertAndEraseKeepOrderAndHashInStep) {
     EXPECT_TRUE(index.insert(words[0]));                  // an erased word comes back
 }
 
-// The build's image, mapped, is the index it was made of; the player's
-// changes to it, enough to outgrow its table and its order, stay in memory.
-TEST(WordIndex, AMappedImageIsTheIndexAndItsFileStaysAsItWas) {
-    test::TempDir dir;
-    const fs::path file = dir.path() / WordIndex::kImageName;
+// The player's changes stand in their places among the graph's words.
+TEST(WordIndex, TheGraphsWordsAndThePlayersChangesKeepOneOrder) {
     const auto words = numberedWords(0, 3000);
-    WordIndex built;
-    for (const auto& w : words) built.appendUtf8(w);
-    built.seal();
-    const std::string image = built.image(built.fingerprint());
-    writeFileAtomic(file, image);
-
-    WordIndex mapped = WordIndex::mapImage(file, built.fingerprint());
-    ASSERT_EQ(mapped.size(), words.size());
-    for (size_t i = 0; i < mapped.size(); ++i) ASSERT_EQ(mapped.wordAt(i), built.wordAt(i));
-    for (const char* typed : {"", "b", "zz", "ab-"})
-        EXPECT_EQ(mapped.lowerBound(typed), built.lowerBound(typed)) << typed;
-    const auto more = numberedWords(3000, 6000);
-    for (const auto& w : more) ASSERT_TRUE(mapped.insert(w));
-    for (size_t i = 0; i < words.size(); i += 2) ASSERT_TRUE(mapped.erase(words[i]));
-    for (size_t i = 0; i < words.size(); ++i) EXPECT_EQ(mapped.contains(words[i]), i % 2 == 1);
-    for (const auto& w : more) EXPECT_TRUE(mapped.contains(w));
-    EXPECT_EQ(mapped.size(), words.size() / 2 + more.size());
-    EXPECT_EQ(readFile(file), image);
-
-    // Another list's image, a cut one and no image at all are refused.
-    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint() + 1), FileError);
-    writeFileAtomic(file, image.substr(0, image.size() - 4));
-    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
-    writeFileAtomic(file, std::string(8192, 'x'));
-    EXPECT_THROW(WordIndex::mapImage(file, built.fingerprint()), FileError);
+    WordIndex index = indexOf(words);
+    std::set<std::string> model(words.begin(), words.end());
+    for (size_t i = 0; i < words.size(); i += 3) {
+        ASSERT_TRUE(index.erase(words[i]));
+        model.erase(words[i]);
+    }
+    for (const auto& w : numberedWords(2900, 3300)) {  // some erased, some new
+        ASSERT_EQ(index.insert(w + "v"), model.insert(w + "v").second);
+        ASSERT_EQ(index.insert(w), model.insert(w).second);
+    }
+    const std::string added = numberedWords(3000, 3001)[0] + "v";
+    ASSERT_TRUE(index.erase(added));
+    model.erase(added);
+    ASSERT_EQ(index.size(), model.size());
+    size_t pos = 0;
+    for (const auto& w : model) {
+        ASSERT_EQ(index.wordAt(pos), w) << pos;
+        ASSERT_EQ(index.lowerBound(w), pos++) << w;
+        ASSERT_TRUE(index.contains(w)) << w;
+    }
+    for (size_t i = 0; i < words.size(); i += 3)
+        EXPECT_EQ(index.contains(words[i]), model.contains(words[i])) << words[i];
+    EXPECT_EQ(index.lowerBound("zz"), model.size());
 }
 
-std::string graphOf(const std::vector<std::string>& words) {
-    std::vector<std::string> codes;
-    for (const auto& w : words) codes.push_back(codesOfCp1250(w));
-    return buildWordGraph(std::move(codes));
-}
-
-// The graph answers for the list it was made of, the player's changes beside it.
-TEST(WordIndex, TheGraphOfItsWordsAnswersWithThePlayersChanges) {
-    auto words = numberedWords(0, 3000);
-    WordIndex index;
-    for (const auto& w : words) index.appendUtf8(w);
-    index.seal();
-    const auto graph = [](std::vector<std::string> w) {
-        return std::make_shared<const WordGraph>(graphOf(w), "test");
-    };
-    EXPECT_FALSE(index.answerFrom(graph({words.begin() + 1, words.end()})));
-    ASSERT_TRUE(index.answerFrom(graph(words)));
-    index.erase(words[0]);
-    index.insert("zzz");
-    index.erase("zzz");
-    index.insert(words[0]);
-    index.erase(words[1]);
-    index.insert("zzy");
-    for (const char* w : {"zzz", "zz", "ab-"}) EXPECT_FALSE(index.contains(w)) << w;
-    EXPECT_FALSE(index.contains(words[1]));
-    for (const auto& w : {words[0], words[2], std::string("zzy")}) EXPECT_TRUE(index.contains(w));
+// A damaged graph file whose edges go round in a circle.
+TEST(WordIndex, RefusesAGraphThatGoesRoundInACircle) {
+    std::string bytes = buildWordGraph({"\x01\x02"});  // "ab"
+    // The last edge, from "a" on "b", leads back to "a".
+    uint32_t a = 0;
+    std::memcpy(&a, bytes.data() + bytes.size() - 4, 4);
+    std::memcpy(bytes.data() + bytes.size() - 8, &a, 4);
+    EXPECT_THROW(WordIndex(std::make_shared<const WordGraph>(bytes, "test")), FileError);
 }
 
 TEST(WordIndex, RefusesWordsNoMoveCouldUse) {

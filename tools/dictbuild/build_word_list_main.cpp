@@ -1,7 +1,7 @@
 // Builds the game's word list Slovnik_cz.db from the Czech hunspell dictionary,
-// and beside it the master's word graph and the image of the word index of
-// the same words, which the game maps instead of reading the list.
-// Usage: tb-wordlist <cs_CZ.aff> <cs_CZ.dic> <Slovnik_cz.db> <Slovnik_cz.dawg> <Slovnik_cz.idx>
+// and the word graph of the same words beside it, which the game reads
+// instead of the list's rows; the list keeps the graph's stamp.
+// Usage: tb-wordlist <cs_CZ.aff> <cs_CZ.dic> <Slovnik_cz.db> <Slovnik_cz.dawg>
 
 #include <chrono>
 #include <cstdio>
@@ -15,10 +15,9 @@
 #include "tools/dictbuild/word_list_builder.h"
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
+    if (argc != 5) {
         std::fprintf(stderr,
-                     "usage: %s <cs_CZ.aff> <cs_CZ.dic> <Slovnik_cz.db> <Slovnik_cz.dawg> "
-                     "<Slovnik_cz.idx>\n",
+                     "usage: %s <cs_CZ.aff> <cs_CZ.dic> <Slovnik_cz.db> <Slovnik_cz.dawg>\n",
                      argv[0]);
         return 2;
     }
@@ -33,13 +32,9 @@ int main(int argc, char** argv) {
         tb::writeFileAtomic(argv[4], graph);
         const double s =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        std::printf("%s: %zu bytes, built in %.1f s\n", argv[4], graph.size(), s);
-        tb::WordIndex index;
-        for (const auto& w : words) index.appendUtf8(w);
-        index.seal();
-        const uint32_t stamp = index.fingerprint();
-        tb::writeFileAtomic(argv[5], index.image(stamp));
-        std::printf("%s: %zu words, stamp %08x\n", argv[5], index.size(), stamp);
+        const uint32_t stamp = tb::WordIndex::stampOf(graph);
+        std::printf("%s: %zu bytes, built in %.1f s, stamp %08x\n", argv[4], graph.size(), s,
+                    stamp);
         const size_t count = words.size();
         tb::writeWordListFile(argv[3], std::move(words), stamp);
         std::printf("%s: %zu words\n", argv[3], count);
