@@ -30,10 +30,6 @@
 
 namespace tb::test {
 
-inline std::string cp(const char* utf8) {
-    return utf8ToCp1250(utf8);
-}
-
 // The whole content of a file, empty when there is none.
 inline std::string obsahSouboru(const std::filesystem::path& p) {
     std::ifstream f(p, std::ios::binary);
@@ -150,12 +146,11 @@ struct Sezeni : OknaSkript {
     // A button of the game screen: over it (it lights), pressed and released.
     // Next and Change overlap the tops of Back and forward by a few pixels.
     void tlacitko(int i, Pak pak = {}) {
-        krok(
-            [this, i] {
-                const Control& c = *form().tlacitka[i].OFF;
-                events.click(c.left + c.width - 5, c.top + c.height - 5);
-            },
-            std::move(pak));
+        potom([this, i] {
+            const Control& c = *form().tlacitka[i].OFF;
+            events.click(c.left + c.width - 5, c.top + c.height - 5);
+        });
+        if (pak) potom(std::move(pak));
     }
     // A row of the in-game menu.
     void vMenu(const std::string& volba, Pak pak = {}) {

@@ -9,11 +9,17 @@
 #include <string>
 #include <utility>
 
+#include "files/text.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "support/scripted_events.h"
 
 namespace tb::test {
+
+// A text of the game's code page, written in UTF-8.
+inline std::string cp(const char* utf8) {
+    return utf8ToCp1250(utf8);
+}
 
 class OknaSkript {
   public:

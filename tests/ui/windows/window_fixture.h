@@ -17,10 +17,6 @@
 
 namespace tb::test {
 
-inline std::string cp(const char* utf8) {
-    return utf8ToCp1250(utf8);
-}
-
 struct WindowsFixture : OknaSkript {
     WindowsFixture() {
         pripoj(app, events,
