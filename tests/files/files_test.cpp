@@ -1,12 +1,14 @@
 #include "files/files.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <fstream>
 
+#include "files/text.h"
 #include "support/temp_dir.h"
 
 namespace tb {
@@ -39,9 +41,7 @@ TEST(FileRoot, MatchesEachComponentWithoutRegardToCaseExactSpellingFirst) {
     for (const auto& c : cases) EXPECT_EQ(root.resolve(c.asked), dir.path() / c.found) << c.asked;
 }
 
-// Links planted in the user directory: a write replaces a link with a file
-// of its own and never writes through it, a dangling link does not make the
-// game create its target, and temporary files a killed game left go.
+// Planted links are replaced, never written through nor created; a killed game's temporaries go.
 TEST(Files, PlantedLinksAreReplacedAndStaleTemporariesRemoved) {
     TempDir dir, outside;
     const FileRoot user(dir.path());
@@ -71,8 +71,7 @@ TEST(Files, PlantedLinksAreReplacedAndStaleTemporariesRemoved) {
     EXPECT_FALSE(existsAtAll(outside.path() / "new2"));
 }
 
-// One game a user directory: a second is refused while the first runs, and
-// a game killed outright leaves no lock behind.
+// A second game in a user directory is refused; one killed outright leaves no lock.
 TEST(Files, AUserDirectoryIsLockedWhileItsGameRuns) {
     TempDir dir;
     int ready[2];
@@ -113,6 +112,35 @@ TEST(Files, RootsFromTheEnvironment) {
     setenv("HOME", "/home/hrac", 1);
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(findInstallRoot("/x/bin/tavik-borun", fs::path("/opt/tb")), fs::path("/opt/tb"));
+}
+
+// The system's own iconv is the reference for the code page.
+std::string byIconv(char b) {
+    iconv_t cd = iconv_open("UTF-8", "CP1250");
+    char in[1] = {b}, out[8], *src = in, *dst = out;
+    size_t srcLeft = 1, dstLeft = sizeof out;
+    iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    iconv_close(cd);
+    return std::string(out, dst);
+}
+
+TEST(Text, EveryAssignedByteRoundTripsAndMatchesIconv) {
+    for (int b = 1; b < 256; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        const std::string utf8 = cp1250ToUtf8(one);
+        if (utf8.empty()) continue;  // unassigned in the code page
+        EXPECT_EQ(utf8, byIconv(char(b))) << b;
+        EXPECT_EQ(utf8ToCp1250(utf8), one) << b;
+    }
+}
+
+TEST(Text, CharactersOutsideTheCodePageAreDroppedNotFatal) {
+    EXPECT_EQ(utf8ToCp1250("a\342\202\254b"), "a\200b");  // the euro sign is in it
+    EXPECT_EQ(utf8ToCp1250("x\346\227\245y"), "xy");      // CJK is not
+    EXPECT_EQ(utf8ToCp1250("k\360\237\230\200o"), "ko");  // emoji
+    EXPECT_EQ(utf8ToCp1250("a\303"), "a");                // cut short
+    EXPECT_EQ(utf8ToCp1250("a\377\376b"), "ab");          // not UTF-8 at all
+    EXPECT_EQ(cp1250ToUtf8("a\201b"), "ab");              // unassigned byte
 }
 
 }  // namespace

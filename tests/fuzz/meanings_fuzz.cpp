@@ -1,6 +1,5 @@
-// The word meanings file data/information.dat: the first byte is the length
-// of the word looked up, then the word, then the file. Any bytes give a
-// meaning or none, and a meaning found stands in the file after the word.
+// data/information.dat (the first byte: the length of the word, then the word and the
+// file): a meaning found stands in the file after the word.
 
 #include <algorithm>
 #include <cstddef>

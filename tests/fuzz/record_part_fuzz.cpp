@@ -1,6 +1,5 @@
-// Move record lines as a slot carries them: the first byte picks the number
-// of seats, the rest is the record file. Any bytes either fail with FileError
-// or are whole records and a closing section that pass the check again.
+// Move record lines as a slot carries them (the first byte picks the seats): any bytes
+// fail with FileError or are whole records and a closing section that pass again.
 
 #include <cstddef>
 #include <cstdint>

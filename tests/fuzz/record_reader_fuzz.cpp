@@ -1,7 +1,5 @@
-// The move record reader of Data/main.dat: loading each record for the
-// viewer and listing the moves. The first byte picks the number of seats, the
-// rest is the file. Any bytes either load or fail with FileError, and a
-// record that fails leaves the game as it was.
+// The move record reader of Data/main.dat (the first byte picks the seats):
+// any bytes load or fail with FileError, and a failed record changes nothing.
 
 #include <unistd.h>
 
@@ -18,26 +16,18 @@
 
 namespace {
 
-// A user directory of this process, removed at exit.
-class UserDir {
-  public:
-    UserDir() {
-        // Every input is a file write: keep it in memory where there is a tmpfs.
-        std::error_code ec;
-        const auto base = std::filesystem::is_directory("/dev/shm", ec)
-                              ? std::filesystem::path("/dev/shm")
-                              : std::filesystem::temp_directory_path();
-        dir_ = base / ("tb-fuzz-record-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_ / "Data");
-    }
+// A user directory of this process, removed at exit; every input is a file
+// write, so it is kept in memory where there is a tmpfs.
+struct UserDir {
+    std::filesystem::path dir =
+        (std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                   : std::filesystem::temp_directory_path()) /
+        ("tb-fuzz-record-" + std::to_string(::getpid()));
+    UserDir() { std::filesystem::create_directories(dir / "Data"); }
     ~UserDir() {
         std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
+        std::filesystem::remove_all(dir, ec);
     }
-    tb::FileRoot root() const { return tb::FileRoot(dir_); }
-
-  private:
-    std::filesystem::path dir_;
 };
 
 bool sameTiles(const tb::GameState& a, const tb::GameState& b) {
@@ -51,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
     if (size == 0) return 0;
     static const UserDir dir;
-    TZapis zapis(dir.root());
+    TZapis zapis{FileRoot(dir.dir)};
     writeFileAtomic(zapis.mainDat(),
                     std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
     GameState s;

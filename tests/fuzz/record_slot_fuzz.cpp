@@ -7,33 +7,18 @@
 
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/save_header.h"
-#include "files/file_lines.h"
-#include "files/files.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tb;
     const auto lines = splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
     parseSlotHeader(lines);
-    RecordSlot z;
-    try {
-        z = parseRecordSlot(lines, "slot");
-    } catch (const FileError&) {
-        return 0;
-    }
-    GameState s;
-    applyRecordSlot(s, z);
-    const std::string once = formatRecordSlot(s, lines[0], "1:02:05", z.zapis);
-    RecordSlot again;
-    try {
-        again = parseRecordSlot(splitLines(once), "written slot");
-    } catch (const FileError&) {
-        fuzz::require(false, "a record slot that loaded is not read back after saving");
-    }
-    GameState t;
-    applyRecordSlot(t, again);
-    fuzz::require(formatRecordSlot(t, lines[0], "1:02:05", again.zapis) == once,
-                  "save, load, save differs");
-    fuzz::require(parseSlotHeader(splitLines(once)).HlavCas == "1:02:05", "length not kept");
+    const std::string once = fuzz::roundTrip(lines, parseRecordSlot, [&](const RecordSlot& z) {
+        GameState s;
+        applyRecordSlot(s, z);
+        return formatRecordSlot(s, lines[0], "1:02:05", z.zapis);
+    });
+    fuzz::require(once.empty() || parseSlotHeader(splitLines(once)).HlavCas == "1:02:05",
+                  "length not kept");
     return 0;
 }

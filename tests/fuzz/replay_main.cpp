@@ -2,42 +2,30 @@
 // found a fault stays a regression test of the ordinary build. Arguments:
 // files or folders of inputs.
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
-namespace {
-
-void run(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    int count = 0;
-    for (int i = 1; i < argc; ++i) {
-        std::vector<std::filesystem::path> files;
+    std::set<std::filesystem::path> files;  // in order, so a run repeats
+    for (int i = 1; i < argc; ++i)
         if (std::filesystem::is_directory(argv[i])) {
             for (const auto& e : std::filesystem::directory_iterator(argv[i]))
-                if (e.is_regular_file()) files.push_back(e.path());
-            std::sort(files.begin(), files.end());
+                if (e.is_regular_file()) files.insert(e.path());
         } else {
-            files.emplace_back(argv[i]);
+            files.insert(argv[i]);
         }
-        for (const auto& f : files) {
-            run(f);
-            ++count;
-        }
+    for (const auto& f : files) {
+        std::ifstream in(f, std::ios::binary);
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
-    std::printf("%d inputs passed\n", count);
-    return count > 0 ? 0 : 1;
+    std::printf("%zu inputs passed\n", files.size());
+    return files.empty() ? 1 : 0;
 }

@@ -1,6 +1,12 @@
-# Sourced by the installation tests (which define `fail`):
-# first_frame PROGRAM FILE — starts the game in a window until its first
-# picture, saved as FILE, and checks that it is a whole 1024x768 screen.
+# Sourced by the installation tests: a scratch folder $tmp removed at exit,
+# `fail`, and first_frame PROGRAM FILE, which starts the game in a window until
+# its first picture, saved as FILE, and checks that it is a whole 1024x768 screen.
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
 first_frame() {
   "$1" --window --no-intro --screenshot "$2" >"$2.log" 2>&1 ||
     fail "$1 did not start: $(cat "$2.log")"

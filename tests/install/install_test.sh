@@ -1,17 +1,9 @@
 #!/usr/bin/env bash
 # Usage: install_test.sh BUILD_DIR CMAKE VERSION
 set -euo pipefail
-build="$1"
-cmake="$2"
-version="$3"
-tmp="$(mktemp -d)"
-trap 'rm -rf "$tmp"' EXIT
-prefix="$tmp/prefix"
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+build="$1" cmake="$2" version="$3"
 source "$(dirname "${BASH_SOURCE[0]}")/first_frame.sh"
+prefix="$tmp/prefix"
 
 "$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log"
 
@@ -40,9 +32,8 @@ done
 [ "$(identify -format '%w %h' "$prefix/share/icons/hicolor/48x48/apps/tavik-borun.png")" = "48 48" ] ||
   fail "the 48x48 icon has another size"
 
-# Started as the desktop entry starts it, from an unrelated folder, with no
-# hint where it lives: it must find its files beside itself and keep the
-# player's in the user directory.
+# Started as the desktop entry starts it, from an unrelated folder: its files
+# beside itself, the player's in the user directory.
 mkdir "$tmp/elsewhere" "$tmp/data"
 cd "$tmp/elsewhere"
 unset TAVIK_BORUN_ROOT

@@ -74,8 +74,7 @@ TEST(WordListBuilder, ExpandsEveryKindOfFormOfAHandMadeDictionary) {
 }
 
 TEST(WordListBuilder, KeepsOnlyWordsOfTheTileSet) {
-    // "ha" and "mil" are symbols but Czech words too; "yd", "oz" and "ly" are
-    // unit symbols with a vowel; 15 letters fill the board, 16 do not fit.
+    // "ha", "mil": symbols but words too; "yd", "oz", "ly": unit symbols; 16 letters do not fit.
     for (const char* w :
          {"pes", "čtvrť", "vlk", "prst", "čtvrt", "krk", "ha", "mil", "ne", "nejpodivnějšími"})
         EXPECT_TRUE(isGameWord(w)) << w;
@@ -86,8 +85,7 @@ TEST(WordListBuilder, KeepsOnlyWordsOfTheTileSet) {
     EXPECT_FALSE(isGameWord(""));
 }
 
-// The built word list: hunspell itself accepts a random sample of it, and it
-// holds common forms of every kind.
+// Hunspell itself accepts a sample of the built list, which holds common forms of every kind.
 TEST(ShippedWordList, HunspellAcceptsASampleAndCommonFormsAreIn) {
     SqliteDb db(std::string(TB_ROOT_DIR) + "/Slovnik_cz.db", SqliteDb::Mode::ReadOnly);
     auto rows = db.prepare("SELECT Cesky FROM Slovnik");

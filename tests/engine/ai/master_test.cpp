@@ -1,6 +1,4 @@
-// The master's moves against a brute force: every order of every choice of
-// rack tiles laid into the empty cells of every line from every cell, kept
-// when the game's own checks pass and scored by the game's own scoring.
+// The master's moves against a brute force judged and scored by the game's own rules.
 
 #include "engine/ai/master.h"
 
@@ -11,11 +9,15 @@
 #include <set>
 #include <tuple>
 
-#include "ai_fixture.h"
+#include "engine/ai/computer_turn.h"
 #include "engine/game/board_runs.h"
 #include "engine/game/letter_codes.h"
 #include "engine/game/placement_checker.h"
 #include "engine/game/scoring.h"
+#include "files/text.h"
+#include "store/memory_word_store.h"
+#include "support/board_setup.h"
+#include "support/game_fixture.h"
 
 namespace tb::test {
 namespace {
@@ -169,6 +171,59 @@ TEST(Master, EveryLegalMoveWithTheGameScoreAsTheBruteForceFindsThem) {
         EXPECT_FALSE(hrube.empty()) << p.co;
     }
     EXPECT_THROW(WordGraph(buildWordGraph({"\x01\x02"}).substr(1), "x"), FileError);
+}
+
+// The computer player at the table.
+TEST(ComputerTurn, ARefusedMoveGoesBackToTheRackAndTheSeatPasses) {
+    // The computer knows a word the game's dictionary lacks, and the word
+    // error dialog is answered "correct it myself".
+    HerniStul t(skriptHry(1, "pes", zamichano(5)), 2);
+    MemoryWordStore jinySlovnik{"pes"};
+    auto kurzorPC = jinySlovnik.openCursor();
+    PocitacovyHrac pc(t.hra, *kurzorPC);
+    t.hra.setComputerPlayer(&pc);
+    t.s.VolbaPC[1] = 1;
+    t.ui.slovaOdpovedi = {DialogVolba::OpravimSam};
+    t.start();
+    EXPECT_EQ(t.ui.slova.size(), 1u);
+    EXPECT_EQ(t.s.NaTahu, 2);
+    EXPECT_EQ(klic(t.s), "");  // and the rack is full again
+    EXPECT_EQ(std::count(t.s.Zasobnik[1].begin() + 1, t.s.Zasobnik[1].end(), 0), 0);
+}
+
+TEST(ComputerTurn, TheMasterLaysItsBestMoveAndWithoutOneExchanges) {
+    struct Pripad {
+        std::vector<std::string> slova;
+        std::string zapsano;
+        bool graf = true;  // false: the word graph cannot be read
+    };
+    const Pripad pripady[] = {
+        {{"pe", "pes"}, "pes(8,6):3,"},
+        {{}, utf8ToCp1250("Výměna:")},
+        {{"pe", "pes"}, "pes(7,8) :3,", false},  // the computer player stands in
+    };
+    for (const auto& [slova, zapsano, graf] : pripady) {
+        HerniStul t(skriptHry(1, "pes", zamichano(5)), 2);
+        for (const auto& w : slova) t.kurzor->InsertWord(w);
+        std::vector<std::string> kody;
+        for (const auto& w : slova) appendCodesOfUtf8(w, kody.emplace_back());
+        Mistr mistr(*t.kurzor, [&] {
+            if (!graf) throw FileError("Slovnik_cz.dawg: cannot read");
+            return WordGraph(buildWordGraph(kody), "");
+        });
+        PocitacovyHrac pc(t.hra, *t.kurzor, &mistr);
+        t.hra.setComputerPlayer(&pc);
+        t.s.VolbaPC[1] = kMistr;
+        if (graf)
+            t.start();
+        else
+            EXPECT_THROW(t.start(), FileError);
+        EXPECT_EQ(t.s.NaTahu, 2);
+        const auto& r = t.zapis.radky();
+        EXPECT_TRUE(std::any_of(r.begin(), r.end(), [&](const std::string& l) {
+            return l.starts_with(zapsano);
+        })) << zapsano;
+    }
 }
 
 }  // namespace

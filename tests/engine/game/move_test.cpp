@@ -1,14 +1,84 @@
-// The moves of the hand and the rack keep every tile in one place, and the
-// tile check names each way a tile can be lost or doubled.
+// Tiles, the bag, moves keeping every tile in one place; the command line.
 
 #include "engine/game/move.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
+
+#include "engine/game/bag.h"
+#include "engine/game/options.h"
+#include "engine/game/tiles.h"
+#include "support/fakes.h"
 
 namespace tb {
 namespace {
+
+// Each tile's letter code and each letter's; the values show in every score.
+TEST(Tiles, LetterCodesOfTilesAndLetters) {
+    const struct {
+        int tile;
+        char letter;
+        int code;
+    } cases[] = {{1, 'a', 1},      {17, '\xEF', 7},  {59, '\xF3', 23}, {97, '\x9E', 38},
+                 {84, '\xF9', 32}, {85, '\xFA', 33}, {74, '\x9A', 28}, {80, '\x9D', 30}};
+    for (const auto& c : cases)
+        EXPECT_EQ(std::pair(letterCodeOfTile(c.tile), letterCodeOf(c.letter)),
+                  std::pair(c.code, c.code))
+            << c.tile;
+}
+
+// The returned tile goes into the bag at the drawn place, so the tiles out
+// of the bag stay exactly Pytel[1..Vytazeno].
+TEST(Bag, ExchangeSwapsTheTileWithTheDrawnPlaceInTheBag) {
+    const auto shuffled = [](uint64_t seed, int vytazeno) {
+        GameState s;
+        dejVsechnaPismena(s);
+        Nahoda rnd(seed);
+        michej(s, rnd);
+        s.NaTahu = 1;
+        s.Vytazeno = vytazeno;
+        return s;
+    };
+    test::RecordingUi ui;
+    for (const auto& [vytazeno, draw] :
+         std::initializer_list<std::pair<int, int>>{{14, 0}, {14, 50}, {60, 36}, {96, 0}}) {
+        GameState s = shuffled(11, vytazeno);
+        for (int k = 1; k <= kRack; ++k) s.Zasobnik[1][k] = s.Pytel[vytazeno - 7 + k];
+        const int returned = s.Zasobnik[1][3];
+        const int d = draw % (kTiles - vytazeno) + vytazeno + 1;
+        const int expectedNew = s.Pytel[d];
+        test::ScriptedRandom rnd({draw});
+        EXPECT_EQ(vymenKamen(s, rnd, ui, 3), expectedNew);
+        EXPECT_EQ(std::tuple(s.Zasobnik[1][3], s.Pytel[d], s.Vytazeno),
+                  std::tuple(expectedNew, returned, vytazeno));
+        EXPECT_EQ(std::set<int>(s.Pytel.begin() + 1, s.Pytel.end()).size(), size_t(kTiles));
+    }
+    GameState s = shuffled(5, 97);
+    s.Zasobnik[1][1] = s.Pytel[1];
+    test::ScriptedRandom rnd;
+    EXPECT_THROW(vymenKamen(s, rnd, ui, 1), std::logic_error);  // an empty bag
+    s.Vytazeno = 20;
+    EXPECT_THROW(vymenKamen(s, rnd, ui, 2), std::logic_error);  // an empty slot
+}
+
+TEST(Options, ParsesEveryOptionAndRefusesNonsense) {
+    const Options o =
+        parseOptions({"--window", "--new-game", "--no-intro", "--seed", "42", "--user-dir",
+                      "/tmp/u", "--root", "/r", "--screenshot", "f.png"});
+    EXPECT_TRUE(o.skipIntro);
+    EXPECT_EQ(o.screenshot, std::filesystem::path("f.png"));
+    EXPECT_FALSE(parseOptions({}).window);
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--seed"},
+                                                                 {"--seed", "x"},
+                                                                 {"--seed", "-3"},
+                                                                 {"--seed", "12x"},
+                                                                 {"--bogus"},
+                                                                 {"--user-dir"},
+                                                                 {"--screenshot"}})
+        EXPECT_THROW(parseOptions(bad), std::invalid_argument);
+}
 
 // Two seats dealt from the bag 1..97 in order, tile 15 fixed on (8,8),
 // seat 1 on move.

@@ -5,22 +5,133 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <set>
+#include <span>
+#include <tuple>
 
+#include "engine/game/bag.h"
+#include "engine/game/clock_text.h"
+#include "engine/game/menu_reset.h"
+#include "engine/game/tiles.h"
+#include "engine/record/move_record.h"
 #include "engine/saves/game_record_slot.h"
 #include "engine/saves/record_part.h"
+#include "engine/saves/save_header.h"
 #include "engine/saves/slot_files.h"
 #include "engine/saves/user_settings.h"
 #include "files/file_lines.h"
-#include "saved_game_fixture.h"
+#include "support/game_fixture.h"
 #include "support/temp_dir.h"
 
 namespace tb {
 namespace {
 
-using test::rozehranaHra;
-using test::snapshot;
-using test::zaznamHry;
+// `hracu` seats dealt (seat 1 a slot short), a word across the centre, 1:02:05, 12 records.
+GameState rozehranaHra(int hracu, uint64_t seed = 7) {
+    GameState s;
+    dejVsechnaPismena(s);
+    Nahoda rnd(seed);
+    michej(s, rnd);
+    InitBodovanePole(s);
+    s.PocetHracu = hracu;
+    int k = 0;
+    for (int p = 1; p <= hracu; ++p)
+        for (int slot = 1; slot <= kRack; ++slot) {
+            if (p == 1 && slot == 3) continue;
+            const int t = s.Pytel[++k];
+            s.Zasobnik[p][slot] = t;
+            s.Kameny[t].Vlastnik = p;
+        }
+    for (int x = 6; x <= 10; ++x) s.Pole[x][8].Pevny = s.Pytel[++k];
+    s.Vytazeno = k;
+    const char* jmena[] = {"", "Jana", "PC2", "K\xE1rel;x", "Eva"};  // "Kárel;x" in cp1250
+    const int body[] = {0, 37, -4, 12, 0};
+    for (int p = 1; p <= kSeats; ++p) {
+        s.Hraci[p].Jmeno = jmena[p];
+        s.Hraci[p].BodyCelkem = body[p];
+        s.Hraci[p].JePC = p == 2;
+    }
+    s.NaTahu = 2;
+    s.CisloTahu = s.PosledniTah = 12;
+    s.SekundHry = 3725;
+    s.SLimitem = 1;
+    s.LimitTahu = 90;
+    s.MinPismen = 3;
+    s.PrvniTah = 0;
+    return s;
+}
+
+// The 34 lines of a position record numbered `cislo`.
+std::vector<std::string> zaznamTahu(const GameState& s, int cislo) {
+    GameState t = s;
+    t.CisloTahu = cislo;
+    t.Rozpis = "pes(5,8) :12,";
+    return splitLines(zaznamText(t));
+}
+
+std::vector<std::string> zaznamHry(const GameState& s, int records) {
+    std::vector<std::string> l;
+    for (int k = 1; k <= records; ++k) {
+        auto r = zaznamTahu(s, k);
+        l.insert(l.end(), r.begin(), r.end());
+    }
+    return l;
+}
+
+// Every field a slot restores or a load resets, to see that a failed load changed nothing.
+std::string snapshot(const GameState& s) {
+    std::string o;
+    auto put = [&](auto v) { o += std::to_string(v) + ","; };
+    for (int n = 1; n <= kTiles; ++n) put(s.Kameny[n].Vlastnik), put(s.Kameny[n].Aktivni);
+    for (int n = 1; n <= kTiles; ++n) put(s.Pytel[n]);
+    for (int p = 1; p <= kSeats; ++p) {
+        for (int k = 1; k <= kRack; ++k) put(s.Zasobnik[p][k]);
+        put(s.Hraci[p].BodyTah), put(s.Hraci[p].BodyCelkem), put(s.Hraci[p].JePC);
+        o += s.Hraci[p].Jmeno + ";";
+    }
+    for (int x = 1; x <= kBoard; ++x)
+        for (int y = 1; y <= kBoard; ++y) put(s.Pole[x][y].Pevny), put(s.Pole[x][y].Novy);
+    for (int32_t v : {s.Vytazeno, s.PocetHracu, s.NaTahu, s.CisloTahu, s.PosledniTah, s.PocetVzdani,
+                      s.SekundHry, s.SekundTahu, s.ZbyvaCasu, s.MinPismen, s.LimitTahu,
+                      s.VRuce.kamen, s.AktSlot})
+        put(v);
+    for (bool v : {s.PrvniTah, s.HlidatLimit, s.SLimitem, s.Rozdano, s.RezimVymeny, s.HrajePC})
+        put(v);
+    put(static_cast<int>(s.Faze));
+    return o + s.Rozpis;
+}
+
+// One way of spoiling a good slot file, and the reason the load must give.
+struct BadCase {
+    const char* why;
+    std::function<void(std::vector<std::string>&)> edit;
+};
+
+// Each spoilt copy of `good` as slot `name` must make `load` throw naming the
+// slot and the reason, and leave the state and Data/main.dat as they were.
+void expectEveryBadSlotRefused(const FileRoot& user, const std::string& name,
+                               const std::vector<std::string>& good, std::span<const BadCase> cases,
+                               const std::function<void(GameState&)>& load) {
+    for (const BadCase& c : cases) {
+        auto lines = good;
+        c.edit(lines);
+        writeUserFile(user, name, joinLines(lines));
+        writeRecordFile(user, {"kept"});
+        GameState s = rozehranaHra(4, 5);
+        const std::string before = snapshot(s);
+        try {
+            load(s);
+            ADD_FAILURE() << c.why << ": loaded";
+        } catch (const FileError& e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find(name), std::string::npos) << what;
+            EXPECT_NE(what.find(c.why), std::string::npos) << c.why << ": " << what;
+        }
+        EXPECT_EQ(snapshot(s), before) << c.why;
+        EXPECT_EQ(readFile(user.resolve(kMainDat)), "kept\r\n") << c.why;
+    }
+}
 
 class SavedGameTest : public ::testing::Test {
   protected:
@@ -59,18 +170,13 @@ TEST_F(SavedGameTest, LoadRestoresTheGameAndItsRecord) {
     EXPECT_EQ(readFile(user.resolve(kMainDat)), mainDat);
     for (int x = 1; x <= kBoard; ++x)
         for (int y = 1; y <= kBoard; ++y) EXPECT_EQ(s.Pole[x][y].Novy, 0);
-    EXPECT_EQ(s.Kameny[s.Zasobnik[1][1]].Vlastnik, 1);
-    EXPECT_EQ(s.Hraci[4].BodyCelkem, 0);
     EXPECT_EQ(s.Zasobnik[4], (Arr1<int32_t, kRack>{}));
-    EXPECT_EQ(s.ZbyvaCasu, 90);
-    // Ready for the first tick to resume: it counts no moves and no passes.
-    EXPECT_EQ(s.CisloTahu, 12);
-    EXPECT_EQ(s.PocetVzdani, 0);
-    EXPECT_EQ(s.Faze, Phase::LoadedGame);
-    EXPECT_EQ(s.Rozpis, "");
-    EXPECT_EQ(s.BodovanePole[1][1], kWord3);
-    EXPECT_EQ(s.Hraci[3].JePC, kMistr);
-    EXPECT_EQ(s.VolbaPC[3], kMistr) << "for a record of the game";
+    // Ready for the first tick to resume: it counts no moves and no passes; the
+    // master kept for a record of the game.
+    EXPECT_EQ(std::tuple(s.Kameny[s.Zasobnik[1][1]].Vlastnik, s.Hraci[4].BodyCelkem, s.ZbyvaCasu,
+                         s.CisloTahu, s.PocetVzdani, s.Faze, s.Rozpis, s.BodovanePole[1][1],
+                         s.Hraci[3].JePC, s.VolbaPC[3]),
+              std::tuple(1, 0, 90, 12, 0, Phase::LoadedGame, "", kWord3, kMistr, kMistr));
 
     // Saved again, the slot is the same byte for byte.
     SaveAndExit(s, user, 5, "6.12.2026");
@@ -104,7 +210,7 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
     save(hra, 3);
     const auto good = slot(3);
     const int t = hra.Zasobnik[1][1];
-    const test::BadCase cases[] = {
+    const BadCase cases[] = {
         {"free", [](auto& l) { l[0] = ""; }},
         {"not a number", [](auto& l) { l[3] = "12a"; }},
         {"outside", [](auto& l) { l[8] = "5"; }},
@@ -129,8 +235,8 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
         {"ends too early", [](auto& l) { l.resize(20); }},
         {"longer than 10", [](auto& l) { l[9] = std::string(100000, 'x'); }},
     };
-    test::expectEveryBadSlotRefused(user, "Save/3.dat", good, cases,
-                                    [&](GameState& s) { LoadGame(s, user, 3); });
+    expectEveryBadSlotRefused(user, "Save/3.dat", good, cases,
+                              [&](GameState& s) { LoadGame(s, user, 3); });
 
     // A game record slot: its header, then the record and its closing section.
     auto zapis = zaznamHry(hra, hra.PosledniTah);
@@ -147,7 +253,7 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
     LoadPr(nacteny, user, 2);
     EXPECT_EQ(nacteny.VolbaPC[2] * 10 + nacteny.Hraci[2].JePC, kMistr * 10) << "kept, not playing";
     const size_t rec = 18;  // first line of record 1
-    const test::BadCase zaznamy[] = {
+    const BadCase zaznamy[] = {
         {"free", [](auto& l) { l[0] = ""; }},
         {"not a number", [](auto& l) { l[2] = "x"; }},
         {"outside", [](auto& l) { l[8] = "7"; }},
@@ -160,12 +266,12 @@ TEST_F(SavedGameTest, BadSlotFilesChangeNothing) {
         // Record 1, where the viewer opens, must load as a position.
         {"no such player on move 3", [&](auto& l) { l[rec + 4] = "3"; }},
     };
-    test::expectEveryBadSlotRefused(user, "Save/Prubeh/2.dat", dobry, zaznamy,
-                                    [&](GameState& s) { LoadPr(s, user, 2); });
+    expectEveryBadSlotRefused(user, "Save/Prubeh/2.dat", dobry, zaznamy,
+                              [&](GameState& s) { LoadPr(s, user, 2); });
 
     // Data/main.dat itself, read at every step through the game: line n of record 2.
     const auto r2 = [](size_t n) { return 34 + n - 1; };
-    const test::BadCase tahy[] = {
+    const BadCase tahy[] = {
         {"not a number", [&](auto& r) { r[r2(3)] = "12x"; }},
         {"empty number line", [&](auto& r) { r[r2(5)] = ""; }},
         {"tile 98 on a rack", [&](auto& r) { r[r2(7)] = "98,0,0,0,0,0,0,"; }},
@@ -205,9 +311,7 @@ TEST(RecordLines, ClosingSectionsOfEveryShape) {
     EXPECT_EQ(checkRecordLines(prazdny, 2), 0);
 }
 
-// The save, the settings and the record writers under a failing disk: each
-// reports the fault and leaves the previous file whole, with no temporary
-// file beside it.
+// Writers on a failing disk report it and leave the previous file whole, no temporary beside it.
 TEST_F(SavedGameTest, WritersFailingMidwayKeepThePreviousFile) {
     const struct {
         const char* file;
@@ -260,6 +364,139 @@ TEST_F(SavedGameTest, MissingSlotOrRecordFile) {
     putSlot(9, {"old"});
     EXPECT_THROW(SaveAndExit(s, user, 9, "1.1.2027"), FileError);
     EXPECT_EQ(slot(9), std::vector<std::string>{"old"});
+}
+
+TEST(ResumedGame, ARecordMissingTheLastMoveIsNotSavedOverAGoodSlot) {
+    test::HerniStul a(test::skriptHry(1, "pesalkoabcdeft", test::zamichano(3)));
+    const FileRoot root(a.dir.path());
+    a.start();
+    a.tah(3);
+    SaveAndExit(a.s, root, 3, "6.12.2026");
+    const std::string stary = a.mainDat();
+    a.hra.PrehazujClick();
+    writeFileAtomic(a.zapis.mainDat(), stary);
+    const std::string slot3 = readFile(root.resolve(slotName(3, false)));
+    EXPECT_THROW(SaveAndExit(a.s, root, 3, "6.12.2026"), FileError);
+    EXPECT_EQ(readFile(root.resolve(slotName(3, false))), slot3);
+}
+
+TEST(ClockText, FormatsAndParsesTheCaption) {
+    const struct {
+        int32_t sekundy;
+        const char* text;
+    } cases[] = {{0, "0:00:00"},    {59, "0:00:59"},     {425, "0:07:05"},
+                 {3725, "1:02:05"}, {36000, "10:00:00"}, {360000, "100:00:00"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(casText(c.sekundy), c.text);
+        int32_t back = -1;
+        EXPECT_TRUE(parseCasText(c.text, back)) << c.text;
+        EXPECT_EQ(back, c.sekundy);
+    }
+    for (const char* bad : {"", "1:2:05", "1:02", ":02:05", "1:02:05:", "a:02:05", "1;02:05",
+                            "1:0x:05", "99999999999:00:00"}) {
+        int32_t v = 7;
+        EXPECT_FALSE(parseCasText(bad, v)) << bad;
+    }
+}
+
+class UserSettingsTest : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    FileRoot user{dir.path()};
+    UserSettings nast;
+    GameState s;
+
+    void put(const std::string& bytes) {
+        fs::create_directories(dir.path() / "Data");
+        writeFileAtomic(dir.path() / "Data" / "User.dat", bytes);
+    }
+};
+
+// Effects on for any number but 0; LF lines read; an older file's ten lines: default options.
+TEST_F(UserSettingsTest, ReadsTheTenLines) {
+    put("200\n5\n7\n3\nJana;1\nHrac2;0\nA;B;0\n;1\n4\n120\n");
+    nast.volby = {false, true, true, true};
+    EXPECT_TRUE(LoadUserData(nast, s, user, 5));
+    EXPECT_EQ(std::tuple(nast.volby, s.ZvukyZap, nast.HlasitostHudby, nast.PocetPisni,
+                         nast.NastHracu, nast.NastMinPismen, nast.NastLimit),
+              std::tuple(Volby{}, 1, 200, 7, 3, 4, 120));
+    EXPECT_EQ(nast.MJmeno, (Arr1<std::string, kSeats>{"", "Jana", "Hrac2", "A;B", ""}));
+    EXPECT_EQ(nast.NastPC, (Arr1<int32_t, kSeats>{0, 1, 0, 0, 1}));
+}
+
+TEST_F(UserSettingsTest, WritesWhatItReads) {
+    nast.HlasitostHudby = 17;
+    nast.PocetPisni = 3;
+    nast.NastHracu = 4;
+    nast.NastMinPismen = 5;
+    nast.NastLimit = 300;
+    nast.MJmeno = {"", "Hrac1", "PC2", "\x8A\xE1rka", "x\r\ny"};  // "Šárka" in cp1250
+    nast.NastPC = {0, 0, 1, 0, 1};
+    nast.volby = {false, true, false, true};
+    s.ZvukyZap = 0;
+    SaveUserData(nast, s, user);
+    EXPECT_EQ(readFile(dir.path() / "Data" / "User.dat"),
+              "17\r\n0\r\n3\r\n4\r\nHrac1;0\r\nPC2;1\r\n\x8A\xE1rka;0\r\nxy;1\r\n5\r\n300\r\n"
+              "Nahled=0\r\nRychleAnimace=1\r\nSkrytPC=0\r\nSkrytOstatni=1\r\n");
+    UserSettings back;
+    GameState t;
+    EXPECT_TRUE(LoadUserData(back, t, user, 0));
+    EXPECT_EQ(formatUserData(back, t.ZvukyZap), formatUserData(nast, s.ZvukyZap));
+}
+
+TEST_F(UserSettingsTest, MissingOrBadFileGivesTheDefaults) {
+    UserSettings defaults;
+    GameState ds;
+    parseUserData(defaultUserDat(6), "x", defaults, ds.ZvukyZap);
+
+    const std::string good = "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n";
+    const std::string cases[] = {
+        "",                                                            // missing (not written)
+        "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n",       // a line short
+        "x\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",  // not a number
+        "256\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",
+        "9\r\n1\r\n1\r\n5\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",   // five players
+        "9\r\n1\r\n1\r\n2\r\na;3\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",   // flag 3
+        "9\r\n1\r\n1\r\n2\r\na;0\r\n0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",     // seat line too short
+        "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n6\r\n0\r\n",   // six letters
+        "9\r\n1\r\n1\r\n2\r\na;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n45\r\n",  // not a step of 30
+        "9\r\n1\r\n1\r\n2\r\nJan Nepomuk;0\r\nb;0\r\nc;0\r\nd;0\r\n2\r\n0\r\n",  // long name
+        good + std::string(5000, ' '),                                           // far too large
+    };
+    const fs::path aside = dir.path() / "Data" / "User.dat.poskozeny";
+    for (const std::string& bad : cases) {
+        if (!bad.empty()) put(bad);
+        nast = UserSettings{};
+        s.ZvukyZap = 0;
+        const NactenaNastaveni r = LoadUserData(nast, s, user, 6);
+        EXPECT_FALSE(r) << bad;
+        // A file that was there is the player's: kept aside, and he is told.
+        EXPECT_EQ(existsAtAll(aside) ? readFile(aside) : "", bad);
+        EXPECT_EQ(r.upozorneni.find("User.dat.poskozeny") != std::string::npos, !bad.empty());
+        fs::remove(aside);
+        EXPECT_EQ(nast.MJmeno, defaults.MJmeno);
+        EXPECT_EQ(nast.PocetPisni, 6);
+        EXPECT_EQ(s.ZvukyZap, ds.ZvukyZap);
+    }
+    put(good);
+    EXPECT_TRUE(LoadUserData(nast, s, user, 6));
+    EXPECT_EQ(nast.HlasitostHudby, 9);
+}
+
+// A game of the saved choices starts only with a person among the seats in play.
+TEST(MenuReset, PriradHodnotyNeedsAPersonInPlay) {
+    const struct {
+        int hracu;
+        Arr1<int32_t, kSeats> pc;
+        bool starts;
+    } cases[] = {{2, {0, 1, 1, 0, 0}, false}, {3, {0, 1, 1, 0, 1}, true}};
+    for (const auto& c : cases) {
+        UserSettings n;
+        n.NastHracu = c.hracu;
+        n.NastPC = c.pc;
+        GameState s;
+        EXPECT_EQ(PriradHodnoty(s, n), c.starts) << c.hracu;
+    }
 }
 
 }  // namespace
