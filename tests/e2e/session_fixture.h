@@ -1,8 +1,6 @@
 #pragma once
-// The whole application as the player starts it, on SDL's dummy drivers with
-// a pinned clock, a pinned seed, a small dictionary and a fresh user
-// directory. The test queues what the player does as checkpoints; each runs
-// when the game has handled everything before it and waits for input.
+// The whole application on SDL's dummy drivers, with a pinned clock and seed, a small
+// dictionary and a fresh user directory; the player's steps are queued as checkpoints.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +17,7 @@
 #include "app/game_app.h"
 #include "engine/game/move.h"
 #include "engine/game/tile_positions.h"
+#include "files/files.h"
 #include "files/text.h"
 #include "store/memory_word_store.h"
 #include "support/dummy_drivers.h"
@@ -31,24 +30,21 @@
 
 namespace tb::test {
 
-inline std::string cp(const char* utf8) {
-    return utf8ToCp1250(utf8);
+// The whole content of a file, empty when there is none.
+inline std::string obsahSouboru(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 struct Sezeni : OknaSkript {
-    explicit Sezeni(std::initializer_list<std::string> slova = {})
-        : slovnik(slova), slova(slovnik.openCursor()) {}
-
     // Runs the game with `args` after the pinned ones; the exit status.
-    int spust(std::vector<std::string> args, uint64_t seed = 3) {
-        std::vector<std::string> vse{"--window",  "--seed",     std::to_string(seed), "--root",
-                                     TB_ROOT_DIR, "--user-dir", dir.path().string()};
+    int spust(std::vector<std::string> args) {
+        std::vector<std::string> vse{"--window",   "--seed",           "3", "--root", TB_ROOT_DIR,
+                                     "--user-dir", dir.path().string()};
         vse.insert(vse.end(), args.begin(), args.end());
         AppDrivers d;
-        d.events = &events;
-        d.ticks = &clock;
+        d.events = &events, d.ticks = &clock, d.zvuk = &zvuk;
         d.slovnik = vestavenySlovnik ? nullptr : &slovnik;
-        d.zvuk = &zvuk;
         d.zprava = [this](const std::string& text) { zpravy.push_back(text); };
         d.onStart = [this](HerniAplikace& h) {
             hra_ = &h;
@@ -75,33 +71,50 @@ struct Sezeni : OknaSkript {
     TMainMenu& menu() { return hra_->menu(); }
     Bitmap& obraz() { return app().surface(); }
     std::filesystem::path soubor(const std::string& rel) const { return dir.path() / rel; }
-    std::string obsah(const std::string& rel) const {
-        std::ifstream f(soubor(rel), std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
+    std::string obsah(const std::string& rel) const { return obsahSouboru(soubor(rel)); }
+    // The default settings and the lines `navic` in the user directory.
+    void nastaveni(const std::string& navic) {
+        std::filesystem::create_directories(soubor("Data"));
+        writeFileAtomic(soubor("Data/User.dat"), defaultUserDat(0) + navic);
     }
 
-    // Steps of the player, each queued as checkpoints.
+    // Steps of the player; most take the checkpoint `pak` that follows them.
+    using Pak = std::function<void()>;
+    void krok(Pak udelej, Pak pak) {
+        potom(std::move(udelej));
+        if (pak) potom(std::move(pak));
+    }
+    using OknaSkript::cekej;
+    void cekej(uint32_t ms, Pak pak) {
+        cekej(ms);
+        potom(std::move(pak));
+    }
 
-    // A menu button of hit rectangle `r`: over it, held for a frame, released;
-    // or `rychle`, pressed and released between two frames.
-    void menuTlacitko(int r, bool rychle = false) {
+    // Menu button `r`: over it, held for a frame, released; or `rychle`, within one frame.
+    void menuTlacitko(int r, Pak pak = {}, bool rychle = false) {
         const Rect& q = TMainMenu::Recty()[r];
         menuKlik(q.x + q.w / 2, q.y + q.h / 2, rychle);
+        if (pak) potom(std::move(pak));
+    }
+    void menuTlacitka(std::initializer_list<int> rs) {
+        for (int r : rs) menuTlacitko(r);
+    }
+    // New game from the main menu, with the setup buttons `volby` pressed first.
+    void novaHra(std::initializer_list<int> volby = {}, Pak pak = {}) {
+        menuTlacitko(1);
+        menuTlacitka(volby);
+        menuTlacitko(13);
+        cekej(100);
+        if (pak) potom(std::move(pak));
     }
     void menuKlik(int x, int y, bool rychle = false) {
         potom([this, x, y] { events.move(x, y); });
         cekej(40);
-        potom([this, x, y, rychle] {
-            events.down(x, y);
-            if (rychle) events.up(x, y);
-        });
+        potom([this, x, y, rychle] { rychle ? events.down(x, y).up(x, y) : events.down(x, y); });
         cekej(40);
-        if (rychle) return;
-        potom([this, x, y] { events.up(x, y); });
-        cekej(40);
+        if (!rychle) potom([this, x, y] { events.up(x, y); }), cekej(40);
     }
-    // From a game through the in-game menu's End to the main menu, and Esc
-    // there ends the application.
+    // From a game through the in-game menu's End to the main menu, where Esc ends it all.
     void odejdi() {
         klavesa(27);
         dialog("Konec");
@@ -109,42 +122,44 @@ struct Sezeni : OknaSkript {
         klavesa(27);
     }
     // On a save or load screen: slot n, then OK.
-    void naPozici(int n) {
+    void naPozici(int n, Pak pak = {}) {
         menuTlacitko(16 + n);
         menuTlacitko(15);
+        if (pak) potom(std::move(pak));
     }
-    void klavesa(int k) {
-        potom([this, k] { events.key(k); });
+    void klavesa(int k, Pak pak = {}) {
+        krok([this, k] { events.key(k); }, std::move(pak));
     }
-    // A tile of the rack of the seat on move.
-    void slot(int n) {
-        potom([this, n] {
-            const int hrac = s().NaTahu;
-            const Bod b = polohaNaStojanu(hrac, n);
-            events.click(b.x + 16, b.y + 16);
-        });
+    // A tile of the rack of the seat on move; a square of the board.
+    void slot(int n, Pak pak = {}) {
+        krok([this, n] { klikNa(polohaNaStojanu(s().NaTahu, n)); }, std::move(pak));
     }
-    void pole(int x, int y) {
-        potom([this, x, y] {
-            const Bod b = polohaNaDesce(x, y);
-            events.click(b.x + 16, b.y + 16);
-        });
+    void pole(int x, int y, Pak pak = {}) {
+        krok([this, x, y] { klikNa(polohaNaDesce(x, y)); }, std::move(pak));
     }
+    void klikNa(Bod b) { events.click(b.x + 16, b.y + 16); }
     // Rack slots laid in order along row `y` from column `x`.
-    void poloz(std::vector<int> sloty, int x, int y) {
+    void poloz(std::vector<int> sloty, int x, int y, Pak pak = {}) {
         for (int n : sloty) slot(n), pole(x++, y);
+        if (pak) potom(std::move(pak));
     }
     // A button of the game screen: over it (it lights), pressed and released.
-    void tlacitko(int i) {
+    // Next and Change overlap the tops of Back and forward by a few pixels.
+    void tlacitko(int i, Pak pak = {}) {
         potom([this, i] {
             const Control& c = *form().tlacitka[i].OFF;
-            // Next and Change overlap the tops of Back and forward by a few pixels.
             events.click(c.left + c.width - 5, c.top + c.height - 5);
         });
+        if (pak) potom(std::move(pak));
+    }
+    // A row of the in-game menu.
+    void vMenu(const std::string& volba, Pak pak = {}) {
+        tlacitko(kMenu);
+        dialog(volba, std::move(pak));
     }
     // A picture button of the open dialog.
-    void dialog(const std::string& tlacitko) {
-        potom([this, tlacitko] { stiskni(tlacitko); });
+    void dialog(const std::string& tlacitko, Pak pak = {}) {
+        krok([this, tlacitko] { stiskni(tlacitko); }, std::move(pak));
     }
 
     // The word the tiles of this move spell along row `y` from column `x`.
@@ -196,12 +211,11 @@ struct Sezeni : OknaSkript {
 
     ManualTicks clock;
     ScriptedEvents events{&clock};
-    // The game's own dictionary (the built word list and the player's words
-    // in the user directory) instead of the small one below.
+    // The game's own dictionary instead of the small one below.
     bool vestavenySlovnik = false;
     FakeBackend zvuk;
     MemoryWordStore slovnik;
-    std::unique_ptr<WordCursor> slova;  // the test's own cursor: words added by hand
+    std::unique_ptr<WordCursor> slova = slovnik.openCursor();  // words added by hand
     TempDir dir;
     std::vector<std::string> zpravy;  // why the game could not start
     std::function<void()> priStartu;  // runs before the first frame

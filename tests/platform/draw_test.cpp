@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/image_list.h"
+#include "platform/image_manifest.h"
+#include "platform/text_painter.h"
+#include "support/dummy_drivers.h"
+#include "support/temp_dir.h"
 
 namespace tb {
 namespace {
@@ -58,6 +64,67 @@ TEST(Draw, EverythingIsClippedToTheDestination) {
     stretchDraw(untouched, {0, 0, 0, 3}, pic);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) EXPECT_EQ(untouched.rgb(x, y), kRed);
+}
+
+TEST(TextPainter, FamiliesOfTheScreensResolveToInstalledMetricTwins) {
+    struct Case {
+        const char* family;
+        bool bold;
+        const char* file;
+    } cases[] = {
+        {"Times New Roman", false, "LiberationSerif-Regular"},
+        {"Arial", false, "LiberationSans-Regular"},
+        {"Arial", true, "LiberationSans-Bold"},
+        {"Arial Black", false, "LiberationSans-Bold"},
+    };
+    for (const Case& c : cases)
+        EXPECT_NE(TextPainter::fontFile(c.family, c.bold).find(c.file), std::string::npos)
+            << c.family << " -> " << TextPainter::fontFile(c.family, c.bold);
+    EXPECT_FALSE(TextPainter::fontFile("Verdana", true).empty());
+}
+
+TEST(TextPainter, CentringRoundsTowardsZeroAndLetsWideTextStartLeftOfTheBox) {
+    struct Case {
+        int left, box, width, x;
+    } cases[] = {
+        {853, 120, 60, 883}, {853, 120, 61, 882}, {854, 40, 41, 854},
+        {854, 40, 43, 853},  {871, 79, 200, 811}, {0, 0, 0, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TextPainter::centredLeft(c.left, c.box, c.width), c.x)
+            << c.left << " " << c.box << " " << c.width;
+}
+
+// A picture, list or manifest line that cannot be read is an error naming its place.
+TEST(ImageList, MissingBrokenOrMalformedFilesAreErrorsNamingTheirPlace) {
+    test::TempDir dir;
+    std::ofstream(dir.path() / "broken.bmp") << "not a picture";
+    ImageList list{FileRoot(dir.path())};
+    ImageLists lists(FileRoot(dir.path()),
+                     ImageManifest::parse("L\t0\tA\timages/none.png\t1\t1\t-\t-\t0\n", "m"));
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[&] { list.load("images/pismena/pismeno07.bmp"); }, "pismeno07.bmp"},
+        {[&] { list.load("broken.bmp"); }, "broken.bmp"},
+        {[&] { lists.get("L"); }, "none.png"},
+        {[&] { lists.get("Other"); }, "Other"},
+        {[] { ImageManifest::parse("DXMenu\tx\tA\tf.png\t1\t1\t-\t-\t0\n", "manifest.txt"); },
+         "manifest.txt, line 1"},
+        {[] { ImageManifest::parse("DXMenu\t0\tA\n", "manifest.txt"); }, "manifest.txt, line 1"},
+        {[] {
+             ImageManifest::parse("DXMenu\t0\tA\tf.png\t1\t1\t-\t-\t1\tzz0000\n", "manifest.txt");
+         },
+         "manifest.txt, line 1"},
+    };
+    for (const auto& [load, named] : cases) {
+        try {
+            load();
+            ADD_FAILURE() << named << ": no error";
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find(named), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_THROW(list[0], std::out_of_range);
 }
 
 }  // namespace

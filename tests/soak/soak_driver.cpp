@@ -20,29 +20,12 @@ namespace {
 
 constexpr int kSirka = 1024, kVyska = 768;
 
-// Picks an index by weight.
-template <class Gen>
-int podleVah(Gen&& nahoda, std::initializer_list<int> vahy) {
-    int soucet = 0;
-    for (int v : vahy) soucet += v;
-    int r = nahoda(soucet), i = 0;
-    for (int v : vahy) {
-        if (r < v) return i;
-        r -= v;
-        ++i;
-    }
-    return i - 1;
-}
-
 bool pouzitelny(const Control& c) {
     return c.visible && c.enabled && c.width > 0 && c.height > 0;
 }
 
-// Random but plausible input for the whole game: pointer moves, presses,
-// releases, clicks and drags aimed mostly at what can be used on the screen
-// shown (menu buttons, slots, name and word boxes, board squares, rack slots,
-// the nine buttons, the controls of an open window), and keys. The same seed
-// and the same screens give the same stream.
+// Random but plausible input aimed mostly at what can be used on the screen
+// shown; the same seed and the same screens give the same stream.
 class NahodnyVstup {
   public:
     explicit NahodnyVstup(uint64_t seed) : rng_(seed) {}
@@ -50,95 +33,69 @@ class NahodnyVstup {
     // A point inside r.
     Bod bodV(Rect r) { return {r.x + nahoda(std::max(r.w, 1)), r.y + nahoda(std::max(r.h, 1))}; }
 
-    // Menu screens: mostly their buttons from the hit table (a range of it and
-    // how many times each is put in), the name and word boxes where they show.
+    // Menu screens: hit table buttons (from, to, times each), the name and word boxes.
     Bod vMenu(HerniAplikace& hra) {
-        struct Rozsah {
-            int od, po, kolikrat;
-        };
         TMainMenu& m = hra.menu();
-        std::vector<Rozsah> rozsahy;
+        std::vector<std::array<int, 3>> rozsahy;
         std::vector<Rect> cile;
-        switch (m.MenuObrazovka) {
-            case kMenuHlavni:
-                // A new game most often: that is where the play is. Exit ends the
-                // session, now and then.
-                rozsahy = {{1, 1, 8}, {2, 5, 2}, {6, 6, sance(3)}};
-                break;
-            case kMenuNova:
-                rozsahy = {{7, 12, 1}, {13, 13, 4}, {14, 14, 1}, {27, 30, 2}};
-                for (int p = 1; p <= kSeats; ++p)
-                    if (m.MJmeno(p).visible) cile.push_back(m.MJmeno(p).bounds());
-                break;
-            case kMenuNacti:
-            case kMenuNactiPrubeh:
-            case kMenuUloz:
-            case kMenuUlozPrubeh:
-                rozsahy = {{17, 26, 1}, {15, 15, 4}, {16, 16, 2}};
-                break;
-            case kMenuNastaveni:
-                rozsahy = {{31, 32, 2}, {33, 33, 2}};
-                for (const Control* c :
-                     {static_cast<Control*>(&m.SlovnikO()), static_cast<Control*>(&m.DBListBox1())})
-                    if (c->visible) cile.insert(cile.end(), 3, c->bounds());
-                break;
-            case kMenuInfo:
-                rozsahy = {{34, 36, 1}, {35, 35, 1}};
-                break;
-            default:
-                break;
+        const int o = m.MenuObrazovka;
+        if (o == kMenuHlavni) {
+            // A new game most often: that is where the play is. Exit now and then.
+            rozsahy = {{1, 1, 8}, {2, 5, 2}, {6, 6, sance(3)}};
+        } else if (o == kMenuNova) {
+            rozsahy = {{7, 12, 1}, {13, 13, 4}, {14, 14, 1}, {27, 30, 2}};
+            for (int p = 1; p <= kSeats; ++p)
+                if (m.MJmeno(p).visible) cile.push_back(m.MJmeno(p).bounds());
+        } else if (o == kMenuNacti || o == kMenuNactiPrubeh || o == kMenuUloz ||
+                   o == kMenuUlozPrubeh) {
+            rozsahy = {{17, 26, 1}, {15, 15, 4}, {16, 16, 2}};
+        } else if (o == kMenuNastaveni) {
+            rozsahy = {{31, 32, 2}, {33, 33, 2}};
+            for (const Control* c :
+                 {static_cast<Control*>(&m.SlovnikO()), static_cast<Control*>(&m.DBListBox1())})
+                if (c->visible) cile.insert(cile.end(), 3, c->bounds());
+        } else if (o == kMenuInfo) {
+            rozsahy = {{34, 36, 1}, {35, 35, 1}};
         }
-        for (const Rozsah& r : rozsahy)
-            for (int i = r.od; i <= r.po; ++i)
-                cile.insert(cile.end(), r.kolikrat, TMainMenu::Recty()[i]);
+        for (const auto& [od, po, kolikrat] : rozsahy)
+            for (int i = od; i <= po; ++i) cile.insert(cile.end(), kolikrat, TMainMenu::Recty()[i]);
         if (cile.empty() || sance(12)) return {nahoda(kSirka), nahoda(kVyska)};
         return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
     }
 
-    // The game screen: rack slots of the player on move, board squares, the
-    // nine buttons, exchange marks, any tile, anywhere.
+    // The game screen: rack slots, squares, the nine buttons, exchange marks, tiles, anywhere.
     Bod veHre(HerniAplikace& hra) {
         const GameState& s = hra.stav();
         GameForm& f = hra.screen().form();
         auto kolem = [&](Bod b) { return Bod{b.x + mezi(2, 30), b.y + mezi(2, 30)}; };
-        const int volba = podleVah([&](int n) { return nahoda(n); }, {28, 27, 20, 5, 5, 15});
+        const int volba = podleVah({28, 27, 20, 5, 5, 15});
         switch (volba) {
-            case 0: {
-                const int hrac = s.NaTahu;
-                if (hrac >= 1 && hrac <= kSeats)
-                    return kolem(polohaNaStojanu(hrac, mezi(1, kRack)));
-                break;
-            }
+            case 0:
+                if (s.NaTahu < 1 || s.NaTahu > kSeats) break;
+                return kolem(polohaNaStojanu(s.NaTahu, mezi(1, kRack)));
             case 1:
                 if (sance(50)) return kolem(polohaNaDesce(mezi(5, 11), mezi(5, 11)));
                 return kolem(polohaNaDesce(mezi(1, kBoard), mezi(1, kBoard)));
-            case 2: {
-                const int i =
-                    podleVah([&](int n) { return nahoda(n); }, {45, 12, 8, 8, 6, 6, 6, 6, 8});
-                return bodV(f.tlacitka[i].OFF->bounds());
-            }
+            case 2:
+                return bodV(f.tlacitka[podleVah({45, 12, 8, 8, 6, 6, 6, 6, 8})].OFF->bounds());
             case 3:
             case 4: {
                 // An exchange mark, or any tile that shows.
                 std::vector<Rect> cile;
-                for (int i = 1; i <= kTiles; ++i) {
-                    const Control* c = volba == 3 ? (i <= kRack ? f.KVs[i] : nullptr) : f.Image[i];
-                    if (c && pouzitelny(*c)) cile.push_back(c->bounds());
-                }
+                for (int i = 1; i <= kTiles; ++i)
+                    if (const Control* c =
+                            volba == 3 ? (i <= kRack ? f.KVs[i] : nullptr) : f.Image[i];
+                        c && pouzitelny(*c))
+                        cile.push_back(c->bounds());
                 if (!cile.empty()) return bodV(cile[nahoda(static_cast<int>(cile.size()))]);
-                break;
             }
-            default:
-                break;
         }
         return vOkne(f);
     }
 
-    // A window: its usable controls (not the background over all of it), a
-    // point inside it, now and then anywhere.
+    // A window: its usable controls (not the background over all of it), those
+    // that answer the mouse more often than texts and pictures; now and then anywhere.
     Bod vOkne(const Window& w) {
-        // Controls that answer the mouse (buttons, boxes) are worth more tries
-        // than plain texts and pictures.
         std::vector<Rect> cile;
         for (const Control* c : w.controls()) {
             if (!pouzitelny(*c) || c->width * c->height >= w.bounds.w * w.bounds.h / 2) continue;
@@ -173,21 +130,17 @@ class NahodnyVstup {
             utf8ToCp1250("aábcčdďeéěfghiíjklmnňoóprřsštťuůúvyýzžAKZ09 .-");
         static const int specialni[] = {kKeyUp,       kKeyDown, kKeyPageUp,
                                         kKeyPageDown, kKeyHome, kKeyEnd};
-        const int volba = podleVah([&](int n) { return nahoda(n); }, {esc, 60, 60, 15, 400, 50, 2});
-        if (volba >= 5) {
-            fronta_.push_back(
+        const int volba = podleVah({esc, 60, 60, 15, 400, 50, 2});
+        if (volba >= 5)
+            return fronta_.push_back(
                 {EventKind::KeyDown, 0, 0, 1, volba == 5 ? specialni[nahoda(6)] : kKeyF11});
-            return;
-        }
         const int klavesy[] = {
             27, 13, 8, '\\',
             static_cast<unsigned char>(pismena[nahoda(static_cast<int>(pismena.size()))])};
         fronta_.push_back({EventKind::KeyPress, 0, 0, 1, klavesy[volba]});
     }
 
-    // A player who knows the rules: a few rack tiles in a line through the
-    // centre or on from a tile already fixed, then Next. False when the
-    // game screen is not at play.
+    // A few rack tiles in a line through the centre or on from a fixed tile, then Next.
     bool polozRadu(HerniAplikace& hra) {
         const GameState& s = hra.stav();
         Application& app = hra.ctx().app;
@@ -221,11 +174,10 @@ class NahodnyVstup {
         }
         for (int i = 0; i < k; ++i)
             if (!volno(x0 + i * dx, y0 + i * dy)) return false;
+        const auto doprostred = [](Bod b) { return Bod{b.x + 16, b.y + 16}; };
         for (int i = 0; i < k; ++i) {
-            klik({polohaNaStojanu(s.NaTahu, sloty[i]).x + 16,
-                  polohaNaStojanu(s.NaTahu, sloty[i]).y + 16});
-            klik({polohaNaDesce(x0 + i * dx, y0 + i * dy).x + 16,
-                  polohaNaDesce(x0 + i * dx, y0 + i * dy).y + 16});
+            klik(doprostred(polohaNaStojanu(s.NaTahu, sloty[i])));
+            klik(doprostred(polohaNaDesce(x0 + i * dx, y0 + i * dy)));
         }
         const Control& next = *hra.screen().form().tlacitka[kNext].OFF;
         klik({next.left + next.width / 2, next.top + next.height - 8});
@@ -234,24 +186,19 @@ class NahodnyVstup {
 
     void gesto(HerniAplikace& hra) {
         if (sance(15) && polozRadu(hra)) return;
-        switch (podleVah([&](int n) { return nahoda(n); }, {38, 18, 8, 4, 3, 2, 2, 25})) {
+        switch (podleVah({38, 18, 8, 4, 3, 2, 2, 25})) {
             case 0:
                 return klik(kamKliknout(hra));
             case 1:
                 return tah(EventKind::MouseMove, kamKliknout(hra));
             case 2: {  // drag: pressed here, released there
                 const Bod a = kamKliknout(hra), b = kamKliknout(hra);
-                tah(EventKind::MouseMove, a);
-                tah(EventKind::MouseDown, a);
+                tah(EventKind::MouseMove, a), tah(EventKind::MouseDown, a);
                 tah(EventKind::MouseMove, {(a.x + b.x) / 2, (a.y + b.y) / 2});
-                tah(EventKind::MouseMove, b);
-                tah(EventKind::MouseUp, b);
-                return;
+                return tah(EventKind::MouseMove, b), tah(EventKind::MouseUp, b);
             }
-            case 3: {  // a lone press or release
-                tah(sance(50) ? EventKind::MouseDown : EventKind::MouseUp, kamKliknout(hra));
-                return;
-            }
+            case 3:  // a lone press or release
+                return tah(sance(50) ? EventKind::MouseDown : EventKind::MouseUp, kamKliknout(hra));
             case 4: {  // double click
                 const Bod b = kamKliknout(hra);
                 for (int i = 0; i < 2; ++i)
@@ -261,14 +208,11 @@ class NahodnyVstup {
             case 5: {  // the other buttons
                 const Bod b = kamKliknout(hra);
                 const int t = sance(70) ? 3 : 2;
-                tah(EventKind::MouseDown, b, t);
-                tah(EventKind::MouseUp, b, t);
-                return;
+                return tah(EventKind::MouseDown, b, t), tah(EventKind::MouseUp, b, t);
             }
             case 6: {
                 const Bod b = kamKliknout(hra);
-                fronta_.push_back({EventKind::Wheel, b.x, b.y, 1, 0, sance(50) ? 1 : -1});
-                return;
+                return fronta_.push_back({EventKind::Wheel, b.x, b.y, 1, 0, sance(50) ? 1 : -1});
             }
             default:
                 return klavesa(hra);
@@ -287,20 +231,28 @@ class NahodnyVstup {
         if (!fronta_.empty() || sance(84)) return 0;
         const bool hra_bezi = hra.ctx().app.timer().Interval() == 1000;
         if (sance(85)) return mezi(20, 1500);
-        // Long rests only in play, where they let the clocks and the time limit
-        // run; the menus would draw frames all the while.
+        // Long rests only in play (the clocks and the time limit run), not in the menus.
         if (!hra_bezi || sance(80)) return mezi(1500, 5000);
         return mezi(5000, 200000);
     }
 
   private:
+    // Picks an index by weight.
+    int podleVah(std::initializer_list<int> vahy) {
+        int soucet = 0;
+        for (int v : vahy) soucet += v;
+        int r = nahoda(soucet), i = 0;
+        for (int v : vahy) {
+            if (r < v) return i;
+            r -= v, ++i;
+        }
+        return i - 1;
+    }
     int nahoda(int n) { return n <= 1 ? 0 : static_cast<int>(rng_() % static_cast<uint64_t>(n)); }
     bool sance(int procent) { return nahoda(100) < procent; }
     int mezi(int a, int b) { return a + nahoda(b - a + 1); }
     void klik(Bod b) {
-        tah(EventKind::MouseMove, b);
-        tah(EventKind::MouseDown, b);
-        tah(EventKind::MouseUp, b);
+        tah(EventKind::MouseMove, b), tah(EventKind::MouseDown, b), tah(EventKind::MouseUp, b);
     }
     void tah(EventKind k, Bod b, int tlacitko = 1) { fronta_.push_back({k, b.x, b.y, tlacitko}); }
 
@@ -308,43 +260,32 @@ class NahodnyVstup {
     std::deque<Event> fronta_;
 };
 
-// Longest the game may go without coming to rest (the longest blocking run
-// is a deal of four racks or three computer seats laying seven tiles each).
+// Longest without a rest: a deal of four racks or three computer seats laying seven tiles.
 constexpr uint32_t kMaxBezOddechu = 300000;
 constexpr long kMaxSmycek = 2000000;
 
-// A fault of the game found by the soak. Not a std::exception, so that no
-// handler of the game can swallow it on its way out.
+// A fault found; not a std::exception, so that no handler of the game swallows it.
 struct Nalez {
     std::string co;
 };
 
-// Input and clock of one soak. Time moves by the waits of the loop and a
-// little at every reading of the clock; readings that pile up without a rest
-// (a blocking animation) move it faster, so the animations end in a few dozen
-// frames. The next event comes only once the game has rested after the last.
+// Input and clock of one soak: time moves by the loop's waits and a little at
+// every clock reading (faster when they pile up without a rest, so animations
+// end); the next event comes once the game has rested after the last.
 class Pohon : public EventSource, public Ticks {
   public:
     Pohon(NahodnyVstup& vstup, long udalosti, SoakVysledek& v)
         : vstup_(vstup), limit_(udalosti), v_(v) {}
 
-    void pripoj(HerniAplikace* hra) {
-        hra_ = hra;
-        top_ = nullptr;
-    }
+    void pripoj(HerniAplikace* hra) { hra_ = hra, top_ = nullptr; }
     bool konec() const { return quit_; }
 
     bool poll(Event& e) override {
         hlidej();
         if (cekaNaOddech_ || quit_ || !hra_ || now_ < dalsiAz_) return false;
-        if (v_.udalosti >= limit_) {
-            e = Event{EventKind::Quit};
-            quit_ = true;
-            return true;
-        }
-        e = vstup_.dalsi(*hra_);
-        ++v_.udalosti;
-        cekaNaOddech_ = true;
+        quit_ = v_.udalosti >= limit_;
+        e = quit_ ? Event{EventKind::Quit} : vstup_.dalsi(*hra_);
+        if (!quit_) ++v_.udalosti, cekaNaOddech_ = true;
         return true;
     }
 
@@ -354,9 +295,7 @@ class Pohon : public EventSource, public Ticks {
             if (hra_) dalsiAz_ = now_ + vstup_.prodleva(*hra_);
         }
         now_ += ms;
-        oddech_ = now_;
-        smycky_ = 0;
-        cteni_ = 0;
+        oddech_ = now_, smycky_ = 0, cteni_ = 0;
         if (hra_) sleduj(*hra_);
     }
 
@@ -430,8 +369,7 @@ class Pohon : public EventSource, public Ticks {
     uint32_t now_ = 1000, oddech_ = 1000, dalsiAz_ = 0;
     long smycky_ = 0;
     int cteni_ = 0;
-    bool cekaNaOddech_ = false;
-    bool quit_ = false;
+    bool cekaNaOddech_ = false, quit_ = false;
     const Window* top_ = nullptr;
     std::string topJmeno_;
     int posledniTah_ = 0;

@@ -1,11 +1,6 @@
 #pragma once
-// A soak of the whole application: the game's own entry function on SDL's
-// dummy drivers, fed a long random stream of input with a pinned clock.
-// After every event the game must come back to rest within a bounded pinned
-// time and number of loop passes, and at every rest every tile must be in
-// exactly one place. When the player leaves the game (Exit, Esc on the main
-// menu) it is started again on the same user directory until the stream is
-// used up; then it is sent a quit.
+// A long random stream of input to the whole game with a pinned clock: after every event the
+// game must rest soon, every tile in one place; a game left is started again.
 
 #include <cstdint>
 #include <filesystem>
@@ -25,10 +20,7 @@ struct SoakVysledek {
     long chybaPoUdalosti = -1;
 };
 
-// Runs one seed's stream on the installation `root` with the player's files
-// in `userDir`, against a few hundred short everyday words (enough for the
-// computer player to lay something now and then). Never throws for a fault
-// of the game: it is reported in the result.
+// One seed's stream against a few hundred short words; a fault is reported, never thrown.
 SoakVysledek soak(uint64_t seed, long udalosti, const std::filesystem::path& root,
                   const std::filesystem::path& userDir);
 

@@ -1,7 +1,5 @@
-// The long soak: tb_soak [events] [first seed] [seeds] (SOAK_ROOT: the
-// installation root). The events are split over the seeds; each seed plays
-// its own stream on a fresh user directory. Prints what each seed reached
-// and, for every fault, the command that replays it.
+// The long soak: tb_soak [events] [first seed] [seeds] (SOAK_ROOT: the installation root).
+// Prints what each seed reached and, for every fault, the command that replays it.
 
 #include <unistd.h>
 
@@ -13,18 +11,13 @@
 
 #include "soak/soak_driver.h"
 
-namespace {
-
-long cislo(int argc, char** argv, int i, long jinak) {
-    return argc > i ? std::strtol(argv[i], nullptr, 10) : jinak;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    const long udalosti = cislo(argc, argv, 1, 100000);
-    const auto prvni = static_cast<uint64_t>(cislo(argc, argv, 2, 1));
-    const long semen = std::max(1L, cislo(argc, argv, 3, 10));
+    const auto cislo = [&](int i, long jinak) {
+        return argc > i ? std::strtol(argv[i], nullptr, 10) : jinak;
+    };
+    const long udalosti = cislo(1, 100000);
+    const auto prvni = static_cast<uint64_t>(cislo(2, 1));
+    const long semen = std::max(1L, cislo(3, 10));
     const auto temp =
         std::filesystem::temp_directory_path() / ("tb-soak-" + std::to_string(getpid()));
     long chyb = 0;

@@ -1,6 +1,5 @@
 #pragma once
-// The platform tests run without a screen or a sound card: SDL's dummy
-// drivers are chosen before anything starts SDL.
+// SDL's dummy drivers, chosen before anything starts SDL.
 
 #include <cstdlib>
 

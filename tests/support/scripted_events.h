@@ -1,6 +1,5 @@
 #pragma once
-// Input for tests of windows: events queued by hand, and waiting that moves a
-// pinned clock instead of sleeping.
+// Events queued by hand, and waiting that moves a pinned clock instead of sleeping.
 
 #include <deque>
 #include <functional>
@@ -22,16 +21,14 @@ class ScriptedEvents : public EventSource {
         queue.pop_front();
         return true;
     }
-    // Time passes; when the script is used up, onIdle may add more, else a
-    // loop that would never end fails the test.
+    // When the script is used up onIdle may add more, else a loop that never ends fails.
     void wait(uint32_t ms) override {
         if (ticks_) ticks_->now += ms;
         if (!queue.empty()) return;
-        if (onIdle) {
+        if (onIdle)
             onIdle();
-        } else if (++idleWaits > maxIdleWaits) {
+        else if (++idleWaits > maxIdleWaits)
             throw std::runtime_error("the event script ran out while a loop still waits");
-        }
     }
 
     // An animation's frames take pinned time and never reach the script.

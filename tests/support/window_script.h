@@ -1,22 +1,25 @@
 #pragma once
-// Input for the real loop in checkpoints: a checkpoint runs once the loop has
-// used up the events queued before it and waits for more; it looks at what is
-// open and queues the next input. Checkpoints queued while one runs come
-// right after it, so a checkpoint can unfold into steps of its own. Controls
-// are found by name in the window on top and clicked in their middle, as a
-// player would.
+// Input for the real loop in checkpoints: each runs once the loop has used up the events
+// before it and queues more, those it queues right after it. Controls are found by name.
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "files/text.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "support/scripted_events.h"
 
 namespace tb::test {
+
+// A text of the game's code page, written in UTF-8.
+inline std::string cp(const char* utf8) {
+    return utf8ToCp1250(utf8);
+}
 
 class OknaSkript {
   public:
@@ -48,10 +51,7 @@ class OknaSkript {
     }
     // The loop runs on for `ms` of its clock before the next checkpoint.
     void cekej(uint32_t ms) {
-        potom([this, ms] {
-            const uint32_t konec = app().GetTickCount() + ms;
-            cekejDo(konec);
-        });
+        potom([this, ms] { cekejDo(app().GetTickCount() + ms); });
     }
     bool hotovo() const { return kroky_.empty(); }
 
@@ -67,18 +67,21 @@ class OknaSkript {
         return *c;
     }
     std::string text(const std::string& label) { return prvek<Label>(label).caption; }
+    // The captions of `labels`, joined by '|'.
+    std::string texty(std::initializer_list<const char*> labels) {
+        std::string t;
+        for (const char* l : labels) t += "|" + text(l);
+        return t.substr(1);
+    }
     bool svitiBy(const std::string& face) { return prvek(face).visible; }
-    // A click in the middle of a control of the open window.
-    void klikni(const std::string& name) {
-        const auto [x, y] = stred(name);
-        events_->click(x, y);
+    // A click in the middle of a control of the open window; the pointer moved there.
+    void klikni(const std::string& name) { events_->click(stred(name).first, stred(name).second); }
+    void najed(const std::string& name) { events_->move(stred(name).first, stred(name).second); }
+    // Over a dialog button's OFF face (it lights), a click on the ON face; `stiskni` later.
+    void zmackni(const std::string& tlacitko) {
+        najed(tlacitko + "OFF");
+        klikni(tlacitko + "ON");
     }
-    void najed(const std::string& name) {
-        const auto [x, y] = stred(name);
-        events_->move(x, y);
-    }
-    // A picture button of a dialog: over its OFF face (it lights), then the
-    // click on the lit face.
     void stiskni(const std::string& tlacitko) {
         najed(tlacitko + "OFF");
         potom([this, tlacitko] { klikni(tlacitko + "ON"); });

@@ -20,12 +20,9 @@ TEST(Info, TheRulesHaveTheirSectionsInPlaceAreNumberedInOrderAndNameTheRealButto
         const bool mezera = i == 10 || i == 27 || i == 47 || i == 69 || i == 73 || i == 74;
         EXPECT_EQ(std::string(p[i]).empty(), mezera) << i;
     }
-    const std::pair<int, const char*> nadpisy[] = {{1, "ZAČÁTEK HRY"},
-                                                   {11, "PRŮBĚH HRY"},
-                                                   {28, "POKLÁDÁNÍ KAMENŮ"},
-                                                   {48, "BODOVÁNÍ"},
-                                                   {75, "KONEC HRY"}};
-    for (const auto& [i, nadpis] : nadpisy) EXPECT_STREQ(p[i], nadpis) << i;
+    EXPECT_EQ((std::vector<std::string>{p[1], p[11], p[28], p[48], p[75]}),
+              (std::vector<std::string>{"ZAČÁTEK HRY", "PRŮBĚH HRY", "POKLÁDÁNÍ KAMENŮ", "BODOVÁNÍ",
+                                        "KONEC HRY"}));
     EXPECT_EQ(dalsi, 22) << "the 21 rules in order, each starting its own line";
     for (const char* tlacitko : {"„Vrátit slovo“", "„Vrátit“", "„Opravím sám“", "„Přidat“"})
         EXPECT_NE(pravidla.find(tlacitko), std::string::npos) << tlacitko;

@@ -1,8 +1,5 @@
 #pragma once
-// The windows under test run on SDL's dummy drivers with the generated
-// pictures of the build tree, a small dictionary and scripted input. A test
-// queues events and checkpoints: each checkpoint runs when the window has
-// used up the events before it, looks at the open window and queues more.
+// Windows on SDL's dummy drivers with the build's pictures, a small dictionary and checkpoints.
 
 #include <memory>
 #include <stdexcept>
@@ -20,10 +17,6 @@
 
 namespace tb::test {
 
-inline std::string cp(const char* utf8) {
-    return utf8ToCp1250(utf8);
-}
-
 struct WindowsFixture : OknaSkript {
     WindowsFixture() {
         pripoj(app, events,
@@ -33,10 +26,11 @@ struct WindowsFixture : OknaSkript {
     // The game screen's picture under the windows.
     void hraciPlocha() {
         auto& form = images.get("Form1");
-        form[form.find("Pozadi")].draw(app.surface(), 0, 0);
-        form[form.find("HraciPlocha")].draw(app.surface(), 129, 98);
-        form[form.find("Panel1")].draw(app.surface(), 235, 707);
-        form[form.find("Panel2")].draw(app.surface(), 235, 4);
+        for (auto [n, x, y] : {std::tuple{"Pozadi", 0, 0},
+                               {"HraciPlocha", 129, 98},
+                               {"Panel1", 235, 707},
+                               {"Panel2", 235, 4}})
+            form[form.find(n)].draw(app.surface(), x, y);
     }
 
     ManualTicks clock;
