@@ -147,6 +147,7 @@ std::string readFile(const fs::path& path, uint64_t limit) {
     };
     if (static_cast<uint64_t>(st.st_size) > limit) throw tooLarge();
     std::string out;
+    out.reserve(static_cast<size_t>(st.st_size));
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(f.fd, buf, sizeof buf);
