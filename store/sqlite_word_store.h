@@ -18,8 +18,9 @@ class SqliteWordStore : public IndexedWordStore {
     static constexpr const char* kShippedName = "Slovnik_cz.db";
     static constexpr const char* kChangesName = "Data/Slovnik_hrace.db";
 
-    // Opens both files at once and reads the words in the background; the
-    // first operation waits for them. A missing or unreadable shipped list is
+    // Opens both files at once and reads the words in the background (the
+    // list's word graph, or its rows when it has none); the first operation
+    // waits for them. A missing or unreadable shipped list is
     // a FileError naming it; a player's file that cannot be read is set aside
     // (see upozorneni) and the game goes on without his words.
     SqliteWordStore(const FileRoot& install, const FileRoot& user);
