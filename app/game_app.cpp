@@ -34,9 +34,13 @@ HerniAplikace::HerniAplikace(Application& app, FileRoot install, FileRoot user, 
       ctx_{app, obrazky_, s_, *kurzor_, install, user},
       screen_(ctx_, std::move(okna)),
       hra_(s_, screen_, rnd, *kurzor_, zapis_),
-      // The word graph is read when a master first moves, not before the first frame.
+      // The master walks the dictionary's own word graph, or reads one if it has none.
       mistr_(
-          *kurzorPC_, [install] { return WordGraph::load(install); },
+          *kurzorPC_,
+          [&slovnik, install] {
+              if (auto graf = slovnik.wordGraph()) return graf;
+              return std::make_shared<const WordGraph>(WordGraph::load(install));
+          },
           [&slovnik] { return slovnik.addedWords(); }),
       pc_(hra_, *kurzorPC_, &mistr_),
       tahyPC_(std::make_unique<DokudHraBezi>(pc_, app)),

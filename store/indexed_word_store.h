@@ -37,6 +37,7 @@ class IndexedWordStore : public WordStore {
 
     std::unique_ptr<WordCursor> openCursor() override;
     std::vector<std::string> addedWords() override { return pridana_; }
+    std::shared_ptr<const WordGraph> wordGraph() override { return index().graph(); }
 
     // Waits for the loading; rethrows its failure (on every call).
     WordIndex& index() {

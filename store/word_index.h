@@ -54,6 +54,7 @@ class WordIndex {
     // True if the word was there.
     bool erase(std::string_view cp);
 
+    const std::shared_ptr<const WordGraph>& graph() const { return graph_; }
     size_t size() const { return counts_[WordGraph::root()] - erased_.size() + added_.size(); }
     // Position of the first word not before the typed text `cp` (any bytes)
     // in index order; size() if there is none.

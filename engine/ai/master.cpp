@@ -296,7 +296,8 @@ SlovnikMistra Mistr::slovnik() {
     if (!graf_) {
         if (chybi_) throw FileError("the word graph is unavailable");
         try {
-            graf_.emplace(nacti_ ? nacti_() : WordGraph());
+            graf_ = nacti_ ? nacti_() : std::make_shared<const WordGraph>();
+            if (!graf_) throw FileError("the word graph is unavailable");
         } catch (const FileError&) {
             chybi_ = true;
             throw;

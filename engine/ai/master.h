@@ -33,11 +33,11 @@ std::vector<Kandidat> vsechnyTahy(const GameState& s, const SlovnikMistra& slovn
 // The best of them; false when there is none.
 bool nejlepsiTah(const GameState& s, const SlovnikMistra& slovnik, Kandidat& tah);
 
-// The master at the table: the shipped graph read on its first move, the
+// The master at the table: the shipped graph asked for on its first move, the
 // player's added words made into a graph of their own whenever they change.
 class Mistr {
   public:
-    using Nacti = std::function<WordGraph()>;
+    using Nacti = std::function<std::shared_ptr<const WordGraph>()>;
     using Pridana = std::function<std::vector<std::string>()>;
     Mistr(WordCursor& kurzor, Nacti nacti, Pridana pridana = {})
         : kurzor_(kurzor), nacti_(std::move(nacti)), pridana_(std::move(pridana)) {}
@@ -56,7 +56,7 @@ class Mistr {
     WordCursor& kurzor_;
     Nacti nacti_;
     Pridana pridana_;
-    std::optional<WordGraph> graf_;
+    std::shared_ptr<const WordGraph> graf_;
     bool chybi_ = false;
     WordGraph grafPridanych_;
     std::vector<std::string> znamaPridana_;

@@ -12,6 +12,8 @@
 
 namespace tb {
 
+class WordGraph;
+
 // A word the store refuses (empty, or a character outside the 38 letters).
 class BadWordError : public std::invalid_argument {
   public:
@@ -43,6 +45,9 @@ class WordStore {
     // The words the player added to the shipped list (one he removed since
     // may still be listed: Lookup decides).
     virtual std::vector<std::string> addedWords() { return {}; }
+    // The word graph of the shipped list, when the store keeps one (the
+    // master walks it); may wait for the words as any question does.
+    virtual std::shared_ptr<const WordGraph> wordGraph() { return nullptr; }
 };
 
 // True if every byte is one of the 38 letters and the word is not empty.

@@ -1,11 +1,9 @@
 #include "tools/tool/tool_env.h"
 
-#include <climits>
 #include <cstdlib>
 #include <ostream>
 #include <random>
 
-#include "engine/game/letter_codes.h"
 #include "store/sqlite_word_store.h"
 
 namespace tb::tool {
@@ -76,21 +74,10 @@ WordStore& ToolEnv::store() {
 Mistr& ToolEnv::mistr() {
     if (!mistr_) {
         kurzorMistra_ = store().openCursor();
-        Mistr::Nacti nacti = [install = FileRoot(findInstallRoot(executable_, {}))] {
-            return WordGraph::load(install);
-        };
-        // Another dictionary has no graph built beside it: made of its words here.
-        if (dict_)
-            nacti = [this] {
-                auto kurzor = store().openCursor();
-                kurzor->SeekNearest("");
-                std::vector<std::string> kody;
-                for (const std::string& w : kurzor->Browse(INT_MAX))
-                    kody.push_back(codesOfCp1250(w));
-                return WordGraph(buildWordGraph(std::move(kody)), "");
-            };
-        mistr_ = std::make_unique<Mistr>(*kurzorMistra_, std::move(nacti),
-                                         [this] { return store().addedWords(); });
+        // The store's graph: the installed one, or one made of another dictionary's words.
+        mistr_ = std::make_unique<Mistr>(
+            *kurzorMistra_, [this] { return store().wordGraph(); },
+            [this] { return store().addedWords(); });
     }
     return *mistr_;
 }

@@ -163,7 +163,7 @@ TEST(Master, EveryLegalMoveWithTheGameScoreAsTheBruteForceFindsThem) {
             [&] {
                 std::vector<std::string> k;
                 for (const auto& w : graf) appendCodesOfUtf8(w, k.emplace_back());
-                return WordGraph(buildWordGraph(k), "");
+                return std::make_shared<const WordGraph>(buildWordGraph(k), "");
             },
             [&] { return pridana; });
         const Tahy hrube = HrubaSila(f.s, *kurzor).vse();
@@ -209,7 +209,7 @@ TEST(ComputerTurn, TheMasterLaysItsBestMoveAndWithoutOneExchanges) {
         for (const auto& w : slova) appendCodesOfUtf8(w, kody.emplace_back());
         Mistr mistr(*t.kurzor, [&] {
             if (!graf) throw FileError("Slovnik_cz.dawg: cannot read");
-            return WordGraph(buildWordGraph(kody), "");
+            return std::make_shared<const WordGraph>(buildWordGraph(kody), "");
         });
         PocitacovyHrac pc(t.hra, *t.kurzor, &mistr);
         t.hra.setComputerPlayer(&pc);
