@@ -127,7 +127,11 @@ void WordIndex::seal() {
     count();
 }
 
-bool WordIndex::inGraph(WordKey key) const {
+// Whether the key is a word: the player's changes first, then the graph.
+bool WordIndex::holds(WordKey key) const {
+    if (key == 0) return false;
+    if (!added_.empty() && has(added_, key)) return true;
+    if (!erased_.empty() && has(erased_, key)) return false;
     uint32_t node = WordGraph::root();
     for (size_t i = 0; i < kMaxLetters; ++i) {
         const auto c = static_cast<unsigned>(key >> shiftOf(i)) & 63;
@@ -187,28 +191,20 @@ WordKey WordIndex::graphWord(size_t g) const {
 }
 
 bool WordIndex::contains(std::string_view cp) const {
-    const WordKey key = keyOfCp1250(cp);
-    if (key == 0) return false;
-    if (!added_.empty() && has(added_, key)) return true;
-    if (!erased_.empty() && has(erased_, key)) return false;
-    uint32_t node = WordGraph::root();
-    for (char c : cp)
-        if ((node = graph_->next(node, codeOfByte(static_cast<unsigned char>(c)))) == 0)
-            return false;
-    return graph_->isWord(node);
+    return holds(keyOfCp1250(cp));
 }
 
 bool WordIndex::insert(std::string_view cp) {
     const WordKey key = keyOfCp1250(cp);
     if (key == 0) throw BadWordError("a word must be 1 to 15 of the 38 letters");
-    if (contains(cp)) return false;
+    if (holds(key)) return false;
     if (!drop(erased_, key)) put(added_, key);
     return true;
 }
 
 bool WordIndex::erase(std::string_view cp) {
     const WordKey key = keyOfCp1250(cp);
-    if (key == 0 || !contains(cp)) return false;
+    if (!holds(key)) return false;
     if (!drop(added_, key)) put(erased_, key);
     return true;
 }

@@ -64,7 +64,7 @@ class WordIndex {
 
   private:
     void count();
-    bool inGraph(WordKey key) const;
+    bool holds(WordKey key) const;        // 0, no word, is never held
     size_t graphRank(WordKey key) const;  // the graph's words before the key
     WordKey graphWord(size_t g) const;    // the graph's word at position g
     size_t keyLowerBound(WordKey key) const;
