@@ -96,7 +96,7 @@ WordIndex readWords(ShippedList& shipped, const std::atomic<bool>& stop) {
     if (shipped.stamp != 0 && existsAtAll(shipped.graph)) {
         try {
             std::string bytes = readFile(shipped.graph, 64u << 20);
-            if (WordIndex::stampOf(bytes) == shipped.stamp)
+            if (graphStamp(bytes) == shipped.stamp)
                 return WordIndex(
                     std::make_shared<const WordGraph>(std::move(bytes), shipped.graph.string()));
         } catch (const FileError&) {

@@ -65,12 +65,6 @@ WordIndex::WordIndex(std::shared_ptr<const WordGraph> graph) : graph_(std::move(
     count();
 }
 
-uint32_t WordIndex::stampOf(std::string_view graphFile) {
-    uint32_t h = 2166136261u;  // FNV-1a
-    for (char c : graphFile) h = (h ^ static_cast<uint8_t>(c)) * 16777619u;
-    return h == 0 ? 1 : h;
-}
-
 // Depth first from the root, each node once. A node met again while it is
 // still open closes a circle; a path longer than the board is no word.
 void WordIndex::count() {

@@ -41,10 +41,6 @@ class WordIndex {
     // Makes the graph of the words added.
     void seal();
 
-    // The stamp a word list keeps of the graph file made of its words, so
-    // that the game knows the graph belongs to the list; never 0.
-    static uint32_t stampOf(std::string_view graphFile);
-
     // Code-page-1250 words. A word holding anything but the 38 letters, or
     // longer than the board, is never present.
     bool contains(std::string_view cp) const;

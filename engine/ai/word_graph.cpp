@@ -122,6 +122,12 @@ WordGraph::WordGraph(std::string bytes, std::string_view what) : bytes_(std::mov
         if (t < 2 || t >= n) bad();
 }
 
+uint32_t graphStamp(std::string_view graphFile) {
+    uint32_t h = 2166136261u;  // FNV-1a
+    for (char c : graphFile) h = (h ^ static_cast<uint8_t>(c)) * 16777619u;
+    return h == 0 ? 1 : h;
+}
+
 WordGraph WordGraph::load(const FileRoot& install) {
     const fs::path path = install.resolve(kFileName);
     return WordGraph(readFile(path, 64u << 20), path.string());

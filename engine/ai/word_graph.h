@@ -57,5 +57,8 @@ class WordGraph {
 // The graph file of the words, given as strings of letter codes (any
 // order, duplicates allowed, words longer than the board left out).
 std::string buildWordGraph(std::vector<std::string> codeWords);
+// The stamp a word list keeps of the graph file made of its words, so that
+// the game knows the graph belongs to the list; never 0.
+uint32_t graphStamp(std::string_view graphFile);
 
 }  // namespace tb

@@ -180,7 +180,7 @@ class SqliteWordStoreTest : public ::testing::Test {
             for (const auto& w : graphed.empty() ? words : graphed)
                 appendCodesOfUtf8(w, codes.emplace_back());
             const std::string bytes = buildWordGraph(codes);
-            stamp = WordIndex::stampOf(bytes);
+            stamp = graphStamp(bytes);
             writeFileAtomic(install.path() / WordGraph::kFileName, bytes);
         }
         writeWordListFile(install.path() / "Slovnik_cz.db", std::move(words), stamp);

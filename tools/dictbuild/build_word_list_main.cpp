@@ -10,7 +10,6 @@
 #include "engine/ai/word_graph.h"
 #include "engine/game/letter_codes.h"
 #include "files/files.h"
-#include "store/word_index.h"
 #include "store/word_list_file.h"
 #include "tools/dictbuild/word_list_builder.h"
 
@@ -32,7 +31,7 @@ int main(int argc, char** argv) {
         tb::writeFileAtomic(argv[4], graph);
         const double s =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        const uint32_t stamp = tb::WordIndex::stampOf(graph);
+        const uint32_t stamp = tb::graphStamp(graph);
         std::printf("%s: %zu bytes, built in %.1f s, stamp %08x\n", argv[4], graph.size(), s,
                     stamp);
         const size_t count = words.size();
